@@ -1,0 +1,36 @@
+# make run   installs what is missing, builds, starts the game
+# make test  the same set-up, then the whole test suite and a start without a display
+# make bench the benchmarks (never run by CI)
+
+BUILD := build
+PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test bench deps build clean
+
+run: build
+	cd $(BUILD) && ./paddox
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120
+	@# The game comes up without a display and keeps running until stopped.
+	@cd $(BUILD) && rm -rf smoke && mkdir -p smoke/data smoke/hall && cp -r whats credits.htm paddox smoke/ 2>/dev/null; \
+	 QT_QPA_PLATFORM=offscreen timeout 3 ./smoke/paddox; rc=$$?; rm -rf smoke; \
+	 if [ $$rc -eq 124 ]; then echo "start-up check: the game came up"; else echo "start-up check failed ($$rc)"; exit 1; fi
+
+bench: build
+	cd $(BUILD) && for b in bench_*; do [ -x "$$b" ] && ./$$b; done
+
+deps:
+	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	 if [ -n "$$missing" ]; then \
+	   echo "installing:$$missing"; \
+	   $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	 fi
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

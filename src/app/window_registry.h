@@ -1,0 +1,42 @@
+#pragma once
+// One instance per window class: created on first use, handed out to every
+// caller, forgotten when the window is destroyed.
+#include <QPointer>
+#include <QWidget>
+
+namespace app {
+
+namespace detail {
+template <class W>
+QPointer<W> &slot()
+{
+    static QPointer<W> instance;
+    return instance;
+}
+void remember(QWidget *window);
+}  // namespace detail
+
+// The window of class W, created (and so loaded) if it does not exist yet.
+template <class W>
+W *window()
+{
+    QPointer<W> &instance = detail::slot<W>();
+    if (!instance) {
+        instance = new W;
+        instance->setAttribute(Qt::WA_DeleteOnClose);
+        detail::remember(instance);
+    }
+    return instance;
+}
+
+// The window of class W if it exists, without creating it.
+template <class W>
+W *existingWindow()
+{
+    return detail::slot<W>().data();
+}
+
+// Destroys every window the registry handed out (tests start each case afresh).
+void destroyAllWindows();
+
+}  // namespace app

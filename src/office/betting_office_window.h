@@ -1,0 +1,228 @@
+#pragma once
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+namespace platform {
+class PanelStatusBar;
+class LinkLabel;
+}
+
+// The betting office: the main window where a signed-in player bets, borrows, buys shares and saves.
+// Its controls are the working copy of the signed-in player's record and of the current bet.
+class Form2 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form2();
+    ~Form2() override;
+
+    // ---- the player's record (see the record files) ----
+    QLineEdit *Text1 = nullptr;   // cash
+    QLineEdit *Text2 = nullptr;   // debt
+    QLabel *Label1 = nullptr;     // "Cash " + sign
+    QLabel *Label2 = nullptr;     // "Debt " + sign
+    QLabel *Label16 = nullptr;    // share: "You Have No Shares" or the owned horse's name
+    QLabel *Label57 = nullptr;    // the share again, under Game Information
+    QRadioButton *Option1 = nullptr;  // horse names 1..5 are the captions of Option1..Option5
+    QRadioButton *Option2 = nullptr;
+    QRadioButton *Option3 = nullptr;
+    QRadioButton *Option4 = nullptr;
+    QRadioButton *Option5 = nullptr;
+    QLabel *Label23 = nullptr;    // hidden: slot digit "1".."5"
+    QLineEdit *txtuser = nullptr; // hidden: player name
+    QLabel *Label24 = nullptr;    // "Welcome: " + name
+    QLabel *Label25 = nullptr;    // "Game Started At: " + time
+    QLabel *Label26 = nullptr;    // country (Loans tab)
+    QLabel *curr = nullptr;       // hidden: currency sign
+    QLabel *Label56 = nullptr;    // the tip
+    QLineEdit *Text11 = nullptr;  // hidden: last winner
+    QLineEdit *Text13 = nullptr;  // hidden: help page selector
+
+    // ---- race card ----
+    QLabel *Label4 = nullptr;     // odds of horses 1..5
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label44[5] = {};      // jockeys, objectNames Label44_0..Label44_4
+
+    // ---- the bet (Betting tab and Betting Info tab) ----
+    QComboBox *Text3 = nullptr;   // stake field
+    QLabel *Label27 = nullptr;
+    QPushButton *Command10 = nullptr;  // "Place Your &Stake"
+    QPushButton *Command2 = nullptr;   // "&Confirm Cash Amount" (not shown)
+    platform::LinkLabel *Label39 = nullptr;  // "&Cancel Your Bet."
+    QPushButton *Command1 = nullptr;   // "Place &Bet On Selected Horse"
+    QPushButton *Command3 = nullptr;   // "&Start The Race"
+    QPushButton *Command9 = nullptr;   // "Scorhers &Hot Tip Is...."
+    QLabel *Label31 = nullptr;
+    QLabel *Label38 = nullptr;
+    QLabel *Label10 = nullptr;    // stake as confirmed
+    QLabel *Label14 = nullptr;    // backed horse name
+    QLabel *Label12 = nullptr;    // promised winnings
+
+    // ---- betting wizard band ----
+    QWidget *wizardBand = nullptr;
+    QLabel *Label40 = nullptr;    // "Paddox Wizard."
+    QLabel *Label46 = nullptr;    // step label
+    QComboBox *wiz1 = nullptr;    // wizard stake picker
+    QPushButton *Command12 = nullptr;  // "Select Current Stake"
+    QRadioButton *Option11 = nullptr;  // wizard copies of the horses
+    QRadioButton *Option12 = nullptr;
+    QRadioButton *Option13 = nullptr;
+    QRadioButton *Option14 = nullptr;
+    QRadioButton *Option15 = nullptr;
+    QLabel *Label47 = nullptr;
+    QLabel *Label48 = nullptr;
+    QLabel *Label49 = nullptr;
+    QPushButton *Command19 = nullptr;  // "Select Your Horse"
+    QPushButton *cmdst = nullptr;      // "Horse Tip"
+    QPushButton *Command17 = nullptr;  // "Start The Race"
+    QPushButton *Command112 = nullptr; // "Close Wizard"
+    QCheckBox *Check1 = nullptr;       // "Don't Show At Start Up"
+
+    // ---- Loans tab ----
+    QPushButton *Command6 = nullptr;   // "&Borrow"
+    QPushButton *Command7 = nullptr;   // "&Pay Back To Bank"
+    QLineEdit *Text10 = nullptr;       // loan amount
+    QLabel *Label50 = nullptr;
+    QLabel *Label22 = nullptr;
+    QLabel *Label33 = nullptr;
+    QLabel *Label34 = nullptr;
+
+    // ---- Shares tab ----
+    QPushButton *Command4 = nullptr;   // "&Check Share Prices"
+    QPushButton *Command5 = nullptr;   // "&Buy Selected Horse"
+    QPushButton *Command8 = nullptr;   // "&Sell Your Horse Shares At The Auction"
+    QRadioButton *Option6 = nullptr;   // horses for sale 1..5
+    QRadioButton *Option7 = nullptr;
+    QRadioButton *Option8 = nullptr;
+    QRadioButton *Option9 = nullptr;
+    QRadioButton *Option10 = nullptr;
+    QLineEdit *Text5 = nullptr;        // hidden share prices of horses 1..5
+    QLineEdit *Text6 = nullptr;
+    QLineEdit *Text7 = nullptr;
+    QLineEdit *Text8 = nullptr;
+    QLineEdit *Text9 = nullptr;
+    QLabel *Label51 = nullptr;         // prices shown in the price column
+    QLabel *Label52 = nullptr;
+    QLabel *Label53 = nullptr;
+    QLabel *Label54 = nullptr;
+    QLabel *Label55 = nullptr;
+    QLabel *horsecost_1 = nullptr;     // the price of the horse last clicked ("horsecost" element 1)
+    QLabel *Label17_0 = nullptr;       // "Horse Cost " + sign ("Label17" element 0)
+    QLabel *Label45_0 = nullptr;       // "Cost"
+    QLabel *Label45_1 = nullptr;       // "Horse Name"
+    QLabel *Label58 = nullptr;
+    QLabel *Label35 = nullptr;
+    QLabel *Label36 = nullptr;
+
+    // ---- frame ----
+    QTabWidget *SSTab1 = nullptr;
+    platform::PanelStatusBar *StatusBar1 = nullptr;
+    QProgressBar *progSave = nullptr;
+    QTimer *Timer2 = nullptr;          // save progress display
+    QToolBar *Toolbar3 = nullptr;
+
+    // ---- menus ----
+    QAction *saveme = nullptr;
+    QAction *rest = nullptr;
+    QAction *diffuser = nullptr;
+    QAction *exit = nullptr;
+    QMenu *gn = nullptr;
+    QAction *sendgn = nullptr;
+    QAction *reqgn = nullptr;
+    QMenu *hconnectMenu = nullptr;     // "&Paddox On-line" (switched off)
+    QAction *hconnect = nullptr;
+    QAction *cntrl = nullptr;          // "&MultiUser" (switched off)
+    QAction *mnuShowhall = nullptr;
+    QAction *mnuCredit = nullptr;
+    QAction *backup = nullptr;
+    QAction *update = nullptr;
+    QAction *mnuoption = nullptr;
+    QAction *about = nullptr;
+    QAction *what = nullptr;
+    QAction *mnuHelp = nullptr;
+
+    // The horse option button of horse 1..5, and the sale option of horse 1..5.
+    QRadioButton *horseOption(int horse) const;
+    QRadioButton *saleOption(int horse) const;
+    QRadioButton *wizardOption(int horse) const;
+    QLabel *oddsLabel(int horse) const;
+    QLineEdit *sharePriceField(int horse) const;
+    QLabel *sharePriceLabel(int horse) const;
+
+    // The tab panel's presentation setting from the option file (1 usual, 0 the other shape).
+    int tabPresentation() const { return tabPresentation_; }
+
+public slots:
+    // ---- save routines ----
+    void paddoxsave();        // saves the eight playing files with the progress display
+    void paddoxsavenoname();  // the same, silently
+
+    // ---- window ----
+    void Form_Load();
+    void Timer2_Timer();
+    void saveme_Click();
+    void rest_Click();
+    void diffuser_Click();
+    void exit_Click();
+    void mnuoption_Click();
+    void Toolbar3_ButtonClick(const QString &key);
+    void Command112_Click();
+    void Check1_Click();
+
+    // ---- placing a bet ----
+    void Text3_Click();       // a stake picked from the list
+    void Text3_Change();      // the stake text changed (typed or picked)
+    void Command10_Click();   // Place Your Stake
+    void Command2_Click();    // confirm step
+    void horseChosen(int horse);  // Option1..Option5 selected
+    void Command1_Click();    // Place Bet
+    void Command3_Click();    // Start The Race
+    void Label39_Click();     // Cancel Your Bet
+    void Command9_Click();    // the tip
+    void drawTip();
+    void Command12_Click();   // wizard: Select Current Stake
+    void wizardHorseChosen(int horse);  // Option11..Option15
+    void cmdst_Click();       // wizard: Horse Tip
+    void Command19_Click();   // wizard: Select Your Horse
+    void Command17_Click();   // wizard: Start The Race
+    void wizardStep2();
+
+    // ---- loans ----
+    void Command6_Click();    // Borrow
+    void Command7_Click();    // Pay Back
+    void Text10_Click();
+
+    // ---- shares ----
+    void Command4_Click();    // Check Share Prices
+    void Command5_Click();    // Buy
+    void Command8_Click();    // Sell
+    void saleHorseClicked(int horse);  // Option6..Option10
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildBettingTab(QWidget *tab);
+    void buildLoansTab(QWidget *tab);
+    void buildSharesTab(QWidget *tab);
+    void buildBettingInfoTab(QWidget *tab);
+    void buildWizard();
+
+    int tabPresentation_ = 1;
+};

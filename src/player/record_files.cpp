@@ -1,0 +1,54 @@
+#include "player/record_files.h"
+
+#include "platform/program.h"
+#include "platform/text_files.h"
+
+namespace player {
+
+QString defaultName(int slot)
+{
+    return slot == 1 ? QStringLiteral("User 1") : QStringLiteral("user%1").arg(slot);
+}
+
+QString recordFileName(int slot, const QString &suffix) { return QStringLiteral("user%1%2").arg(slot).arg(suffix); }
+
+QString recordPath(int slot, const QString &suffix) { return platform::dataPath(recordFileName(slot, suffix)); }
+
+QStringList PlayingFields::inSaveOrder() const
+{
+    QStringList values{cash, debt, share};
+    for (const QString &horse : horses)
+        values << horse;
+    return values;
+}
+
+PlayingFields defaultPlayingFields()
+{
+    PlayingFields fields;
+    fields.cash = defaultMoney;
+    fields.debt = defaultMoney;
+    fields.share = noShares;
+    fields.horses = defaultHorseNames;
+    return fields;
+}
+
+QString writePlayingFiles(int slot, const PlayingFields &fields)
+{
+    QString firstError;
+    const QStringList values = fields.inSaveOrder();
+    for (int i = 0; i < playingSuffixes.size(); ++i) {
+        const QString path = recordPath(slot, playingSuffixes[i]);
+        const platform::WriteResult written = platform::writeTextLine(path, values[i]);
+        if (!written && firstError.isEmpty())
+            firstError = QStringLiteral("%1: %2").arg(path, written.error);
+    }
+    return firstError;
+}
+
+namespace {
+short slotNow = 0;
+}
+short currentSlot() { return slotNow; }
+void setCurrentSlot(short slot) { slotNow = slot; }
+
+}  // namespace player

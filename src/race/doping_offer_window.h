@@ -1,0 +1,24 @@
+#pragma once
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The doping offer: before an owner's race, drugs for the owned horse at a fixed price.
+class Form13 : public QDialog {
+    Q_OBJECT
+public:
+    Form13();
+    ~Form13() override;
+
+    QLabel *Label1 = nullptr;       // the offer
+    QLabel *Label2 = nullptr;       // "Do You Wish To Drug Your Horse?"
+    QLabel *Label3 = nullptr;       // the price
+    QPushButton *Command1 = nullptr;  // "YES"
+    QPushButton *Command2 = nullptr;  // "NO"
+
+public slots:
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+};

@@ -1,0 +1,88 @@
+#include "support/test_installation.h"
+
+#include "app/window_registry.h"
+#include "platform/program.h"
+#include "player/record_files.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+
+namespace testing {
+
+namespace {
+int ends = 0;
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(source));
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else
+            QFile::copy(source, target);
+    }
+}
+}  // namespace
+
+TestInstallation::TestInstallation()
+{
+    copyTree(QStringLiteral(PADDOX_INSTALL_DIR), dir_.path());
+    QDir(dir_.path()).mkpath(QStringLiteral("data"));
+    QDir(dir_.path()).mkpath(QStringLiteral("hall"));
+    // Files of a real installation must not leak into a test's fresh data folder.
+    QDir data(QDir(dir_.path()).filePath(QStringLiteral("data")));
+    for (const QString &f : data.entryList(QDir::Files))
+        data.remove(f);
+    platform::setProgramFolder(dir_.path());
+    ends = 0;
+    platform::setEndProgramAction([](int) { ++ends; });
+}
+
+TestInstallation::~TestInstallation()
+{
+    app::destroyAllWindows();
+    platform::setProgramFolder(QString());
+}
+
+QString TestInstallation::dataFile(const QString &name) const
+{
+    return QDir(dir_.path()).filePath(QStringLiteral("data/") + name);
+}
+
+void TestInstallation::writeData(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(dataFile(name));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray TestInstallation::readData(const QString &name) const
+{
+    QFile f(dataFile(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+bool TestInstallation::dataExists(const QString &name) const { return QFile::exists(dataFile(name)); }
+
+void TestInstallation::writeDefaultPlayers(const QString &country) const
+{
+    for (int slot = 1; slot <= player::slotCount; ++slot) {
+        writeData(player::recordFileName(slot, player::nameSuffix), player::defaultName(slot).toUtf8() + "\r\n");
+        writeData(player::recordFileName(slot, player::passwordSuffix), "7351\r\n");
+        const QStringList values = player::defaultPlayingFields().inSaveOrder();
+        for (int i = 0; i < player::playingSuffixes.size(); ++i)
+            writeData(player::recordFileName(slot, player::playingSuffixes[i]), values[i].toUtf8() + "\r\n");
+    }
+    writeData(QStringLiteral("pdxcountry.pdx"), country.toUtf8() + "\r\n");
+}
+
+int TestInstallation::endRequests() const { return ends; }
+
+}  // namespace testing
