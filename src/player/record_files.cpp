@@ -10,6 +10,25 @@ QString defaultName(int slot)
     return slot == 1 ? QStringLiteral("User 1") : QStringLiteral("user%1").arg(slot);
 }
 
+QStringList recordSuffixes()
+{
+    QStringList suffixes = playingSuffixes;
+    suffixes << nameSuffix << passwordSuffix;
+    return suffixes;
+}
+
+QString defaultFieldText(int slot, const QString &suffix)
+{
+    if (suffix == nameSuffix)
+        return defaultName(slot);
+    if (suffix == passwordSuffix)
+        return defaultPassword;
+    const qsizetype field = playingSuffixes.indexOf(suffix);
+    if (field < 0)
+        return QString();
+    return defaultPlayingFields().inSaveOrder().value(field);
+}
+
 QString recordFileName(int slot, const QString &suffix) { return QStringLiteral("user%1%2").arg(slot).arg(suffix); }
 
 QString recordPath(int slot, const QString &suffix) { return platform::dataPath(recordFileName(slot, suffix)); }

@@ -23,6 +23,14 @@ inline const std::array<QString, 5> defaultHorseNames = {"Red Rum", "Desert Orch
 // Slot 1 is "User 1"; slots 2..5 are "user2".."user5".
 QString defaultName(int slot);
 
+// The country the player chose on the first run, one line in the data folder.
+inline const QString countryFileName = QStringLiteral("pdxcountry.pdx");
+
+// Every file of a slot's record: the eight playing files, the name and the password.
+QStringList recordSuffixes();
+// What a new player's file holds ("500", "You Have No Shares", "user3", "7351", ...).
+QString defaultFieldText(int slot, const QString &suffix);
+
 // "user" + slot + suffix, in the data folder.
 QString recordFileName(int slot, const QString &suffix);
 QString recordPath(int slot, const QString &suffix);

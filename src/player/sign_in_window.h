@@ -1,5 +1,8 @@
 #pragma once
+#include "player/first_run.h"
+
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -75,4 +78,29 @@ public slots:
     void Command7_Click();
     void Command3_Click();
     void Command4_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    // Sets up the slots whose name file is missing; false when the data folder
+    // cannot be used (the player has been told and the program is ending).
+    bool setUpMissingSlots();
+    void dataFolderUnusable(const player::FileProblem &problem);
+    // Checks that the files of a slot can be read; when some cannot, asks whether
+    // to rebuild them. True when the slot can be used now.
+    bool slotUsable(int slot, const QStringList &suffixes);
+    // The stored password of a slot (no line: none); nothing when the player
+    // declined to repair a damaged password file.
+    std::optional<QString> storedPassword(int slot);
+    void setPlayerName(int slot, const QString &name);
+
+    QString rememberedPassword_;   // the password the last rename asked for
+    player::FileProblem importProblem_;
+    player::FileProblem namesProblem_;
+    bool handingOver_ = false;     // closing because the betting office takes over
+    bool unusable_ = false;        // the data folder could not be used
 };
