@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QStringList>
 
 class QAction;
 class QCheckBox;
@@ -20,6 +21,21 @@ class LinkLabel;
 
 // The betting office: the main window where a signed-in player bets, borrows, buys shares and saves.
 // Its controls are the working copy of the signed-in player's record and of the current bet.
+//
+// Layout of the tab pages (SSTab1: "Betting", "Loans", "Shares", "Betting Info", in this order).
+// Every page offers a fixed area of tabPageWidth x tabPageHeight twips from its top-left corner.
+// The constructor creates these before it calls buildLoansTab / buildSharesTab, so those may refer to them:
+//  - Loans page: Label26 (the country) with its caption "lblCountryCaption" "Your Country:" on the
+//    bottom strip, caption at (120, 4900) and Label26 at (1500, 4900), 300 twips high; the loan controls
+//    go above y = 4800 (or move the pair with setGeometry).
+//  - Shares page: Label17_0 ("Horse Cost " + sign), hidden like the price it labels, at (120, 4900),
+//    1600 x 300 twips; horsecost_1 fits beside it at (1800, 4900). Move it if the layout needs.
+//    Label16 (the share) is created on the Shares page as well; once buildSharesTab has run, the
+//    constructor moves it into the group box named "Frame_shares" (if there is one) at (180, 690),
+//    3780 x 330 twips, below that frame's caption "You Have Shares In".
+// Text10 (loan amount field): the constructor installs this window's eventFilter on it once
+// buildLoansTab has created it; the filter sends a mouse press to Text10_Click() and draws the field
+// flat while it has the focus, three-dimensional again when it loses it.
 class Form2 : public QMainWindow {
     Q_OBJECT
 public:
@@ -165,6 +181,20 @@ public:
     // The tab panel's presentation setting from the option file (1 usual, 0 the other shape).
     int tabPresentation() const { return tabPresentation_; }
 
+    // The fixed area of each tab page, in twips.
+    static constexpr int tabPageWidth = 10320;
+    static constexpr int tabPageHeight = 5300;
+    // The betting wizard band along the right-hand side, in twips.
+    static constexpr int wizardWidth = 4000;
+
+    // The horse options window renamed the horses (the captions of Option1..Option5 already hold the
+    // new names; oldNames are the names before): the bet, the wizard and the tip follow the new names.
+    void horseNamesChanged(const QStringList &oldNames);
+    // True once "Close Wizard" has cut the wizard band off.
+    bool wizardClosed() const { return wizardClosed_; }
+    // The horse (1..5) the tip names, 0 before the first tip.
+    int tipHorse() const { return tipHorse_; }
+
 public slots:
     // ---- save routines ----
     void paddoxsave();        // saves the eight playing files with the progress display
@@ -214,6 +244,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildMenus();
@@ -223,6 +254,29 @@ private:
     void buildSharesTab(QWidget *tab);
     void buildBettingInfoTab(QWidget *tab);
     void buildWizard();
+    void buildFrame();
+    void setTabOrders();
+    QWidget *central_ = nullptr;
+
+    // Saves the eight playing files with the progress display; false (after telling the player) when
+    // nothing or not everything could be written.
+    bool saveWithDisplay();
+    // The signed-in slot from Label23, 0 when it holds no slot digit.
+    int signedInSlot() const;
+    void applyCountry(const QString &country, bool known);
+    void renderTip();
+    // The bet back to stake entry: the stake field and Place Your Stake usable, the rest of the bet
+    // switched off, the wizard at step 1.
+    void returnToStakeEntry();
+    void clearHorseChoice();
+    void wizardStep1();
+    void wizardStep3();
+    bool raceUnderWay() const;
+    void fitWindow();
 
     int tabPresentation_ = 1;
+    bool wizardClosed_ = false;
+    bool refreshOnShow_ = false;
+    int tipHorse_ = 0;
+    int confirmedStake_ = 0;
 };
