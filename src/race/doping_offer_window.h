@@ -14,6 +14,8 @@ public:
     QLabel *Label1 = nullptr;       // the offer
     QLabel *Label2 = nullptr;       // "Do You Wish To Drug Your Horse?"
     QLabel *Label3 = nullptr;       // the price
+    QLabel *Label4 = nullptr;       // "NOTE: " (second part of the offer)
+    QLabel *Label5 = nullptr;       // the warning (third part of the offer)
     QPushButton *Command1 = nullptr;  // "YES"
     QPushButton *Command2 = nullptr;  // "NO"
 
@@ -21,4 +23,13 @@ public slots:
     void Form_Load();
     void Command1_Click();
     void Command2_Click();
+
+protected:
+    // Closing the offer with the title-bar button answers "NO".
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+private:
+    void decline();
+    bool answered_ = false;
 };

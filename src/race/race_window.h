@@ -61,4 +61,26 @@ public slots:
     void horse5t_Timer();
     void Timer1_Timer();
     void Command3_Click();
+    void Form_Resize();
+
+public:
+    // The horse drawn to win when the race was started (0 before Start).
+    int drawnWinner() const { return drawnWinner_; }
+    // Start was pressed and the race is not settled yet.
+    bool racing() const { return started_ && !settled_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void reject() override;
+
+private:
+    void tick(int lane);
+    void placePicture(int lane, int progress);
+
+    bool started_ = false;
+    bool settled_ = false;
+    bool finished_ = false;  // settled (or called off): the window may close
+    int drawnWinner_ = 0;
 };

@@ -1,0 +1,249 @@
+// Race benchmark: 20 races run headless at full speed through the timer handlers,
+// then one real race under the event loop. Prints the real race's duration against
+// the ideal (the winner's ticks x 16 ms), the CPU time it took and the worst gap
+// between two repaints of the race window, and whether each target is met.
+#include "app/window_registry.h"
+#include "office/betting_office_window.h"
+#include "platform/dialogs.h"
+#include "platform/intervals.h"
+#include "platform/program.h"
+#include "player/record_files.h"
+#include "race/race_rules.h"
+#include "race/race_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cmath>
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Every message is answered at once, as a player pressing OK (or Yes) would.
+class AnsweringDialogs final : public platform::Dialogs {
+public:
+    platform::Answer message(const QString &text, platform::Icon, platform::Buttons buttons, const QString &) override
+    {
+        ++messages;
+        if (onMessage)
+            onMessage(text);
+        return buttons == platform::Buttons::Ok || buttons == platform::Buttons::OkCancel ? platform::Answer::Ok
+                                                                                          : platform::Answer::Yes;
+    }
+    std::optional<QString> input(const QString &, const QString &, const QString &, bool) override
+    {
+        return QString();
+    }
+    int messages = 0;
+    std::function<void(const QString &)> onMessage;
+};
+
+double cpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+bool writeLine(const QString &path, const QByteArray &line)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(line + "\r\n") == line.size() + 2;
+}
+
+// A program folder holding the five players' record files and a country file.
+bool prepareInstallation(const QString &folder)
+{
+    if (!QDir(folder).mkpath(QStringLiteral("data")) || !QDir(folder).mkpath(QStringLiteral("hall")))
+        return false;
+    platform::setProgramFolder(folder);
+    bool ok = true;
+    for (int slot = 1; slot <= player::slotCount; ++slot) {
+        ok = ok && writeLine(player::recordPath(slot, player::nameSuffix), player::defaultName(slot).toUtf8());
+        ok = ok && writeLine(player::recordPath(slot, player::passwordSuffix), player::defaultPassword.toUtf8());
+        ok = ok && player::writePlayingFiles(slot, player::defaultPlayingFields()).isEmpty();
+    }
+    ok = ok && writeLine(platform::dataPath(QStringLiteral("pdxcountry.pdx")), "United Kingdom");
+    ok = ok && writeLine(platform::dataPath(QStringLiteral("pwiz04.dll")), "0");
+    return ok;
+}
+
+// The betting office of slot 1 with a bet on horse 1, money enough for any number of races.
+Form2 *officeReadyToRace()
+{
+    Form2 *office = app::window<Form2>();
+    office->Label23->setText(QStringLiteral("1"));
+    office->Text1->setText(QStringLiteral("100000"));
+    office->Text2->setText(QStringLiteral("0"));
+    office->Label16->setText(player::noShares);
+    office->Label14->setText(office->horseOption(1)->text());
+    office->Label10->setText(QStringLiteral("50"));
+    office->Label12->setText(QStringLiteral("350"));
+    return office;
+}
+
+// Counts the paints of one window and keeps the widest gap between two of them.
+class PaintWatch final : public QObject {
+public:
+    explicit PaintWatch(QWidget *window) : window_(window) { clock_.start(); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watching && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->window() == window_) {
+            const qint64 now = clock_.nsecsElapsed();
+            if (last_ >= 0 && now - last_ > 1000000) {  // paints of one frame come together
+                ++frames;
+                gapsNs.push_back(now - last_);
+            }
+            if (last_ >= 0 && now - last_ > worstGapNs) {
+                worstGapNs = now - last_;
+                worstGapAtNs = now;
+            }
+            last_ = now;
+        }
+        return false;
+    }
+    bool watching = false;
+    qint64 worstGapNs = 0;
+    qint64 worstGapAtNs = 0;
+    int frames = 0;
+    std::vector<qint64> gapsNs;
+    qint64 sinceStart() const { return clock_.nsecsElapsed(); }
+
+private:
+    QPointer<QWidget> window_;
+    QElapsedTimer clock_;
+    qint64 last_ = -1;
+};
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    AnsweringDialogs dialogs;
+    platform::setDialogs(&dialogs);
+    QTemporaryDir folder;
+    if (!folder.isValid() || !prepareInstallation(folder.path())) {
+        std::fprintf(stderr, "could not prepare a program folder\n");
+        return 1;
+    }
+    Form2 *office = officeReadyToRace();
+    office->show();
+
+    // ---- 20 races at full speed: every handler called in turn, no event loop ----
+    void (Form4::*ticks[])() = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
+                                &Form4::horse4t_Timer, &Form4::horse5t_Timer};
+    constexpr int headlessRaces = 20;
+    int wins[6] = {};
+    long long totalRounds = 0;
+    bool alwaysTheDrawnWinner = true;
+    QElapsedTimer headless;
+    headless.start();
+    for (int i = 0; i < headlessRaces; ++i) {
+        officeReadyToRace();
+        Form4 *race = app::window<Form4>();
+        race->Command1_Click();
+        while (race->winningHorse == 0) {
+            ++totalRounds;
+            for (int lane = 1; lane <= race::laneCount && race->winningHorse == 0; ++lane) {
+                if (race->horseTimer(lane)->isActive())
+                    (race->*ticks[lane - 1])();
+            }
+        }
+        alwaysTheDrawnWinner = alwaysTheDrawnWinner && race->winningHorse == race->drawnWinner();
+        ++wins[race->winningHorse];
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    const double headlessMs = headless.nsecsElapsed() / 1e6;
+    std::printf("race benchmark (platform %s)\n", qPrintable(QGuiApplication::platformName()));
+    std::printf("  %d headless races: %.1f ms in all, %.2f ms a race, %.1f rounds of ticks a race\n", headlessRaces,
+                headlessMs, headlessMs / headlessRaces, double(totalRounds) / headlessRaces);
+    std::printf("  winners: 1:%d 2:%d 3:%d 4:%d 5:%d, always the drawn winner: %s\n", wins[1], wins[2], wins[3],
+                wins[4], wins[5], alwaysTheDrawnWinner ? "yes" : "NO");
+
+    // ---- one real race under the event loop ----
+    officeReadyToRace();
+    QPointer<Form4> race = app::window<Form4>();
+    PaintWatch watch(race);
+    application.installEventFilter(&watch);
+    race->show();
+    race->raise();
+    // Let the window appear before the start.
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+
+    int winnerTicks = 0;
+    double finishMs = 0;
+    double cpuAtFinish = 0;
+    QElapsedTimer wall;
+    dialogs.onMessage = [&](const QString &text) {
+        if (finishMs == 0 && text.startsWith(QLatin1String("The Winner Was"))) {
+            finishMs = wall.nsecsElapsed() / 1e6;
+            cpuAtFinish = cpuSeconds();
+            watch.watching = false;
+            const int winner = race->winningHorse;
+            const int start = race::headStart(winner, race->drawnWinner());
+            // Its moving ticks, then the tick that saw it at the post.
+            winnerTicks = race::ticksToFinish(winner, start) + 1;
+        }
+    };
+    const double cpuAtStart = cpuSeconds();
+    const qint64 startNs = watch.sinceStart();
+    wall.start();
+    watch.watching = true;
+    race->Command1_Click();
+    QObject::connect(race, &QObject::destroyed, &application, &QCoreApplication::quit);
+    QTimer::singleShot(60000, &application, &QCoreApplication::quit);  // a race never takes a minute
+    application.exec();
+    application.removeEventFilter(&watch);
+
+    if (finishMs == 0) {
+        std::fprintf(stderr, "the real race did not finish\n");
+        return 1;
+    }
+    const int interval = platform::effectiveInterval(platform::horseTickMs);
+    const double idealMs = double(winnerTicks) * interval;
+    const double deviation = (finishMs - idealMs) / idealMs * 100.0;
+    const double cpuPercent = (cpuAtFinish - cpuAtStart) / (finishMs / 1000.0) * 100.0;
+    const double worstGapMs = watch.worstGapNs / 1e6;
+    const bool durationMet = std::abs(deviation) <= 3.0;
+    const bool cpuMet = cpuPercent < 10.0;
+    const bool gapMet = worstGapMs < 50.0;
+    std::printf("  real race: winner's ticks %d, %.1f ms against the ideal %d x %d ms = %.0f ms (%+.2f%%, target "
+                "within 3%%) %s\n",
+                winnerTicks, finishMs, winnerTicks, interval, idealMs, deviation, durationMet ? "met" : "NOT met");
+    std::printf("  CPU time during the race: %.2f%% of one core (target under 10%%) %s\n", cpuPercent,
+                cpuMet ? "met" : "NOT met");
+    std::sort(watch.gapsNs.begin(), watch.gapsNs.end());
+    const double p99Ms = watch.gapsNs.empty() ? 0 : watch.gapsNs[watch.gapsNs.size() * 99 / 100] / 1e6;
+    const long over50 = std::count_if(watch.gapsNs.begin(), watch.gapsNs.end(), [](qint64 gap) { return gap >= 50000000; });
+    std::printf("  repaints: %d frames, worst gap %.1f ms, %.0f ms into the race (target under 50 ms) %s\n",
+                watch.frames, worstGapMs, (watch.worstGapAtNs - startNs) / 1e6, gapMet ? "met" : "NOT met");
+    std::printf("            99%% of gaps under %.1f ms, %ld gaps of 50 ms or more\n", p99Ms, over50);
+    app::destroyAllWindows();
+    platform::setDialogs(nullptr);
+    platform::setProgramFolder(QString());
+    return alwaysTheDrawnWinner ? 0 : 1;  // a missed target is reported above; a wrong winner is a fault
+}

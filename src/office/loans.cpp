@@ -1,0 +1,102 @@
+#include "office/loans.h"
+
+#include <limits>
+
+namespace office {
+
+namespace {
+QString largest(const QString &sign) { return sign + QString::number(std::numeric_limits<Money>::max()); }
+}  // namespace
+
+double loanAmount(const QString &text) { return platform::wholeNumber(text).value_or(0.0); }
+
+LoanResult borrow(Money cash, Money debt, double amount)
+{
+    LoanResult result{LoanOutcome::Done, cash, debt, 0};
+    if (amount < 0) {
+        result.outcome = LoanOutcome::Negative;
+        return result;
+    }
+    if (amount > loanLimit) {
+        result.outcome = LoanOutcome::TooMuch;
+        return result;
+    }
+    result.amount = static_cast<Money>(amount);
+    const auto newCash = platform::checkedAdd(cash, result.amount);
+    const auto newDebt = platform::checkedAdd(debt, result.amount);
+    if (!newCash || !newDebt) {
+        result.outcome = LoanOutcome::OutOfRange;
+        return result;
+    }
+    result.cash = *newCash;
+    result.debt = *newDebt;
+    return result;
+}
+
+LoanResult payBack(Money cash, Money debt, double amount)
+{
+    LoanResult result{LoanOutcome::Done, cash, debt, 0};
+    if (amount < 0) {
+        result.outcome = LoanOutcome::Negative;
+        return result;
+    }
+    if (amount > cash) {
+        result.outcome = LoanOutcome::MoreThanYouHave;
+        return result;
+    }
+    if (amount > debt) {
+        result.outcome = LoanOutcome::MoreThanYouOwe;
+        return result;
+    }
+    // 0 <= amount <= cash and amount <= debt: the two differences stay in range.
+    result.amount = static_cast<Money>(amount);
+    const auto newCash = platform::checkedSub(cash, result.amount);
+    const auto newDebt = platform::checkedSub(debt, result.amount);
+    if (!newCash || !newDebt) {
+        result.outcome = LoanOutcome::OutOfRange;
+        return result;
+    }
+    result.cash = *newCash;
+    result.debt = *newDebt;
+    return result;
+}
+
+QString loanRefusal(LoanOutcome outcome, bool borrowing, const QString &sign)
+{
+    switch (outcome) {
+    case LoanOutcome::Done: return QString();
+    case LoanOutcome::Negative:
+        return borrowing ? QStringLiteral("You cannot borrow an amount below 0. Please enter the amount you wish to borrow.")
+                         : QStringLiteral("You cannot pay back an amount below 0. Please enter the amount you wish to pay back.");
+    case LoanOutcome::TooMuch: return QStringLiteral(" You are trying to borrow to much");
+    case LoanOutcome::MoreThanYouHave: return QStringLiteral(" You are trying to payback more than you have");
+    case LoanOutcome::MoreThanYouOwe: return QStringLiteral(" You are trying to pay back more than you owe");
+    case LoanOutcome::OutOfRange:
+        return QStringLiteral("The bank cannot do that: your cash or debt would pass %1, the most this game can hold. "
+                              "Nothing has changed.")
+            .arg(largest(sign));
+    }
+    return QString();
+}
+
+QString borrowedMessage(const LoanResult &result, const QString &sign)
+{
+    return QStringLiteral("You are borrowing ") + sign + platform::moneyText(result.amount) +
+           QStringLiteral(". You now have ") + sign + platform::moneyText(result.cash);
+}
+
+QString paidBackMessage(const LoanResult &result, const QString &sign)
+{
+    return QStringLiteral("You Have Paid Back ") + sign + platform::moneyText(result.amount) +
+           QStringLiteral(". You now have ") + sign + platform::moneyText(result.cash);
+}
+
+std::optional<Money> loanCodeCash(Money cash) { return platform::checkedAdd(cash, loanCodeBonus); }
+
+QString loanCodeRefusal(const QString &sign)
+{
+    return QStringLiteral("Your cash cannot grow past %1, the most this game can hold. Nothing has changed.")
+        .arg(largest(sign));
+}
+
+}  // namespace office

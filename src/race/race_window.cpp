@@ -1,0 +1,491 @@
+// The race window: five horses run from left to right, each on its own timer;
+// the drawn winner's head start makes it finish first, and its last tick settles the race.
+#include "race/race_window.h"
+
+#include "app/window_registry.h"
+#include "office/betting_office_window.h"
+#include "platform/dialogs.h"
+#include "platform/intervals.h"
+#include "platform/maker.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+#include "player/record_files.h"
+#include "race/race_rules.h"
+#include "race/settlement.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgRenderer>
+#include <QTimer>
+
+using platform::twips;
+
+namespace {
+
+// The course, in twips.
+constexpr int formWidth = 15000;
+constexpr int formHeight = 12000;
+constexpr int bannerHeight = 420;
+constexpr int pictureWidth = 1650;
+constexpr int pictureHeight = 1410;
+constexpr int pictureStartLeft = 120;
+constexpr int firstLaneTop = 4320;
+constexpr int laneSpacing = 1440;
+constexpr int finishX = 13320;
+constexpr int finishTop = 4200;
+constexpr int finishBottom = 11640;
+constexpr int cardTop = 720;      // the name and progress of each lane, above the course
+constexpr int cardRow = 660;
+constexpr int silkLeft = 3360;
+constexpr int nameLeft = 3840;
+constexpr int nameWidth = 3480;
+constexpr int barLeft = 7440;
+constexpr int barWidth = 7080;
+
+const QColor grass(7, 187, 7);
+const QColor rail(44, 206, 44);
+
+// The jockeys' silks, lane by lane; the horse pictures wear the same colours.
+const QColor silks[race::laneCount] = {QColor(0xd6, 0x28, 0x28), QColor(0x1d, 0x4e, 0xd8), QColor(0xf5, 0xc5, 0x18),
+                                       QColor(0x7b, 0x2c, 0xbf), QColor(0xf7, 0x7f, 0x00)};
+
+// Two strides of a galloping horse; the picture changes stride as the horse covers ground.
+constexpr int strideLength = 60;
+
+// A horse picture: drawn from its SVG once, then only copied, so a tick costs a
+// move and a small repaint. It paints no background of its own: the grass and
+// the finish line show around the horse.
+class HorsePicture final : public QWidget {
+public:
+    HorsePicture(int lane, QWidget *parent) : QWidget(parent), lane_(lane)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+    void setStride(int stride)
+    {
+        if (stride != stride_) {
+            stride_ = stride;
+            update();
+        }
+    }
+    int stride() const { return stride_; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const qreal ratio = devicePixelRatioF();
+        QPixmap &frame = frames_[stride_];
+        if (frame.isNull() || frame.devicePixelRatio() != ratio) {
+            const QString file = QStringLiteral(":/race/horse%1%2.svg").arg(lane_).arg(stride_ ? "_gather" : "");
+            QSvgRenderer renderer(file);
+            frame = QPixmap(size() * ratio);
+            frame.setDevicePixelRatio(ratio);
+            frame.fill(Qt::transparent);
+            QPainter svgPainter(&frame);
+            renderer.render(&svgPainter, QRectF(QPointF(0, 0), QSizeF(size())));
+        }
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, frame);
+    }
+
+private:
+    int lane_;
+    int stride_ = 0;
+    QPixmap frames_[2];
+};
+
+// A lane's progress. Its text is never shown, so it is never worked out: a tick
+// only moves the bar.
+class RaceProgressBar final : public QProgressBar {
+public:
+    using QProgressBar::QProgressBar;
+    QString text() const override { return QString(); }
+};
+
+// A swatch of a lane's silks beside its name.
+class SilkSwatch final : public QWidget {
+public:
+    SilkSwatch(const QColor &colour, QWidget *parent) : QWidget(parent), colour_(colour) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.setBrush(colour_);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    }
+
+private:
+    QColor colour_;
+};
+
+}  // namespace
+
+Form4::Form4()
+{
+    setObjectName(QStringLiteral("Form4"));
+    setModal(false);
+    resize(twips(formWidth), twips(formHeight));
+    // Smaller, and the horses near the finish would be cut off.
+    setMinimumSize(twips(formWidth), twips(formHeight));
+
+    Picture6 = new QWidget(this);
+    Picture6->setObjectName(QStringLiteral("Picture6"));
+    Picture6->setAutoFillBackground(true);
+    QPalette bannerPalette = Picture6->palette();
+    bannerPalette.setColor(QPalette::Window, QColor(16, 32, 16));
+    bannerPalette.setColor(QPalette::WindowText, QColor(255, 236, 120));
+    Picture6->setPalette(bannerPalette);
+    Picture6->setGeometry(0, 0, width(), twips(bannerHeight));
+    Label6 = new QLabel(QString::fromLatin1(platform::makerWebAddress), Picture6);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setAlignment(Qt::AlignCenter);
+    QFont bannerFont = Label6->font();
+    bannerFont.setBold(true);
+    Label6->setFont(bannerFont);
+    Label6->setGeometry(Picture6->rect());
+
+    Command1 = new QPushButton(QStringLiteral("Start The Race"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(platform::twipsRect(480, 1680, 2520, 720));
+    QFont startFont = Command1->font();
+    startFont.setBold(true);
+    Command1->setFont(startFont);
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+
+    Command2 = new QPushButton(this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->hide();
+    Command3 = new QPushButton(this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command3->hide();
+    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Doping mark"));
+    Text1->hide();
+
+    QProgressBar **bars[] = {&ProgressBar1, &ProgressBar2, &ProgressBar3, &ProgressBar4, &ProgressBar5};
+    QWidget **pictures[] = {&Picture1, &Picture2, &Picture3, &Picture4, &Picture5};
+    QLabel **names[] = {&Label1, &Label2, &Label3, &Label4, &Label5};
+    QTimer **timers[] = {&horse1t, &horse2t, &horse3t, &horse4t, &horse5t};
+    void (Form4::*ticks[])() = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
+                                &Form4::horse4t_Timer, &Form4::horse5t_Timer};
+    QFont nameFont = font();
+    nameFont.setBold(true);
+    for (int lane = 1; lane <= race::laneCount; ++lane) {
+        const int i = lane - 1;
+        const int rowTop = cardTop + i * cardRow;
+
+        auto *swatch = new SilkSwatch(silks[i], this);
+        swatch->setObjectName(QStringLiteral("silks%1").arg(lane));
+        swatch->setGeometry(platform::twipsRect(silkLeft, rowTop + 30, 300, 300));
+
+        QLabel *name = new QLabel(this);
+        name->setObjectName(QStringLiteral("Label%1").arg(lane));
+        name->setFont(nameFont);
+        QPalette namePalette = name->palette();
+        namePalette.setColor(QPalette::WindowText, Qt::white);
+        name->setPalette(namePalette);
+        name->setGeometry(platform::twipsRect(nameLeft, rowTop, nameWidth, 360));
+        *names[i] = name;
+
+        QProgressBar *bar = new RaceProgressBar(this);
+        bar->setObjectName(QStringLiteral("ProgressBar%1").arg(lane));
+        bar->setRange(0, race::progressMaximum);
+        bar->setValue(0);
+        bar->setTextVisible(false);
+        QPalette barPalette = bar->palette();
+        barPalette.setColor(QPalette::Highlight, silks[i]);
+        bar->setPalette(barPalette);
+        bar->setGeometry(platform::twipsRect(barLeft, rowTop + 30, barWidth, 300));
+        *bars[i] = bar;
+
+        auto *picture = new HorsePicture(lane, this);
+        picture->setObjectName(QStringLiteral("Picture%1").arg(lane));
+        picture->setGeometry(platform::twipsRect(pictureStartLeft, firstLaneTop + i * laneSpacing, pictureWidth,
+                                                 pictureHeight));
+        *pictures[i] = picture;
+
+        QTimer *timer = new QTimer(this);
+        timer->setObjectName(QStringLiteral("horse%1t").arg(lane));
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(platform::effectiveInterval(platform::horseTickMs));
+        connect(timer, &QTimer::timeout, this, ticks[i]);
+        *timers[i] = timer;
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(platform::effectiveInterval(platform::raceBannerMs));
+    connect(Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
+    Timer1->start();
+
+    Form_Load();
+}
+
+Form4::~Form4() = default;
+
+QProgressBar *Form4::progressBar(int lane) const
+{
+    QProgressBar *const bars[] = {ProgressBar1, ProgressBar2, ProgressBar3, ProgressBar4, ProgressBar5};
+    return lane >= 1 && lane <= race::laneCount ? bars[lane - 1] : nullptr;
+}
+
+QWidget *Form4::picture(int lane) const
+{
+    QWidget *const pictures[] = {Picture1, Picture2, Picture3, Picture4, Picture5};
+    return lane >= 1 && lane <= race::laneCount ? pictures[lane - 1] : nullptr;
+}
+
+QLabel *Form4::nameLabel(int lane) const
+{
+    QLabel *const labels[] = {Label1, Label2, Label3, Label4, Label5};
+    return lane >= 1 && lane <= race::laneCount ? labels[lane - 1] : nullptr;
+}
+
+QTimer *Form4::horseTimer(int lane) const
+{
+    QTimer *const timers[] = {horse1t, horse2t, horse3t, horse4t, horse5t};
+    return lane >= 1 && lane <= race::laneCount ? timers[lane - 1] : nullptr;
+}
+
+void Form4::Form_Load()
+{
+    Command1->setVisible(true);
+    setAutoFillBackground(true);
+    QPalette grassPalette = palette();
+    grassPalette.setColor(QPalette::Window, grass);
+    setPalette(grassPalette);
+
+    Form2 *office = app::existingWindow<Form2>();
+    const QString backed = office && office->Label14 ? office->Label14->text() : QString();
+    setWindowTitle(QStringLiteral("The Race - The Horse You Chose To Win Is '") + backed + QStringLiteral("'"));
+    for (int lane = 1; lane <= race::laneCount; ++lane) {
+        QRadioButton *option = office ? office->horseOption(lane) : nullptr;
+        nameLabel(lane)->setText(option ? option->text() : QString());
+    }
+    Form_Resize();
+}
+
+void Form4::Form_Resize()
+{
+    if (Picture6) {
+        Picture6->setGeometry(0, 0, width(), twips(bannerHeight));
+        Label6->setGeometry(Picture6->rect());
+    }
+}
+
+void Form4::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form4::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    // The rails between the lanes, then the white finish line across all of them.
+    painter.setPen(QPen(rail, 2));
+    for (int lane = 0; lane <= race::laneCount; ++lane) {
+        const int y = twips(firstLaneTop - 60 + lane * laneSpacing);
+        painter.drawLine(0, y, width(), y);
+    }
+    painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(twips(finishX), twips(finishTop), twips(finishX), twips(finishBottom));
+}
+
+void Form4::Command1_Click()
+{
+    if (started_)
+        return;
+    started_ = true;
+    Command1->setEnabled(false);
+    Command1->hide();
+
+    drawnWinner_ = platform::draw(race::laneCount);
+    for (int place = 0; place < race::laneCount; ++place) {
+        const int lane = (drawnWinner_ - 1 + place) % race::laneCount + 1;
+        horseTimer(lane)->start();
+    }
+    for (int lane = 1; lane <= race::laneCount; ++lane) {
+        QProgressBar *bar = progressBar(lane);
+        bar->setValue(bar->value() + race::headStart(lane, drawnWinner_));
+    }
+}
+
+void Form4::horse1t_Timer() { tick(1); }
+void Form4::horse2t_Timer() { tick(2); }
+void Form4::horse3t_Timer() { tick(3); }
+void Form4::horse4t_Timer() { tick(4); }
+void Form4::horse5t_Timer() { tick(5); }
+
+void Form4::tick(int lane)
+{
+    if (winningHorse != 0)
+        return;  // a tick that was already on its way when the race ended
+    QProgressBar *bar = progressBar(lane);
+    int progress = bar->value();
+    if (race::tickFinishes(lane, progress)) {
+        winningHorse = static_cast<short>(lane);
+        Command3_Click();
+        return;
+    }
+    bar->setValue(progress);
+    placePicture(lane, progress);
+}
+
+void Form4::placePicture(int lane, int progress)
+{
+    QWidget *horse = picture(lane);
+    horse->move(twips(race::pictureLeftTwips(progress)), horse->y());
+    static_cast<HorsePicture *>(horse)->setStride((progress / strideLength) % 2);
+}
+
+void Form4::Timer1_Timer()
+{
+    const int k = platform::drawBelow(6) + 1;
+    Label6->setText(race::bannerText(k, Label6->text()));
+}
+
+void Form4::Command3_Click()
+{
+    if (settled_ || winningHorse < 1 || winningHorse > race::laneCount)
+        return;
+    settled_ = true;
+    // 1. Stop the race before anything is shown: no other horse can finish now.
+    for (int lane = 1; lane <= race::laneCount; ++lane)
+        horseTimer(lane)->stop();
+
+    Form2 *office = app::existingWindow<Form2>();
+    if (!office) {
+        finished_ = true;
+        close();
+        return;
+    }
+    using platform::Icon;
+    using platform::say;
+    const int winner = winningHorse;
+    const QString winnerName = office->horseOption(winner)->text();
+    const QString sign = office->curr->text();
+    race::Purse purse;
+    purse.cash = platform::moneyOrZero(office->Text1->text());
+    purse.debt = platform::moneyOrZero(office->Text2->text());
+    bool heldTold = false;
+    auto writeMoney = [&] {
+        office->Text1->setText(platform::moneyText(purse.cash));
+        office->Text2->setText(platform::moneyText(purse.debt));
+        if (purse.held && !heldTold) {
+            heldTold = true;
+            say(race::heldMessage(sign), Icon::Warning);
+        }
+    };
+
+    // 2. The winner.
+    say(QStringLiteral("The Winner Was ") + winnerName + race::laneTag(winner), Icon::Information);
+    office->Text11->setText(winnerName);
+
+    // 3. The bet: the stake is taken on a loss; a win pays the promised winnings and keeps the stake.
+    if (winnerName != office->Label14->text()) {
+        purse.take(race::captionMoney(office->Label10->text(), &purse.held));
+        writeMoney();
+        say(QStringLiteral(" Your Horse Lost"), Icon::Critical);
+    } else {
+        say(QStringLiteral(" Your horse was the winner! You Have Won ") + sign + office->Label12->text(),
+            Icon::Information);
+        purse.pay(race::captionMoney(office->Label12->text(), &purse.held));
+        writeMoney();
+    }
+
+    // 4. Interest on the debt.
+    purse.addInterest();
+    writeMoney();
+
+    // 5. Back to the betting office.
+    office->show();
+    office->Command2->setEnabled(true);
+    office->wiz1->setVisible(true);
+    office->Command12->setVisible(true);
+    office->Command12->setEnabled(true);
+
+    // 6. and 7. The owner's prize and the owner's charges.
+    const QString share = office->Label16->text();
+    if (share != player::noShares) {
+        if (share == winnerName) {
+            say(QStringLiteral("The Horse You Own As Won The Race, You Get ") + sign + QStringLiteral("10,000 "),
+                Icon::Information);
+            purse.pay(race::ownersPrize);
+            writeMoney();
+        }
+        if (platform::draw(race::chargeChance) == race::chargeDrawn) {
+            const int kind = platform::draw(race::chargeKinds);
+            const int charge = platform::draw(race::chargeMaximum);
+            say(race::chargeLeadIn(kind) + sign + QString::number(charge), Icon::Critical);
+            purse.take(charge);
+            writeMoney();
+        }
+    }
+
+    // 8. The stake box, 9. the next race's odds.
+    office->Text3->setEnabled(true);
+    const std::array<int, 5> odds = race::drawNextOdds();
+    for (int horse = 1; horse <= race::laneCount; ++horse)
+        office->oddsLabel(horse)->setText(QString::number(odds[horse - 1]));
+
+    // 10. The drug test of a drugged horse.
+    if (Text1->text() == QLatin1String("1") && platform::draw(race::drugTestChance) == race::drugTestDrawn) {
+        const race::Money fine = race::drawFine();
+        say(QStringLiteral("Your horse as been tested for drugs, your horse was proven positive"), Icon::Critical);
+        say(QStringLiteral("you have been fined ") + sign + platform::moneyText(fine) +
+                QStringLiteral(" & your horse as been destroyed"),
+            Icon::Critical);
+        purse.take(fine);
+        writeMoney();
+        office->Label16->setText(player::noShares);
+        office->Command8->hide();
+    }
+
+    // 11. Stake entry again, and borrowing.
+    office->Command2->setEnabled(true);
+    office->Command6->setEnabled(true);
+    office->Command10->setEnabled(true);
+
+    // 12. Save, 13. and this race is over.
+    office->paddoxsavenoname();
+    finished_ = true;
+    close();
+}
+
+void Form4::closeEvent(QCloseEvent *event)
+{
+    if (finished_) {
+        event->accept();
+        return;
+    }
+    if (started_ || settled_) {
+        // The horses are running, or the race is being settled: the settlement closes the window.
+        event->ignore();
+        return;
+    }
+    // Closed before the start: the bet is called off and the office goes back to stake entry.
+    started_ = true;
+    settled_ = true;
+    finished_ = true;
+    if (Form2 *office = app::existingWindow<Form2>())
+        office->Label39_Click();
+    event->accept();
+}
+
+void Form4::reject() { close(); }
