@@ -4,6 +4,7 @@
 #include "platform/intervals.h"
 #include "platform/program.h"
 #include "platform/twips.h"
+#include "platform/widgets/svg_picture.h"
 #include "platform/version.h"
 #include "player/country_window.h"
 #include "player/record_files.h"
@@ -12,24 +13,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QTimer>
-
-namespace {
-// A picture from the resources, drawn sharp for the screen it is shown on.
-QPixmap picture(const QString &resource, const QSize &size, qreal ratio)
-{
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
-}  // namespace
 
 Form1::Form1()
 {
@@ -42,7 +26,7 @@ Form1::Form1()
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(120, 120, 6960, 3480));
-    Picture1->setPixmap(picture(QStringLiteral(":/app/splash.svg"), Picture1->size(), ratio));
+    Picture1->setPixmap(platform::svgPixmap(QStringLiteral(":/app/splash.svg"), Picture1->size(), ratio));
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture1->setAccessibleName(QStringLiteral("Paddox"));
     Picture1->installEventFilter(this);
@@ -50,7 +34,7 @@ Form1::Form1()
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(twipsRect(120, 3720, 1080, 1080));
-    Picture2->setPixmap(picture(QStringLiteral(":/app/paddox.svg"), Picture2->size(), ratio));
+    Picture2->setPixmap(platform::svgPixmap(QStringLiteral(":/app/paddox.svg"), Picture2->size(), ratio));
 
     Label5 = new QLabel(QStringLiteral(">"), this);
     Label5->setObjectName(QStringLiteral("Label5"));

@@ -6,15 +6,13 @@
 #include "office/loans.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
+#include "platform/widgets/svg_picture.h"
 #include "player/sign_in_window.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 using platform::twipsRect;
 
@@ -24,14 +22,7 @@ QLabel *svgPicture(const QString &file, const QRect &geometry, QWidget *parent)
 {
     auto *picture = new QLabel(parent);
     picture->setGeometry(geometry);
-    const qreal ratio = parent->devicePixelRatioF();
-    QPixmap pixmap(geometry.size() * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QSvgRenderer(file).render(&painter, QRectF(QPointF(0, 0), QSizeF(geometry.size())));
-    painter.end();
-    picture->setPixmap(pixmap);
+    picture->setPixmap(platform::svgPixmap(file, geometry.size(), parent->devicePixelRatioF()));
     return picture;
 }
 

@@ -147,6 +147,7 @@ void Form2::Command4_Click()
     for (int horse = 1; horse <= 5; ++horse) {
         saleOption(horse)->setText(horseOption(horse)->text());
         saleOption(horse)->show();
+        sharePriceLabel(horse)->show();
     }
     if (Label17_0)
         Label17_0->show();
@@ -173,8 +174,11 @@ void Form2::Command5_Click()
             Label57->setText(saleOption(horse)->text());
         }
     }
-    for (int horse = 1; horse <= 5; ++horse)
+    // The sale is over: its prices go with the horses' names.
+    for (int horse = 1; horse <= 5; ++horse) {
         saleOption(horse)->hide();
+        sharePriceLabel(horse)->hide();
+    }
     if (Label17_0)
         Label17_0->hide();
     horsecost_1->hide();

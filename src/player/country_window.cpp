@@ -5,6 +5,7 @@
 #include "platform/program.h"
 #include "platform/text_files.h"
 #include "platform/twips.h"
+#include "platform/widgets/svg_picture.h"
 #include "player/first_run.h"
 #include "player/record_files.h"
 #include "player/sign_in_window.h"
@@ -13,24 +14,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 namespace {
 const QString selectCountry = QStringLiteral("Select Country");
 
-QPixmap picture(const QString &resource, const QSize &size, qreal ratio)
-{
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
 }  // namespace
 
 const QStringList &Form14::countries()
@@ -56,7 +44,7 @@ Form14::Form14()
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(twipsRect(120, 120, 960, 960));
-    Picture2->setPixmap(picture(QStringLiteral(":/player/horseshoe.svg"), Picture2->size(), ratio));
+    Picture2->setPixmap(platform::svgPixmap(QStringLiteral(":/player/horseshoe.svg"), Picture2->size(), ratio));
 
     QFont heading = font();
     heading.setBold(true);
@@ -98,7 +86,7 @@ Form14::Form14()
     Command1 = new QPushButton(QStringLiteral("Continue"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(4680, 2340, 1800, 495));
-    Command1->setIcon(QIcon(picture(QStringLiteral(":/player/continue.svg"), QSize(20, 20), ratio)));
+    Command1->setIcon(QIcon(platform::svgPixmap(QStringLiteral(":/player/continue.svg"), QSize(20, 20), ratio)));
     Command1->setIconSize(QSize(20, 20));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form14::Command1_Click);

@@ -6,6 +6,7 @@
 #include "platform/intervals.h"
 #include "platform/program.h"
 #include "platform/twips.h"
+#include "platform/widgets/svg_picture.h"
 #include "player/import.h"
 #include "player/record_files.h"
 
@@ -13,11 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgRenderer>
 #include <QTimer>
 
 namespace {
@@ -27,17 +26,6 @@ constexpr int signInWidth = 5175;
 constexpr int signInHeight = 2670;
 constexpr int maintenanceHeight = 1500;
 
-QPixmap picture(const QString &resource, const QSize &size, qreal ratio)
-{
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
 
 QLineEdit *hiddenField(QWidget *parent, const QString &name, const QString &accessible)
 {
@@ -97,7 +85,7 @@ void frmcontrol::buildControls()
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(twipsRect(3615, 1980, 570, 570));
-    Picture2->setPixmap(picture(QStringLiteral(":/player/horseshoe.svg"), Picture2->size(), devicePixelRatioF()));
+    Picture2->setPixmap(platform::svgPixmap(QStringLiteral(":/player/horseshoe.svg"), Picture2->size(), devicePixelRatioF()));
 
     // The help window is not part of this game yet: "Help?" stays switched off.
     Label2 = new QLabel(QStringLiteral("Help?"), this);

@@ -6,6 +6,7 @@
 #include "office/betting_office_window.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
+#include "platform/widgets/svg_picture.h"
 #include "race/race_rules.h"
 #include "race/race_window.h"
 #include "race/settlement.h"
@@ -15,9 +16,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
 
 using platform::twipsRect;
 
@@ -31,14 +29,7 @@ Form13::Form13()
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(twipsRect(240, 240, 1200, 1200));
-    const qreal ratio = devicePixelRatioF();
-    QPixmap drugs(picture->size() * ratio);
-    drugs.setDevicePixelRatio(ratio);
-    drugs.fill(Qt::transparent);
-    QPainter painter(&drugs);
-    QSvgRenderer(QStringLiteral(":/race/drugs.svg")).render(&painter, QRectF(QPointF(0, 0), QSizeF(picture->size())));
-    painter.end();
-    picture->setPixmap(drugs);
+    picture->setPixmap(platform::svgPixmap(QStringLiteral(":/race/drugs.svg"), picture->size(), devicePixelRatioF()));
 
     Label1 = new QLabel(QStringLiteral(
                             "The Race Is About To Start, But You Bump Into Les Linem (The number1 horse drugger in "

@@ -9,6 +9,7 @@
 #include "platform/maker.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "platform/widgets/svg_picture.h"
 #include "player/record_files.h"
 #include "race/race_rules.h"
 #include "race/settlement.h"
@@ -22,7 +23,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgRenderer>
 #include <QTimer>
 
 using platform::twips;
@@ -85,12 +85,7 @@ protected:
         QPixmap &frame = frames_[stride_];
         if (frame.isNull() || frame.devicePixelRatio() != ratio) {
             const QString file = QStringLiteral(":/race/horse%1%2.svg").arg(lane_).arg(stride_ ? "_gather" : "");
-            QSvgRenderer renderer(file);
-            frame = QPixmap(size() * ratio);
-            frame.setDevicePixelRatio(ratio);
-            frame.fill(Qt::transparent);
-            QPainter svgPainter(&frame);
-            renderer.render(&svgPainter, QRectF(QPointF(0, 0), QSizeF(size())));
+            frame = platform::svgPixmap(file, size(), ratio);
         }
         QPainter painter(this);
         painter.drawPixmap(0, 0, frame);

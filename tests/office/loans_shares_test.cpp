@@ -433,6 +433,7 @@ private slots:
             QCOMPARE(window->sharePriceLabel(horse)->text(), prices[horse - 1]);
             QCOMPARE(window->saleOption(horse)->text(), horseNames[horse - 1]);
             QVERIFY(!window->saleOption(horse)->isHidden());
+            QVERIFY(!window->sharePriceLabel(horse)->isHidden());
         }
         QVERIFY(!window->Command5->isHidden());
         QVERIFY(!window->horsecost_1->isHidden());
@@ -495,8 +496,10 @@ private slots:
         QCOMPARE(signIn->txtcash->text(), newCash);
         QCOMPARE(window->Label16->text(), newShare);
         QCOMPARE(window->Label57->text(), newShare);
-        for (int horse = 1; horse <= 5; ++horse)
+        for (int horse = 1; horse <= 5; ++horse) {
             QCOMPARE(window->saleOption(horse)->isHidden(), bought);
+            QCOMPARE(window->sharePriceLabel(horse)->isHidden(), bought);  // no prices without names
+        }
         QCOMPARE(window->Command5->isHidden(), bought);
         QCOMPARE(window->horsecost_1->isHidden(), bought);
         QCOMPARE(window->Label17_0->isHidden(), bought);
