@@ -3,7 +3,7 @@
 # make bench the benchmarks (never run by CI)
 
 BUILD := build
-PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth
+PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test bench deps build clean
