@@ -191,6 +191,12 @@ void Form2::Command5_Click()
 void Form2::Command8_Click()
 {
     const QString sign = curr->text();
+    // A Buy with no horse selected shows the auction without a share to sell: there is nothing to sell.
+    if (Label16->text() == player::noShares) {
+        platform::say(office::dealRefusal(office::DealOutcome::NoShareHeld, sign), platform::Icon::Information);
+        Command8->hide();
+        return;
+    }
     const platform::Money salePrice = office::drawSalePrice();
     const office::DealResult sale = office::sellShare(salePrice, Text1->text());
     if (sale.outcome != office::DealOutcome::Done) {

@@ -72,6 +72,8 @@ QString dealRefusal(DealOutcome outcome, const QString &sign)
         return QStringLiteral("Your cash cannot pass %1%2, the most this game can hold. Nothing has changed.")
             .arg(sign)
             .arg(std::numeric_limits<Money>::max());
+    case DealOutcome::NoShareHeld:
+        return QStringLiteral("You have no horse shares to sell. Nothing has changed.");
     }
     return QString();
 }

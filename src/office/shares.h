@@ -26,6 +26,7 @@ enum class DealOutcome {
     CashNotANumber,   // the cash field is not a whole amount of money
     NotEnoughMoney,   // the price is above the cash
     OutOfRange,       // the new cash would pass the game's money range
+    NoShareHeld,      // Sell pressed with no share to sell
 };
 
 struct DealResult {

@@ -189,6 +189,7 @@ Form4::Form4()
 
         QLabel *name = new QLabel(this);
         name->setObjectName(QStringLiteral("Label%1").arg(lane));
+        name->setTextFormat(Qt::PlainText);  // a horse's name is shown as the player typed it
         name->setFont(nameFont);
         QPalette namePalette = name->palette();
         namePalette.setColor(QPalette::WindowText, Qt::white);

@@ -11,6 +11,7 @@
 #include "support/test_installation.h"
 #include "support/test_main.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -227,7 +228,14 @@ private slots:
         QCOMPARE(window->Label22->text(), QStringLiteral("Low Interest Rates at 25.5%"));
         QCOMPARE(window->Label50->text(), QStringLiteral("Loans Provided By:"));
         QCOMPARE(window->Label33->text(), QStringLiteral("Help?"));
-        QVERIFY(window->Label34->text().startsWith(QStringLiteral("Here is where you can borrow money")));
+        QCOMPARE(window->Label34->text(),
+                 QStringLiteral("Here is where you can borrow money if you are short of cash. Simply enter the amount "
+                                "you wish to borrow (you can only borrow upto 2,000 a time) then select 'Borrow'. If "
+                                "you wish to pay some money back to the bank then enter the amount you wish to pay "
+                                "back and select 'Pay Back To Bank'. Your account will then be debited or credited "
+                                "with the amount selected."));
+        QCOMPARE(window->findChild<QGroupBox *>(QStringLiteral("Frame_loans"))->title(),
+                 QStringLiteral("Short Of Cash | Or Feeling Flush? Welcome To Loans"));
         QVERIFY(window->Command6->isEnabled());
         QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("Text10")), window->Text10);
         // Clicking the amount field clears it.
@@ -406,6 +414,19 @@ private slots:
             QVERIFY(window->saleOption(horse)->isHidden());
             QVERIFY(window->sharePriceField(horse)->isHidden());
         }
+        QCOMPARE(window->Label36->text(),
+                 QStringLiteral("Select 'Check Share Prices' to display the horses that are for sale. Then click on "
+                                "any of the horses to see how much they cost. The price of the horse will be shown at "
+                                "the bottom of the screen. If you wish to buy any horse then select 'Buy' at the top "
+                                "of the screen and if you have enough money the horse will be yours. If you wish to "
+                                "sell your horse then simply select 'Sell' and you horse will be sold to the highest "
+                                "bidder."));
+        QCOMPARE(window->Label58->text(), QStringLiteral("Horse horse not doing to well, or you short of cash then "
+                                                         "sell your horse, when the button below is active"));
+        QCOMPARE(window->findChild<QGroupBox *>(QStringLiteral("Frame_shares"))->title(),
+                 QStringLiteral("Your Horse Shares Information"));
+        QCOMPARE(window->findChild<QGroupBox *>(QStringLiteral("Frame_auction"))->title(),
+                 QStringLiteral("Horse Auction"));
         QCOMPARE(window->findChild<QRadioButton *>(QStringLiteral("Option8")), window->Option8);
         QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("Text9")), window->Text9);
         QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label53")), window->Label53);
@@ -551,6 +572,29 @@ private slots:
         // The next check of the prices offers no sale.
         checkPrices(window, random, {30000, 20000, 20000, 20000, 15000});
         QVERIFY(window->Command8->isHidden());
+    }
+
+    // A Buy with no horse selected costs nothing and shows the auction, but there is no share to sell.
+    void nothingToSellAfterBuyingNothing()
+    {
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        Form2 *window = signedInOffice("700", "500");
+        ScriptedRandom random;
+        checkPrices(window, random, {30000, 20000, 20000, 20000, 15000});
+        window->Command5_Click();
+        QVERIFY(!window->Command8->isHidden());
+        QCOMPARE(window->Label16->text(), player::noShares);
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(QStringLiteral("You have no horse shares to sell. Nothing has changed."));
+        const int drawsBefore = random.used();
+        QTest::mouseClick(window->Command8, Qt::LeftButton);
+        VERIFY_DIALOGS(dialogs);
+        QCOMPARE(random.used(), drawsBefore);
+        QCOMPARE(window->Text1->text(), QStringLiteral("700"));
+        QCOMPARE(window->Label16->text(), player::noShares);
+        QVERIFY(window->Command8->isHidden());
+        QCOMPARE(savedLine(installation, "cash.pdx"), QStringLiteral("700\r\n"));  // the purchase at 0 saved it
     }
 
     void sellingPastTheLargestCashIsRefused()

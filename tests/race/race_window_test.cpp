@@ -73,6 +73,20 @@ int runRace(Form4 *race)
 
 void destroyClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+// The icon of each settlement message: good news informs, the loss, the owner's bills
+// and the drug test are critical, a sum held at the money limit warns.
+platform::Icon settlementIcon(const QString &text)
+{
+    using platform::Icon;
+    if (text.startsWith(QLatin1String("The Winner Was ")) ||
+        text.startsWith(QLatin1String(" Your horse was the winner! You Have Won ")) ||
+        text.startsWith(QLatin1String("The Horse You Own As Won The Race, You Get ")))
+        return Icon::Information;
+    if (text.startsWith(QLatin1String("Your cash or debt has reached the largest amount")))
+        return Icon::Warning;
+    return Icon::Critical;
+}
+
 QString fileLine(const TestInstallation &installation, const QString &suffix)
 {
     return QString::fromUtf8(installation.readData(player::recordFileName(1, suffix)));
@@ -107,6 +121,9 @@ private slots:
         QCOMPARE(race->palette().color(QPalette::Window), QColor(7, 187, 7));
         QCOMPARE(race->Label6->text(), QString::fromLatin1(platform::makerWebAddress));
         QVERIFY(race->Timer1->isActive());
+        // A name is shown as the player typed it, never read as markup.
+        for (int lane = 1; lane <= 5; ++lane)
+            QCOMPARE(race->nameLabel(lane)->textFormat(), Qt::PlainText);
         QCOMPARE(race->winningHorse, short(0));
         QVERIFY(race->Text1->text().isEmpty());
         // The banner strip follows the window's width.
@@ -468,6 +485,11 @@ private slots:
         race->Command3_Click();
 
         VERIFY_DIALOGS(dialogs);
+        for (const testing::ShownMessage &shown : dialogs.messages()) {
+            QCOMPARE(shown.icon, settlementIcon(shown.text));
+            QCOMPARE(shown.buttons, platform::Buttons::Ok);
+            QVERIFY(shown.title.isEmpty());  // the program's own title
+        }
         QCOMPARE(random.used(), queued);  // no draw more, none fewer
         QCOMPARE(office->Text1->text(), newCash);
         QCOMPARE(office->Text2->text(), newDebt);
@@ -537,6 +559,26 @@ private slots:
             QCOMPARE(next->progressBar(lane)->value(), 0);
     }
 
+    // The bet is on a name: a horse running twice wins for the player in either lane.
+    void horsesOfTheSameNameWinTogether()
+    {
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        Form2 *office = officeWithBet("1000", "0", 2, "50", "350");
+        office->horseOption(4)->setText(horseNames[1]);
+        ScriptedRandom random;
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(QStringLiteral("The Winner Was Desert Orchard (Horse 4)"));
+        dialogs.expectMessage(QStringLiteral(" Your horse was the winner! You Have Won £350"));
+        random.pushDraw(4, 5);
+        Form4 *race = app::window<Form4>();
+        race->Command1_Click();
+        runRace(race);
+        VERIFY_DIALOGS(dialogs);
+        QCOMPARE(office->Text1->text(), QStringLiteral("1350"));
+        QCOMPARE(office->Text11->text(), horseNames[1]);
+    }
+
     void aWindowCannotSettleTwice()
     {
         TestInstallation installation;
@@ -597,6 +639,15 @@ private slots:
         QCOMPARE(offer->windowTitle(), QStringLiteral("Drug Your Horse?......"));
         QCOMPARE(offer->Label3->text(), QStringLiteral("£1000"));
         QCOMPARE(offer->Label2->text(), QStringLiteral("Do You Wish To Drug Your Horse?"));
+        QCOMPARE(offer->Label1->text(),
+                 QStringLiteral("The Race Is About To Start, But You Bump Into Les Linem (The number1 horse drugger "
+                                "in the UK) He offers to sell you some performance enhancing drugs for your horse so "
+                                "that it will win the race. The Drugs Will Cost You: "));
+        QCOMPARE(offer->Label4->text(), QStringLiteral("NOTE: "));
+        QCOMPARE(offer->Label5->text(), QStringLiteral("If you are found to have drugged your horse then you will be "
+                                                       "heavily fined and your horse will be destroyed."));
+        QCOMPARE(offer->Command1->text(), QStringLiteral("YES"));
+        QCOMPARE(offer->Command2->text(), QStringLiteral("NO"));
         offer->show();
         if (answer == QLatin1String("YES"))
             QTest::mouseClick(offer->Command1, Qt::LeftButton);
@@ -607,6 +658,8 @@ private slots:
         destroyClosedWindows();
         QVERIFY(!offer);
         VERIFY_DIALOGS(dialogs);
+        if (answer == QLatin1String("YES"))
+            QCOMPARE(dialogs.messages().first().icon, platform::Icon::None);
         Form4 *race = app::existingWindow<Form4>();
         QVERIFY(race);
         QVERIFY(race->isVisible());
