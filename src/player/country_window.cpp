@@ -126,7 +126,7 @@ void Form14::Command1_Click()
     }
     if (!problem.ok()) {
         // Without a data folder it can write to, the game cannot keep any player.
-        platform::say(player::dataFolderProblemText(problem, true), platform::Icon::Critical);
+        platform::say(player::dataFolderProblemText(problem, player::AfterProblem::Closing), platform::Icon::Critical);
         platform::endProgram(1);
         return;
     }

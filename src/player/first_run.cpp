@@ -119,7 +119,7 @@ FileProblem makeDataFolder()
     return {folder, QStringLiteral("the folder could not be created"), true};
 }
 
-QString dataFolderProblemText(const FileProblem &problem, bool closing)
+QString dataFolderProblemText(const FileProblem &problem, AfterProblem after)
 {
     QString text = QStringLiteral("Paddox6 cannot read or write its data folder:\n%1\n\n").arg(QDir::toNativeSeparators(platform::dataFolder()));
     const QString name = QFileInfo(problem.path).fileName();
@@ -127,10 +127,18 @@ QString dataFolderProblemText(const FileProblem &problem, bool closing)
         text += QStringLiteral("%1 could not be written (%2).").arg(name, problem.error);
     else
         text += QStringLiteral("%1 could not be read (%2).").arg(name, problem.error);
-    if (closing)
+    switch (after) {
+    case AfterProblem::Closing:
         text += QStringLiteral("\n\nPlease check that the folder exists and that you may change it. Paddox6 will now close.");
-    else
+        break;
+    case AfterProblem::NothingChanged:
         text += QStringLiteral("\n\nNothing has been changed.");
+        break;
+    case AfterProblem::NotRepaired:
+        text += QStringLiteral("\n\nThe slot could not be fully rebuilt; the files written so far hold "
+                               "a new player's values.");
+        break;
+    }
     return text;
 }
 

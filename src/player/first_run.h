@@ -56,8 +56,13 @@ QStringList unusableFiles(int slot, const QStringList &suffixes);
 // Makes sure the data folder exists.
 FileProblem makeDataFolder();
 
-// What the player is told when the data folder cannot be used.
-QString dataFolderProblemText(const FileProblem &problem, bool closing);
+// What the player is told when the data folder cannot be used, and what follows.
+enum class AfterProblem {
+    Closing,         // the game ends
+    NothingChanged,  // the operation was abandoned before it changed anything
+    NotRepaired,     // a damaged slot was rebuilt only in part: the player stays at the list
+};
+QString dataFolderProblemText(const FileProblem &problem, AfterProblem after);
 // What the player is asked when a slot's record files are missing or unreadable.
 QString damagedSlotQuestion(int slot, const QStringList &fileNames);
 

@@ -103,6 +103,8 @@ void frmcontrol::buildControls()
     Text11->setObjectName(QStringLiteral("Text11"));
     Text11->setGeometry(twipsRect(120, 2040, 1380, 375));
     Text11->setEchoMode(QLineEdit::Password);
+    // Every typed character shows as "*".
+    Text11->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     Text11->setAccessibleName(QStringLiteral("Enter Password"));
     Label3->setBuddy(Text11);
     Command10 = button(this, QStringLiteral("Command10"), QStringLiteral("Confirm Password"), twipsRect(1590, 2025, 1905, 405));
@@ -258,7 +260,8 @@ bool frmcontrol::setUpMissingSlots()
 void frmcontrol::dataFolderUnusable(const player::FileProblem &problem)
 {
     unusable_ = true;
-    platform::say(player::dataFolderProblemText(problem, true), platform::Icon::Critical);
+    platform::say(player::dataFolderProblemText(problem, player::AfterProblem::Closing),
+                  platform::Icon::Critical);
     platform::endProgram(1);
 }
 
@@ -282,7 +285,8 @@ bool frmcontrol::slotUsable(int slot, const QStringList &suffixes)
             problem = player::readRecordField(slot, unusable.first()).problem;
     }
     if (!problem.ok()) {
-        platform::say(player::dataFolderProblemText(problem, false), platform::Icon::Critical);
+        platform::say(player::dataFolderProblemText(problem, player::AfterProblem::NotRepaired),
+                      platform::Icon::Critical);
         return false;
     }
     return true;
@@ -307,6 +311,19 @@ void frmcontrol::combo1_Click()
 {
     Command6->setEnabled(false);
     Command8->setEnabled(false);
+    // The password asked for belongs to the player chosen before: another
+    // player's password must never open this one.
+    hidePasswordGroup();
+}
+
+void frmcontrol::hidePasswordGroup()
+{
+    passwordSlot_ = 0;
+    Label3->hide();
+    Text11->hide();
+    Text11->clear();
+    Command10->hide();
+    Command10->setDefault(false);
 }
 
 void frmcontrol::Command9_Click()
@@ -337,6 +354,7 @@ void frmcontrol::Command6_Click()
         Command1_Click();
         return;
     }
+    passwordSlot_ = slot;
     Label3->show();
     Text11->show();
     Command10->show();
@@ -346,6 +364,11 @@ void frmcontrol::Command6_Click()
 
 void frmcontrol::Command10_Click()
 {
+    // The password in txtPass is the one read for the slot Play was pressed on.
+    if (!passwordSlot_ || passwordSlot_ != chosenSlot()) {
+        hidePasswordGroup();
+        return;
+    }
     if (Text11->text() == txtPass->text()) {
         Command1_Click();
         return;
@@ -371,7 +394,8 @@ void frmcontrol::Command1_Click()
     for (int i = 0; i < suffixes.size(); ++i) {
         const player::FieldRead read = player::readRecordField(slot, suffixes[i]);
         if (!read.problem.ok()) {
-            platform::say(player::dataFolderProblemText(read.problem, false), platform::Icon::Critical);
+            platform::say(player::dataFolderProblemText(read.problem, player::AfterProblem::NothingChanged),
+                          platform::Icon::Critical);
             return;
         }
         if (read.text)
@@ -486,7 +510,8 @@ void frmcontrol::Command5_Click()
         // The old name stays, in the list and in its file.
         setPlayerName(slot, oldName);
         player::writeRecordField(slot, player::nameSuffix, oldName);
-        platform::say(player::dataFolderProblemText(namesProblem_, false), platform::Icon::Critical);
+        platform::say(player::dataFolderProblemText(namesProblem_, player::AfterProblem::NothingChanged),
+                      platform::Icon::Critical);
         return;
     }
     platform::say(QStringLiteral("User %1 As Been Renamed ").arg(slot) + *name);
@@ -532,7 +557,8 @@ void frmcontrol::Command7_Click()
     }
     const player::FileProblem problem = player::writeRecordField(slot, player::passwordSuffix, *second);
     if (!problem.ok()) {
-        platform::say(player::dataFolderProblemText(problem, false), platform::Icon::Critical);
+        platform::say(player::dataFolderProblemText(problem, player::AfterProblem::NothingChanged),
+                      platform::Icon::Critical);
         return;
     }
     platform::say(QStringLiteral("Your Password As Been Changed"));

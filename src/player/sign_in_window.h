@@ -97,8 +97,11 @@ private:
     // declined to repair a damaged password file.
     std::optional<QString> storedPassword(int slot);
     void setPlayerName(int slot, const QString &name);
+    // Puts the password group away; a new choice of player starts over.
+    void hidePasswordGroup();
 
     QString rememberedPassword_;   // the password the last rename asked for
+    int passwordSlot_ = 0;         // the slot whose password the password group asks for
     player::FileProblem importProblem_;
     player::FileProblem namesProblem_;
     bool handingOver_ = false;     // closing because the betting office takes over

@@ -34,6 +34,7 @@ private slots:
     void leaves_data();
     void leaves();
     void firstRunShowsTheCountryWindow();
+    void escapeDoesNotSkipTheWayIn();
 
 private:
     QTemporaryDir config_;
@@ -121,6 +122,26 @@ void SplashTest::firstRunShowsTheCountryWindow()
     QVERIFY(!install.dataExists(QStringLiteral("user1n.pdx")));
     processDeletes();
     QVERIFY(!splash);
+    VERIFY_DIALOGS(dialogs);
+}
+
+void SplashTest::escapeDoesNotSkipTheWayIn()
+{
+    TestInstallation install;
+    install.writeDefaultPlayers();
+    ScriptedDialogs dialogs;
+    QPointer<Form1> splash = app::window<Form1>();
+    splash->show();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    QTest::keyClick(splash, Qt::Key_Escape);
+    processDeletes();
+    // Still there, still counting down: the sign-in window comes as usual.
+    QVERIFY(splash);
+    QVERIFY(splash->isVisible());
+    QVERIFY(splash->Timer1->isActive());
+    splash->Timer1_Timer();
+    QVERIFY(app::existingWindow<frmcontrol>());
+    QVERIFY(app::existingWindow<frmcontrol>()->isVisible());
     VERIFY_DIALOGS(dialogs);
 }
 

@@ -26,6 +26,7 @@ private slots:
     void continueWritesTheText_data();
     void continueWritesTheText();
     void unwritableDataFolder();
+    void escapeKeepsTheWindow();
 };
 
 void CountryTest::windowAsItOpens()
@@ -38,13 +39,19 @@ void CountryTest::windowAsItOpens()
     QStringList entries;
     for (int i = 0; i < country->Comsel->count(); ++i)
         entries << country->Comsel->itemText(i);
-    QCOMPARE(entries.size(), 29);
-    QCOMPARE(entries.first(), QStringLiteral("United Kingdom"));
-    QCOMPARE(entries.at(13), QStringLiteral("Portgual"));
-    QCOMPARE(entries.at(23), QStringLiteral("S Koera"));
-    QCOMPARE(entries.at(26), QStringLiteral("Australlia"));
-    QCOMPARE(entries.last(), QStringLiteral("United States Of America"));
-    QCOMPARE(entries, Form14::countries());
+    // The list as the player sees it, in its order and with its spellings.
+    const QStringList expected{"United Kingdom", "Austria", "Belgium", "Denmark", "Eire", "Finland", "France",
+                               "Germany", "Greece", "Italy", "Luxembourg", "Netherlands", "N Ireland", "Portgual",
+                               "Russia", "Spain", "Sweden", "Switzerland", "Other Parts Of Europe", "South America",
+                               "Canada", "China", "Japan", "S Koera", "Other Parts Of Asia", "Africa", "Australlia",
+                               "New Zealand", "United States Of America"};
+    QCOMPARE(expected.size(), 29);
+    QCOMPARE(entries, expected);
+    QCOMPARE(country->Label8->text(), QStringLiteral("Important Information"));
+    QCOMPARE(country->Label1->text(), QStringLiteral("Parental Notice"));
+    QCOMPARE(country->Label2->text(), QStringLiteral("Designed For Microsoft Windows"));
+    for (const char *name : {"Label8", "Label1", "Label5", "Label7", "Label2", "Picture2", "Comsel", "Command1"})
+        QVERIFY2(country->findChild<QWidget *>(QLatin1String(name)), name);
     QCOMPARE(country->Label5->text(), QStringLiteral("This software may not be suitable for those 16 years and younger. "
                                                      "We recommend that this software is used under Parental Supervision "));
     QCOMPARE(country->Label7->text(), QStringLiteral("Select Your Country And Press Continue:"));
@@ -136,6 +143,27 @@ void CountryTest::unwritableDataFolder()
     QVERIFY(dialogs.messages().first().text.contains(QDir::toNativeSeparators(QDir(install.folder()).filePath("data"))));
     QCOMPARE(install.endRequests(), 1);
     QVERIFY(!app::existingWindow<frmcontrol>());
+}
+
+void CountryTest::escapeKeepsTheWindow()
+{
+    TestInstallation install;
+    ScriptedDialogs dialogs;
+    QPointer<Form14> country = app::window<Form14>();
+    country->show();
+    QVERIFY(QTest::qWaitForWindowExposed(country));
+    QTest::keyClick(country->Comsel, Qt::Key_Escape);
+    QTest::keyClick(country, Qt::Key_Escape);
+    processDeletes();
+    QVERIFY(country);
+    QVERIFY(country->isVisible());
+    QVERIFY(!install.dataExists(player::countryFileName));
+    QVERIFY(!app::existingWindow<frmcontrol>());
+    // The close box does close it.
+    QVERIFY(country->close());
+    processDeletes();
+    QVERIFY(!country);
+    VERIFY_DIALOGS(dialogs);
 }
 
 PADDOX_TEST(CountryTest)

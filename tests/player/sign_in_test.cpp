@@ -28,20 +28,27 @@ class SignInTest : public QObject {
 
 private slots:
     void windowAsItOpens();
+    void captions_data();
+    void captions();
     void moreShowsMaintenance();
     void everyInputHasAName();
     void choosingAPlayer();
     void noSlotChosenCannotPlay();
     void passwordStep_data();
     void passwordStep();
+    void passwordShowsAsStars();
+    void passwordBelongsToItsPlayer_data();
+    void passwordBelongsToItsPlayer();
     void loadFillsTheBettingOffice_data();
     void loadFillsTheBettingOffice();
     void handOverShowsTheOfficeOnce();
     void damagedSlot_data();
     void damagedSlot();
+    void damagedSlotRebuiltInPart();
     void closeBox_data();
     void closeBox();
     void exitEndsTheProgram();
+    void escapeKeepsTheWindow();
 };
 
 void SignInTest::windowAsItOpens()
@@ -79,6 +86,45 @@ void SignInTest::windowAsItOpens()
         group->show();
     const QStringList clipped = clippedControls(signIn);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+    VERIFY_DIALOGS(dialogs);
+}
+
+void SignInTest::captions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("Command9") << "Command9" << "Select Player" << "";
+    QTest::newRow("Command6") << "Command6" << "&Play >" << "Select Your Username And Then Press Play";
+    QTest::newRow("Command8") << "Command8" << "More >>" << "";
+    QTest::newRow("Command2") << "Command2" << "E&xit" << "Exit Paddox";
+    QTest::newRow("Label2") << "Label2" << "Help?" << "Select For 'Help'";
+    QTest::newRow("Label3") << "Label3" << "Enter Password" << "";
+    QTest::newRow("Command10") << "Command10" << "Confirm Password" << "";
+    QTest::newRow("Label1") << "Label1" << "Maintenance" << "";
+    QTest::newRow("Command5") << "Command5" << "&Re-name User" << "To rename user first select user name";
+    QTest::newRow("Command7") << "Command7" << "&Change Password" << "To change user password  first select user name";
+    QTest::newRow("lblData") << "lblData" << "Loading Your Data:" << "";
+}
+
+void SignInTest::captions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, tip);
+    TestInstallation install;
+    install.writeDefaultPlayers();
+    ScriptedDialogs dialogs;
+    frmcontrol *signIn = openSignIn();
+    const QList<QWidget *> found = signIn->findChildren<QWidget *>(name);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first()->property("text").toString(), text);
+    QCOMPARE(found.first()->toolTip(), tip);
+    // The working controls are there under their own names too.
+    for (const char *working : {"combo1", "Option1", "Option5", "txtcash", "Txtdebt", "txtshare", "Txthor1", "Txthor5",
+                                "Txtuser", "txtPass", "Timer1", "Command1", "Command3", "Command4", "ProgressBar1",
+                                "Picture2", "Text11"})
+        QVERIFY2(signIn->findChild<QObject *>(QLatin1String(working)), working);
     VERIFY_DIALOGS(dialogs);
 }
 
@@ -218,6 +264,76 @@ void SignInTest::passwordStep()
     QCOMPARE(office != nullptr, signedIn);
     if (signedIn)
         QCOMPARE(office->Label23->text(), QStringLiteral("2"));
+}
+
+void SignInTest::passwordShowsAsStars()
+{
+    TestInstallation install;
+    install.writeDefaultPlayers();
+    ScriptedDialogs dialogs;
+    frmcontrol *signIn = openSignIn();
+    signIn->show();
+    choosePlayer(signIn, 1);
+    signIn->Command6_Click();
+    QVERIFY(QTest::qWaitForWindowExposed(signIn));
+    QTest::keyClicks(signIn->Text11, QStringLiteral("73a"));
+    QCOMPARE(signIn->Text11->text(), QStringLiteral("73a"));
+    QCOMPARE(signIn->Text11->displayText(), QStringLiteral("***"));
+    VERIFY_DIALOGS(dialogs);
+}
+
+void SignInTest::passwordBelongsToItsPlayer_data()
+{
+    QTest::addColumn<int>("next");  // the entry clicked once the password group shows for slot 1
+    QTest::newRow("another player") << 2;
+    QTest::newRow("the same player again") << 1;
+}
+
+void SignInTest::passwordBelongsToItsPlayer()
+{
+    // Slot 1's password must not open slot 2, even with slot 1's password box still up.
+    QFETCH(int, next);
+    TestInstallation install;
+    install.writeDefaultPlayers();
+    install.writeData(QStringLiteral("user1p.dll"), "first\r\n");
+    install.writeData(QStringLiteral("user2p.dll"), "second\r\n");
+    ScriptedDialogs dialogs;
+    frmcontrol *signIn = openSignIn();
+    signIn->show();
+    QVERIFY(QTest::qWaitForWindowExposed(signIn));
+    choosePlayer(signIn, 1);
+    signIn->Command6_Click();
+    QVERIFY(signIn->Text11->isVisibleTo(signIn));
+    signIn->Text11->setText(QStringLiteral("typed"));
+    const QRect at = signIn->combo1->visualItemRect(signIn->combo1->item(next - 1));
+    QTest::mouseClick(signIn->combo1->viewport(), Qt::LeftButton, {}, at.center());
+    // A new choice starts over: the box goes, and what was typed with it.
+    QVERIFY(!signIn->Text11->isVisibleTo(signIn));
+    QVERIFY(!signIn->Command10->isVisibleTo(signIn));
+    QVERIFY(!signIn->Label3->isVisibleTo(signIn));
+    QVERIFY(signIn->Text11->text().isEmpty());
+    QTest::mouseClick(signIn->Command9, Qt::LeftButton);
+    QCOMPARE(signIn->chosenSlot(), next);
+    signIn->Text11->setText(QStringLiteral("first"));
+    signIn->Command10_Click();
+    QVERIFY(!signIn->Timer1->isActive());
+    QVERIFY(!app::existingWindow<Form2>());
+    VERIFY_DIALOGS(dialogs);
+    // Play asks for the chosen player's own password.
+    signIn->Command6_Click();
+    QVERIFY(signIn->Text11->isVisibleTo(signIn));
+    const QString own = next == 1 ? QStringLiteral("first") : QStringLiteral("second");
+    if (next != 1) {
+        signIn->Text11->setText(QStringLiteral("first"));
+        dialogs.expectMessage(incorrect);
+        signIn->Command10_Click();
+        QVERIFY(!app::existingWindow<Form2>());
+    }
+    signIn->Text11->setText(own);
+    signIn->Command10_Click();
+    VERIFY_DIALOGS(dialogs);
+    QVERIFY(signIn->Timer1->isActive());
+    QCOMPARE(app::existingWindow<Form2>()->Label23->text(), QString::number(next));
 }
 
 void SignInTest::loadFillsTheBettingOffice_data()
@@ -362,6 +478,33 @@ void SignInTest::damagedSlot()
     QCOMPARE(app::existingWindow<Form2>()->Text1->text(), QStringLiteral("777"));
 }
 
+void SignInTest::damagedSlotRebuiltInPart()
+{
+    // The debt is missing and a folder stands where the share should be: the debt
+    // is rebuilt, the share cannot be, and the player is told so truthfully.
+    TestInstallation install;
+    install.writeDefaultPlayers();
+    install.writeData(QStringLiteral("user2p.dll"), "\r\n");
+    ScriptedDialogs dialogs;
+    frmcontrol *signIn = openSignIn();
+    QFile::remove(install.dataFile(QStringLiteral("user2debt.pdx")));
+    QFile::remove(install.dataFile(QStringLiteral("user2share.pdx")));
+    QVERIFY(QDir().mkpath(install.dataFile(QStringLiteral("user2share.pdx"))));
+    choosePlayer(signIn, 2);
+    dialogs.expectAnyMessage(platform::Answer::Yes);
+    dialogs.expectAnyMessage();
+    signIn->Command6_Click();
+    VERIFY_DIALOGS(dialogs);
+    const ShownMessage told = dialogs.messages().last();
+    QCOMPARE(told.icon, platform::Icon::Critical);
+    QVERIFY2(told.text.contains(QStringLiteral("user2share.pdx")), qPrintable(told.text));
+    QVERIFY2(!told.text.contains(QStringLiteral("Nothing has been changed")), qPrintable(told.text));
+    QCOMPARE(install.readData(QStringLiteral("user2debt.pdx")), QByteArray("500\r\n"));
+    QVERIFY(!app::existingWindow<Form2>());
+    QVERIFY(!signIn->Timer1->isActive());
+    QCOMPARE(install.endRequests(), 0);
+}
+
 void SignInTest::closeBox_data()
 {
     QTest::addColumn<int>("office");  // 0: none yet, 1: hidden (logged off), 2: showing
@@ -401,6 +544,26 @@ void SignInTest::exitEndsTheProgram()
     QCOMPARE(signIn->Command2->text(), QStringLiteral("E&xit"));
     QTest::mouseClick(signIn->Command2, Qt::LeftButton);
     QCOMPARE(install.endRequests(), 1);
+    VERIFY_DIALOGS(dialogs);
+}
+
+void SignInTest::escapeKeepsTheWindow()
+{
+    TestInstallation install;
+    install.writeDefaultPlayers();
+    ScriptedDialogs dialogs;
+    QPointer<frmcontrol> signIn = openSignIn();
+    signIn->show();
+    QVERIFY(QTest::qWaitForWindowExposed(signIn));
+    choosePlayer(signIn, 1);
+    signIn->Command6_Click();
+    QTest::keyClick(signIn->Text11, Qt::Key_Escape);
+    QTest::keyClick(signIn->combo1, Qt::Key_Escape);
+    processDeletes();
+    QVERIFY(signIn);
+    QVERIFY(signIn->isVisible());
+    QVERIFY(signIn->Text11->isVisibleTo(signIn));
+    QCOMPARE(install.endRequests(), 0);
     VERIFY_DIALOGS(dialogs);
 }
 
