@@ -211,10 +211,10 @@ void Form2::buildToolbar()
     Toolbar3->setIconSize(QSize(24, 24));
     addToolBar(Qt::TopToolBarArea, Toolbar3);
 
-    struct ButtonSpec {
+    struct ToolbarButton {
         const char *caption, *key, *tip, *icon;
     };
-    const ButtonSpec buttons[] = {
+    const ToolbarButton buttons[] = {
         {"Log Off", "Log_Off", "Log Off Current user", "log_off"},
         {"SAVE", "save", "Save Data For Current User", "save"},
         {"Back Up Retsore", "restore", "", "restore"},
@@ -223,17 +223,17 @@ void Form2::buildToolbar()
         {"QUARN", "quarn", "Quarn On The Internet", "quarn"},
         {"HELP", "help", "Help", "help"},
     };
-    for (const ButtonSpec &spec : buttons) {
-        const QString key = QString::fromLatin1(spec.key);
-        auto *action = named(new QAction(QIcon(QStringLiteral(":/office/%1.svg").arg(QLatin1String(spec.icon))),
-                                         QString::fromLatin1(spec.caption), Toolbar3),
+    for (const ToolbarButton &button : buttons) {
+        const QString key = QString::fromLatin1(button.key);
+        auto *action = named(new QAction(QIcon(QStringLiteral(":/office/%1.svg").arg(QLatin1String(button.icon))),
+                                         QString::fromLatin1(button.caption), Toolbar3),
                              key);
         action->setData(key);
-        action->setToolTip(QString::fromLatin1(spec.tip));
+        action->setToolTip(QString::fromLatin1(button.tip));
         Toolbar3->addAction(action);
         QWidget *widget = Toolbar3->widgetForAction(action);
         widget->setObjectName(key);
-        if (!*spec.tip)
+        if (!*button.tip)
             widget->installEventFilter(this);  // this button has no tool tip
         connect(action, &QAction::triggered, this, [this, key] { Toolbar3_ButtonClick(key); });
     }
@@ -270,9 +270,9 @@ void Form2::buildFrame()
     // ---- Game Information ----
     auto *info = named(new QGroupBox(QStringLiteral("Game Information"), central_), QStringLiteral("fraGameInfo"));
     info->setGeometry(twipsRect(3640, 60, 7040, 1400));
-    Label24 = label(info, QStringLiteral("Label24"), QStringLiteral("Welcome: "), twipsRect(180, 300, 3200, 285));
+    Label24 = label(info, QStringLiteral("Label24"), QStringLiteral("Welcome: "), twipsRect(180, 300, 3900, 285));
     Label24->setFont(bolder(Label24->font()));
-    Label25 = label(info, QStringLiteral("Label25"), QStringLiteral("Game Started At: "), twipsRect(3450, 300, 3440, 285));
+    Label25 = label(info, QStringLiteral("Label25"), QStringLiteral("Game Started At: "), twipsRect(4150, 300, 2740, 285));
     Label25->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label(info, QStringLiteral("lblShareCaption"), QStringLiteral("Your Horse Share:"), twipsRect(180, 620, 1800, 285));
     Label57 = label(info, QStringLiteral("Label57"), noShares, twipsRect(2050, 620, 4840, 285));
@@ -613,8 +613,7 @@ void Form2::Form_Load()
             horseOption(horse)->setText(signIn->horseField(horse)->text());
     }
 
-    for (int horse = 1; horse <= 5; ++horse)
-        wizardOption(horse)->setText(horseOption(horse)->text());
+    followHorseNames();
 
     // 7. The tip.
     drawTip();
@@ -641,6 +640,8 @@ void Form2::Form_Load()
     wizardClosed_ = false;
     wizardBand->show();
     fitWindow();
+    // The keyboard starts where a bet starts.
+    focusStakeField();
 }
 
 void Form2::applyCountry(const QString &country, bool known)
@@ -664,17 +665,28 @@ void Form2::fitWindow()
 void Form2::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!refreshOnShow_)
+    if (!signInShow_)
         return;
-    // A player has signed in after a log off, without a load: what the load made of the previous
-    // player's record follows the new one.
-    refreshOnShow_ = false;
+    // The sign-in window fills in the record after the load has run (and, after a log off, without
+    // one), then shows this window: what the load makes of the record follows it. A share file
+    // holding "0" or nothing means no share.
+    signInShow_ = false;
     if (Label16->text().isEmpty() || Label16->text() == QLatin1String("0"))
         Label16->setText(noShares);
     Label57->setText(Label16->text());
-    for (int horse = 1; horse <= 5; ++horse)
-        wizardOption(horse)->setText(horseOption(horse)->text());
+    followHorseNames();
     renderTip();
+}
+
+void Form2::followHorseNames()
+{
+    for (int horse = 1; horse <= 5; ++horse) {
+        const QString name = horseOption(horse)->text();
+        wizardOption(horse)->setText(name);
+        // A long name may be cut at the column's edge: the whole name is a hover away.
+        horseOption(horse)->setToolTip(name);
+        wizardOption(horse)->setToolTip(name);
+    }
 }
 
 // ---- saving ----
@@ -789,7 +801,8 @@ void Form2::diffuser_Click()
     Label48->setText(QStringLiteral("0.00"));
     if (Command8)
         Command8->hide();  // the auction belongs to whoever holds a share
-    refreshOnShow_ = true;
+    closeHorseOptions();   // its names are this player's: never applied to the next one
+    signInShow_ = true;
     app::window<frmcontrol>()->show();
     hide();
 }
@@ -804,7 +817,14 @@ void Form2::closeEvent(QCloseEvent *event)
 {
     // The hall of fame follows here once the game has one; until then closing saves and unloads.
     paddoxsavenoname();
+    closeHorseOptions();
     event->accept();
+}
+
+void Form2::closeHorseOptions()
+{
+    if (Form5 *options = app::existingWindow<Form5>())
+        options->close();
 }
 
 void Form2::mnuoption_Click()

@@ -269,6 +269,13 @@ private:
     // switched off, the wizard at step 1.
     void returnToStakeEntry();
     void clearHorseChoice();
+    bool isHorseOption(const QWidget *widget) const;
+    // The keyboard focus in the stake field, its text selected.
+    void focusStakeField();
+    // Closes the horse options window, if it is open, without applying it.
+    void closeHorseOptions();
+    // The wizard's copies of the horse names, and the names as tool tips, follow Option1..Option5.
+    void followHorseNames();
     void wizardStep1();
     void wizardStep3();
     bool raceUnderWay() const;
@@ -276,7 +283,7 @@ private:
 
     int tabPresentation_ = 1;
     bool wizardClosed_ = false;
-    bool refreshOnShow_ = false;
+    bool signInShow_ = true;  // the next show follows a sign-in
     int tipHorse_ = 0;
     int confirmedStake_ = 0;
 };

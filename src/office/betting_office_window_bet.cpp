@@ -12,6 +12,7 @@
 #include "race/doping_offer_window.h"
 #include "race/race_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 
 using platform::twips;
 using platform::twipsRect;
@@ -171,8 +174,9 @@ void Form2::Command2_Click()
     case office::StakeOutcome::OverLimit: platform::say(message, platform::Icon::Critical); break;
     case office::StakeOutcome::NotEnoughCash: platform::say(message, platform::Icon::Warning); break;
     case office::StakeOutcome::NoStake: platform::say(message, platform::Icon::Information); break;
-    case office::StakeOutcome::Accepted:
+    case office::StakeOutcome::Accepted: {
         platform::say(message, platform::Icon::Information);
+        const bool fromWizard = wizardBand->isAncestorOf(QApplication::focusWidget());
         confirmedStake_ = check.stake;
         Command9->setEnabled(true);
         Command1->setEnabled(true);
@@ -186,7 +190,11 @@ void Form2::Command2_Click()
         // The stake as confirmed, in plain digits: what the race takes or multiplies.
         Label10->setText(QString::number(check.stake));
         wizardStep2();
+        // A stake chosen in the wizard goes on to the wizard's horses.
+        if (fromWizard)
+            Option11->setFocus(Qt::OtherFocusReason);
         break;
+    }
     }
     StatusBar1->setPanelText(3, QStringLiteral("Now Select The Horse You Wish To Bet On"));
 }
@@ -232,16 +240,25 @@ void Form2::Command1_Click()
 {
     platform::say(office::betAnnouncement(curr->text(), Label10->text(), Label14->text(), Label12->text()),
                   platform::Icon::Information);
+    QWidget *const focused = QApplication::focusWidget();
+    const bool fromBettingTab = focused == Command1 || isHorseOption(focused);
+    Command3->setEnabled(true);
     Command1->setEnabled(false);
     for (int horse = 1; horse <= 5; ++horse)
         horseOption(horse)->setEnabled(false);
-    Command3->setEnabled(true);
     StatusBar1->setPanelText(3, QStringLiteral("Now Select 'Start Race' - good luck "));
     wizardStep3();  // the wizard keeps up with a bet placed on the Betting tab
+    // The next key press starts the race, never cancels the bet just placed.
+    if (fromBettingTab)
+        Command3->setFocus(Qt::OtherFocusReason);
 }
 
 void Form2::Command3_Click()
 {
+    // The start buttons go away: the keyboard waits on the tabs, never on "Close Wizard" or the
+    // cancel link, until the race is over.
+    if (QWidget *focused = QApplication::focusWidget(); focused == Command3 || focused == Command17)
+        SSTab1->tabBar()->setFocus(Qt::OtherFocusReason);
     Command3->setEnabled(false);
     // The wizard waits at step 1; the race end brings back its stake picker.
     wizardStep1();
@@ -267,7 +284,10 @@ void Form2::Label39_Click()
     Form4 *race = app::existingWindow<Form4>();
     if (race && race->racing())
         return;
+    const bool fromLink = QApplication::focusWidget() == Label39;
     returnToStakeEntry();
+    if (fromLink)
+        focusStakeField();
     // A race not started yet is called off with its bet.
     if (race && race->isVisible())
         race->close();
@@ -291,6 +311,21 @@ void Form2::returnToStakeEntry()
     Command12->setEnabled(true);
 }
 
+bool Form2::isHorseOption(const QWidget *widget) const
+{
+    for (int horse = 1; horse <= 5; ++horse) {
+        if (widget && widget == horseOption(horse))
+            return true;
+    }
+    return false;
+}
+
+void Form2::focusStakeField()
+{
+    Text3->setFocus(Qt::OtherFocusReason);
+    Text3->lineEdit()->selectAll();  // typing replaces what the field holds
+}
+
 // ---- the tip ----
 
 void Form2::drawTip()
@@ -302,8 +337,21 @@ void Form2::drawTip()
 
 void Form2::renderTip()
 {
-    if (QRadioButton *option = horseOption(tipHorse_))
-        Label56->setText(office::tipText(option->text()));
+    QRadioButton *option = horseOption(tipHorse_);
+    if (!option)
+        return;
+    const QString tip = office::tipText(option->text());
+    // A long name in wide letters takes a smaller print rather than losing its last line.
+    if (const int usual = font().pointSize(); usual > 0) {
+        QFont print = Label56->font();
+        print.setPointSize(usual);
+        const QRect room = Label56->contentsRect();
+        while (print.pointSize() > 6 &&
+               QFontMetrics(print).boundingRect(room, Qt::TextWordWrap, tip).height() > room.height())
+            print.setPointSize(print.pointSize() - 1);
+        Label56->setFont(print);
+    }
+    Label56->setText(tip);
 }
 
 void Form2::Command9_Click() { drawTip(); }
@@ -374,8 +422,11 @@ void Form2::cmdst_Click()
 
 void Form2::Command19_Click()
 {
+    const bool fromWizard = wizardBand->isAncestorOf(QApplication::focusWidget());
     Command1_Click();
     wizardStep3();
+    if (fromWizard)
+        Command17->setFocus(Qt::OtherFocusReason);
 }
 
 void Form2::wizardStep3()
@@ -403,10 +454,10 @@ void Form2::Command17_Click()
 
 void Form2::horseNamesChanged(const QStringList &oldNames)
 {
+    followHorseNames();
     for (int horse = 1; horse <= 5; ++horse) {
         const QString now = horseOption(horse)->text();
         const QString before = oldNames.value(horse - 1);
-        wizardOption(horse)->setText(now);
         // The horse backed in this bet keeps its bet under its new name.
         if (horseOption(horse)->isChecked() && Label14->text() == before) {
             Label14->setText(now);

@@ -152,7 +152,10 @@ WizardStake checkWizardStake(const QString &pickerText)
     static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
     if (!number.match(pickerText).hasMatch())
         return WizardStake::NotChosen;
-    return typedAmount(pickerText) < stakeLimit + 1 ? WizardStake::Accepted : WizardStake::TooLarge;
+    // The number as typed, not yet rounded: 800.6 is below 801 and goes on to the stake checks.
+    // (Past the range of a double it is infinite, below its precision 0.)
+    const double value = pickerText.trimmed().toDouble();
+    return value < stakeLimit + 1 ? WizardStake::Accepted : WizardStake::TooLarge;
 }
 
 QString wizardStakeMessage(WizardStake outcome)

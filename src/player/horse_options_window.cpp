@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 using platform::twipsRect;
 
 namespace {
@@ -87,8 +89,12 @@ Form5::~Form5() = default;
 void Form5::Form_Load()
 {
     const Form2 *office = app::existingWindow<Form2>();
-    for (int i = 0; i < 5; ++i)
-        txtHorse[i]->setText(office ? office->horseOption(i + 1)->text() : QString());
+    for (int i = 0; i < 5; ++i) {
+        const QString name = office ? office->horseOption(i + 1)->text() : QString();
+        // A longer name brought in from elsewhere is shown whole, never cut by opening this window.
+        txtHorse[i]->setMaxLength(std::max<int>(longestName, name.size()));
+        txtHorse[i]->setText(name);
+    }
 }
 
 void Form5::fill(int set)
@@ -122,6 +128,29 @@ void Form5::Command1_Click()
                           platform::Icon::Warning);
             txtHorse[i]->setFocus();
             return;
+        }
+        // The share is written down by its horse's name, and "You Have No Shares" (or "0") means none:
+        // a horse of that name would lose its owner his share.
+        if (names[i] == player::noShares || names[i] == QLatin1String("0")) {
+            platform::say(QStringLiteral("Horse %1 cannot be called \"%2\", please choose another name.")
+                              .arg(i + 1)
+                              .arg(names[i]),
+                          platform::Icon::Warning);
+            txtHorse[i]->setFocus();
+            return;
+        }
+        // The race is won by a name: two horses of one name would both win a bet on either of them.
+        for (int j = 0; j < i; ++j) {
+            if (names[j] == names[i]) {
+                platform::say(QStringLiteral("Every horse needs a name of its own: Horse %1 and Horse %2 are both called "
+                                             "\"%3\".")
+                                  .arg(j + 1)
+                                  .arg(i + 1)
+                                  .arg(names[i]),
+                              platform::Icon::Warning);
+                txtHorse[i]->setFocus();
+                return;
+            }
         }
     }
 

@@ -8,11 +8,14 @@
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 using testing::ScriptedDialogs;
@@ -551,6 +554,134 @@ private slots:
         office->Command12_Click();
         VERIFY_DIALOGS(dialogs);
         expectStakeEntry(office);
+    }
+
+    void keyboardBetOnTheBettingTab()
+    {
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        ScriptedDialogs dialogs;
+        Form2 *office = signedInOffice(1, QStringLiteral("1000"));
+        office->show();
+        office->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(office));
+        // The keyboard starts in the stake field, and typing replaces its prompt.
+        QCOMPARE(QApplication::focusWidget(), office->Text3);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("200"));
+        QCOMPARE(office->Text3->currentText(), QStringLiteral("200"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), office->Command10);
+        dialogs.expectMessage(QStringLiteral("Are You Sure That You Want To Play £200 On This Race?"), Answer::Yes);
+        dialogs.expectMessage(accepted200);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), office->Command9);  // the tip, then the horses
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), office->Option1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(office->Option2->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), office->Command1);
+        dialogs.expectAnyMessage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        // The next key starts the race: it never lands on "Cancel Your Bet."
+        QCOMPARE(QApplication::focusWidget(), office->Command3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        VERIFY_DIALOGS(dialogs);
+        QVERIFY(app::existingWindow<Form4>());
+        QCOMPARE(office->focusWidget(), office->SSTab1->tabBar());
+    }
+
+    void keyboardBetInTheWizard()
+    {
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        ScriptedDialogs dialogs;
+        Form2 *office = signedInOffice(1, QStringLiteral("1000"));
+        office->show();
+        office->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(office));
+        office->wiz1->setFocus();
+        office->wiz1->lineEdit()->selectAll();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("200"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), office->Command12);
+        dialogs.expectMessage(QStringLiteral("Are You Sure That You Want To Play £200 On This Race?"), Answer::Yes);
+        dialogs.expectMessage(accepted200);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        // Step 2 goes on at the wizard's horses, never at "Close Wizard".
+        QCOMPARE(QApplication::focusWidget(), office->Option11);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(office->Option1->isChecked());
+        office->cmdst_Click();  // the tip used: its button goes away
+        office->Command19->setFocus();
+        dialogs.expectAnyMessage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(office->Label46->text(), QStringLiteral("STEP 3:"));
+        QCOMPARE(QApplication::focusWidget(), office->Command17);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        VERIFY_DIALOGS(dialogs);
+        QVERIFY(app::existingWindow<Form4>());
+        QVERIFY(!office->wizardClosed());
+        QCOMPARE(office->focusWidget(), office->SSTab1->tabBar());
+    }
+
+    void cancelByKeyboardReturnsToTheStake()
+    {
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        ScriptedDialogs dialogs;
+        Form2 *office = signedInOffice(1, QStringLiteral("1000"));
+        office->show();
+        office->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(office));
+        acceptStake(office, dialogs);
+        office->Label39->setFocus();
+        QTest::keyClick(office->Label39, Qt::Key_Space);
+        expectStakeEntry(office);
+        QCOMPARE(QApplication::focusWidget(), office->Text3);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("50"));
+        QCOMPARE(office->Text3->currentText(), QStringLiteral("50"));
+        VERIFY_DIALOGS(dialogs);
+    }
+
+    void wizardStakeJustBelow801()
+    {
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        ScriptedDialogs dialogs;
+        Form2 *office = signedInOffice(1, QStringLiteral("1000"));
+        // Below 801 as typed: the question and the checks decide, and 800.6 counts as 801 there.
+        office->wiz1->setEditText(QStringLiteral("800.6"));
+        dialogs.expectMessage(QStringLiteral("Are You Sure That You Want To Play £800.6 On This Race?"), Answer::Yes);
+        dialogs.expectMessage(QStringLiteral(" The bet is over £800 "));
+        office->Command12_Click();
+        VERIFY_DIALOGS(dialogs);
+        expectStakeEntry(office);
+    }
+
+    void longTipStaysReadable_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("usual") << "Mr Ed";
+        QTest::newRow("thirty wide letters") << QString(30, QLatin1Char('W'));
+    }
+    void longTipStaysReadable()
+    {
+        QFETCH(QString, name);
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        ScriptedRandom random;
+        Form2 *office = signedInOffice(1, QStringLiteral("1000"), QStringLiteral("500"), player::noShares,
+                                       {name, "Desert Orchard", "Mr Ed", "Whopper Meal With Fries", "Black Beauty"});
+        random.pushDraw(1, 5);
+        office->drawTip();
+        const QString tip = QStringLiteral("Scorhers Predicts That ") + name + QStringLiteral(" Will Win This Race");
+        QCOMPARE(office->Label56->text(), tip);
+        // Every line of it fits the label.
+        const QRect room = office->Label56->contentsRect();
+        QVERIFY(QFontMetrics(office->Label56->font()).boundingRect(room, Qt::TextWordWrap, tip).height() <= room.height());
+        QVERIFY(office->Label56->font().bold());
     }
 
     void tipButton()

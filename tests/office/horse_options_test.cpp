@@ -129,6 +129,15 @@ private slots:
         // The next opening starts from the betting office's names again.
         options = openOptions(office);
         QCOMPARE(boxes(options), defaultHorses);
+        // Escape closes it the same way.
+        options->selec[2]->click();
+        options->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(options));
+        QTest::keyClick(options->txtHorse[0], Qt::Key_Escape);
+        flushDeletes();
+        QVERIFY(!app::existingWindow<Form5>());
+        options = openOptions(office);
+        QCOMPARE(boxes(options), defaultHorses);
     }
 
     void editedSelection()
@@ -206,6 +215,88 @@ private slots:
         QCOMPARE(horseNames(office), selection3);
     }
 
+    void namesThatWouldMisleadTheGame_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("focused");  // the box the player is sent back to
+        QTest::newRow("two of one name")
+            << QStringList({"Wolf", "Flash", "Mr Ed", "Wolf", "Black Beauty"})
+            << "Every horse needs a name of its own: Horse 1 and Horse 4 are both called \"Wolf\"." << 3;
+        QTest::newRow("the no-share words")
+            << QStringList({"Red Rum", "You Have No Shares", "Mr Ed", "Wolf", "Black Beauty"})
+            << "Horse 2 cannot be called \"You Have No Shares\", please choose another name." << 1;
+        QTest::newRow("0") << QStringList({"Red Rum", "Desert Orchard", "Mr Ed", "Wolf", "0"})
+                           << "Horse 5 cannot be called \"0\", please choose another name." << 4;
+    }
+    void namesThatWouldMisleadTheGame()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, message);
+        QFETCH(int, focused);
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        ScriptedDialogs dialogs;
+        Form2 *office = signedInOffice(1, "500", "500", QStringLiteral("Mr Ed"));
+        Form5 *options = openOptions(office);
+        options->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(options));
+        for (int i = 0; i < 5; ++i)
+            options->txtHorse[i]->setText(names[i]);
+        dialogs.expectMessage(message);
+        options->Command1_Click();
+        VERIFY_DIALOGS(dialogs);
+        QCOMPARE(horseNames(office), defaultHorses);
+        QCOMPARE(office->Label16->text(), QStringLiteral("Mr Ed"));
+        QCOMPARE(boxes(options), names);  // nothing typed is lost
+        QCOMPARE(options->focusWidget(), options->txtHorse[focused]);
+    }
+
+    void longerNameFromTheRecordIsKept()
+    {
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        const QString imported = QStringLiteral("A Name From The Other Edition Of The Game");  // 41 characters
+        Form2 *office = signedInOffice(1, "500", "500", imported,
+                                       {imported, "Desert Orchard", "Mr Ed", "Whopper Meal With Fries", "Black Beauty"});
+        Form5 *options = openOptions(office);
+        QCOMPARE(options->txtHorse[0]->text(), imported);
+        options->Command1_Click();
+        QCOMPARE(office->Option1->text(), imported);
+        QCOMPARE(office->Label16->text(), imported);
+    }
+
+    void closedWhenThePlayerLeaves_data()
+    {
+        QTest::addColumn<bool>("logOff");
+        QTest::newRow("log off") << true;
+        QTest::newRow("close box") << false;
+    }
+    void closedWhenThePlayerLeaves()
+    {
+        QFETCH(bool, logOff);
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        ScriptedDialogs dialogs;
+        Form2 *office = signedInOffice(1);
+        office->show();
+        Form5 *options = openOptions(office);
+        options->selec[0]->click();
+        if (logOff) {
+            dialogs.expectMessage(QStringLiteral("Are You Sure You Wish To Log Off?"), platform::Answer::Yes);
+            office->diffuser_Click();
+        } else {
+            QVERIFY(office->close());
+        }
+        flushDeletes();
+        VERIFY_DIALOGS(dialogs);
+        // The window holding this player's names is gone: it can never rename the next player's horses.
+        QVERIFY(!app::existingWindow<Form5>());
+        QCOMPARE(saved(installation, 1, QStringLiteral("hor1.pdx")), QStringLiteral("Red Rum\r\n"));
+        if (logOff)
+            QCOMPARE(horseNames(office), defaultHorses);
+    }
+
     void longNamesStayOnOneLine()
     {
         TestInstallation installation;
@@ -237,8 +328,10 @@ private slots:
         VERIFY_DIALOGS(dialogs);
         QCOMPARE(office->Label14->text(), QStringLiteral("Wolf Gang"));
         QCOMPARE(office->Label47->text(), QStringLiteral("You Are Going To Place A Bet On: Wolf Gang"));
-        for (int horse = 1; horse <= 5; ++horse)
+        for (int horse = 1; horse <= 5; ++horse) {
             QCOMPARE(office->wizardOption(horse)->text(), selection2[horse - 1]);
+            QCOMPARE(office->horseOption(horse)->toolTip(), selection2[horse - 1]);
+        }
         QVERIFY(office->Label56->text().contains(selection2[office->tipHorse() - 1]));
         QVERIFY(!office->Label56->text().contains(tipHorseBefore));
     }

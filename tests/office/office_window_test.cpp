@@ -8,6 +8,8 @@
 #include "platform/widgets/link_label.h"
 #include "player/horse_options_window.h"
 #include "player/sign_in_window.h"
+#include "race/doping_offer_window.h"
+#include "race/race_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
@@ -26,6 +28,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
+#include <QHelpEvent>
 
 using testing::ScriptedDialogs;
 using testing::ScriptedRandom;
@@ -556,6 +560,45 @@ private slots:
         QCOMPARE(saved(installation, 1, QStringLiteral("cash.pdx")), QStringLiteral("777\r\n"));
     }
 
+    void shareFileHoldingZeroAtSignIn_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("share");
+        QTest::newRow("0") << QByteArray("0\r\n") << QString(player::noShares);
+        QTest::newRow("a horse") << QByteArray("Mr Ed\r\n") << QStringLiteral("Mr Ed");
+    }
+    void shareFileHoldingZeroAtSignIn()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, share);
+        TestInstallation installation;
+        installation.writeDefaultPlayers();
+        installation.writeData(QStringLiteral("user1share.pdx"), file);
+        installation.writeData(QStringLiteral("user1p.dll"), "\r\n");  // no password
+        ScriptedDialogs dialogs;
+        frmcontrol *signIn = app::window<frmcontrol>();
+        signIn->combo1->setCurrentRow(0);
+        signIn->Command9_Click();
+        signIn->Command6_Click();
+        signIn->Timer1_Timer();
+        flushDeletes();
+        Form2 *office = app::existingWindow<Form2>();
+        QVERIFY(office && office->isVisible());
+        QCOMPARE(office->Label16->text(), share);
+        QCOMPARE(office->Label57->text(), share);
+        // A player with no share goes straight to the race.
+        office->Text3->setEditText(QStringLiteral("100"));
+        dialogs.expectAnyMessage();
+        office->Command2_Click();
+        office->Option1->click();
+        dialogs.expectAnyMessage();
+        office->Command1_Click();
+        office->Command3_Click();
+        VERIFY_DIALOGS(dialogs);
+        QCOMPARE(app::existingWindow<Form13>() != nullptr, share != player::noShares);
+        QCOMPARE(app::existingWindow<Form4>() != nullptr, share == player::noShares);
+    }
+
     void exitSavesThenEnds()
     {
         TestInstallation installation;
@@ -760,6 +803,8 @@ private slots:
             {"QUARN", "quarn", "Quarn On The Internet", false},
             {"HELP", "help", "Help", false},
         };
+        office->show();
+        QVERIFY(QTest::qWaitForWindowExposed(office));
         const QList<QAction *> actions = office->Toolbar3->actions();
         QCOMPARE(actions.size(), 7);
         for (int i = 0; i < 7; ++i) {
@@ -773,7 +818,15 @@ private slots:
             QCOMPARE(button->objectName(), QString::fromLatin1(expected[i].key));
             if (expected[i].tip)
                 QCOMPARE(button->toolTip(), QString::fromLatin1(expected[i].tip));
+            // Hovering shows the tool tip; "Back Up Retsore" has none, not even its caption.
+            QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+            QCoreApplication::sendEvent(button, &hover);
+            if (expected[i].tip)
+                QCOMPARE(QToolTip::text(), QString::fromLatin1(expected[i].tip));
+            else
+                QVERIFY(QToolTip::text() != QString::fromLatin1(expected[i].caption));
         }
+        QToolTip::hideText();
     }
 
     void toolbarDispatch()

@@ -244,6 +244,8 @@ private slots:
         QTest::newRow("801") << "801" << WizardStake::TooLarge << "Please enter a stake less than 800";
         QTest::newRow("huge") << "99999999999" << WizardStake::TooLarge << "Please enter a stake less than 800";
         QTest::newRow("800") << "800" << WizardStake::Accepted << "";
+        QTest::newRow("800.6 is below 801") << "800.6" << WizardStake::Accepted << "";
+        QTest::newRow("801.0") << "801.0" << WizardStake::TooLarge << "Please enter a stake less than 800";
         QTest::newRow("50") << "50" << WizardStake::Accepted << "";
         QTest::newRow("-5 goes on to the checks") << "-5" << WizardStake::Accepted << "";
     }
