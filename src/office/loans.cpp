@@ -6,6 +6,21 @@ namespace office {
 
 namespace {
 QString largest(const QString &sign) { return sign + QString::number(std::numeric_limits<Money>::max()); }
+
+// A loan moves the cash and the debt by the same amount; a result out of range changes neither.
+LoanResult moveBoth(LoanResult result, Money amount, std::optional<Money> (*move)(Money, Money))
+{
+    result.amount = amount;
+    const auto newCash = move(result.cash, amount);
+    const auto newDebt = move(result.debt, amount);
+    if (!newCash || !newDebt) {
+        result.outcome = LoanOutcome::OutOfRange;
+        return result;
+    }
+    result.cash = *newCash;
+    result.debt = *newDebt;
+    return result;
+}
 }  // namespace
 
 double loanAmount(const QString &text) { return platform::wholeNumber(text).value_or(0.0); }
@@ -21,16 +36,7 @@ LoanResult borrow(Money cash, Money debt, double amount)
         result.outcome = LoanOutcome::TooMuch;
         return result;
     }
-    result.amount = static_cast<Money>(amount);
-    const auto newCash = platform::checkedAdd(cash, result.amount);
-    const auto newDebt = platform::checkedAdd(debt, result.amount);
-    if (!newCash || !newDebt) {
-        result.outcome = LoanOutcome::OutOfRange;
-        return result;
-    }
-    result.cash = *newCash;
-    result.debt = *newDebt;
-    return result;
+    return moveBoth(result, static_cast<Money>(amount), platform::checkedAdd);
 }
 
 LoanResult payBack(Money cash, Money debt, double amount)
@@ -48,17 +54,7 @@ LoanResult payBack(Money cash, Money debt, double amount)
         result.outcome = LoanOutcome::MoreThanYouOwe;
         return result;
     }
-    // 0 <= amount <= cash and amount <= debt: the two differences stay in range.
-    result.amount = static_cast<Money>(amount);
-    const auto newCash = platform::checkedSub(cash, result.amount);
-    const auto newDebt = platform::checkedSub(debt, result.amount);
-    if (!newCash || !newDebt) {
-        result.outcome = LoanOutcome::OutOfRange;
-        return result;
-    }
-    result.cash = *newCash;
-    result.debt = *newDebt;
-    return result;
+    return moveBoth(result, static_cast<Money>(amount), platform::checkedSub);
 }
 
 QString loanRefusal(LoanOutcome outcome, bool borrowing, const QString &sign)
