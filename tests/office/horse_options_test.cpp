@@ -6,14 +6,10 @@
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 using testing::ScriptedDialogs;
-using testing::TestInstallation;
 using namespace officetest;
 
 namespace {
@@ -52,8 +48,7 @@ class HorseOptionsTest : public QObject {
 private slots:
     void theWindow()
     {
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
+        Installed installation;
         Form2 *office = signedInOffice(1, "500", "500", player::noShares, selection3);
         Form5 *options = openOptions(office);
         QVERIFY(options);
@@ -91,8 +86,7 @@ private slots:
     {
         QFETCH(int, selection);
         QFETCH(QStringList, names);
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
+        Installed installation;
         const QStringList own = {"One", "Two", "Three", "Four", "Five"};
         Form2 *office = signedInOffice(1, "500", "500", player::noShares, own);
         Form5 *options = openOptions(office);
@@ -116,8 +110,7 @@ private slots:
 
     void closeDiscards()
     {
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
+        Installed installation;
         Form2 *office = signedInOffice();
         Form5 *options = openOptions(office);
         options->selec[1]->click();
@@ -138,21 +131,6 @@ private slots:
         QVERIFY(!app::existingWindow<Form5>());
         options = openOptions(office);
         QCOMPARE(boxes(options), defaultHorses);
-    }
-
-    void editedSelection()
-    {
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
-        Form2 *office = signedInOffice();
-        Form5 *options = openOptions(office);
-        options->selec[0]->click();
-        options->txtHorse[2]->selectAll();
-        QTest::keyClicks(options->txtHorse[2], QStringLiteral("Thunder Hoof"));
-        options->Command1_Click();
-        QCOMPARE(horseNames(office), QStringList({"Dash Of Light", "Wolf", "Thunder Hoof", "Grass Vulture", "Grayhound"}));
-        QCOMPARE(office->Label16->text(), player::noShares);
-        QCOMPARE(office->Label57->text(), player::noShares);
     }
 
     void shareFollowsItsHorse_data()
@@ -180,8 +158,7 @@ private slots:
         QFETCH(QString, share);
         QFETCH(QStringList, after);
         QFETCH(QString, shareAfter);
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
+        Installed installation;
         Form2 *office = signedInOffice(1, "500", "500", share, before);
         office->Label57->setText(share);
         Form5 *options = openOptions(office);
@@ -197,8 +174,7 @@ private slots:
 
     void emptyNameIsRefused()
     {
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
+        Installed installation;
         ScriptedDialogs dialogs;
         Form2 *office = signedInOffice();
         Form5 *options = openOptions(office);
@@ -234,8 +210,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QString, message);
         QFETCH(int, focused);
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
+        Installed installation;
         ScriptedDialogs dialogs;
         Form2 *office = signedInOffice(1, "500", "500", QStringLiteral("Mr Ed"));
         Form5 *options = openOptions(office);
@@ -254,8 +229,7 @@ private slots:
 
     void longerNameFromTheRecordIsKept()
     {
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
+        Installed installation;
         const QString imported = QStringLiteral("A Name From The Other Edition Of The Game");  // 41 characters
         Form2 *office = signedInOffice(1, "500", "500", imported,
                                        {imported, "Desert Orchard", "Mr Ed", "Whopper Meal With Fries", "Black Beauty"});
@@ -275,8 +249,7 @@ private slots:
     void closedWhenThePlayerLeaves()
     {
         QFETCH(bool, logOff);
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
+        Installed installation;
         ScriptedDialogs dialogs;
         Form2 *office = signedInOffice(1);
         office->show();
@@ -299,8 +272,7 @@ private slots:
 
     void longNamesStayOnOneLine()
     {
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
+        Installed installation;
         Form2 *office = signedInOffice();
         Form5 *options = openOptions(office);
         options->txtHorse[0]->setText(QString(500, QLatin1Char('W')));
@@ -312,8 +284,7 @@ private slots:
 
     void renamingDuringABetKeepsTheBet()
     {
-        TestInstallation installation;
-        installation.writeDefaultPlayers();
+        Installed installation;
         ScriptedDialogs dialogs;
         Form2 *office = signedInOffice(1, QStringLiteral("1000"));
         office->Text3->setEditText(QStringLiteral("100"));

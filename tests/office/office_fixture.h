@@ -5,19 +5,27 @@
 #include "office/betting_office_window.h"
 #include "platform/widgets/panel_status_bar.h"
 #include "player/record_files.h"
+#include "support/scripted_dialogs.h"
 #include "support/scripted_random.h"
 #include "support/test_installation.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 namespace officetest {
 
 inline const QStringList defaultHorses = {"Red Rum", "Desert Orchard", "Mr Ed", "Whopper Meal With Fries",
                                            "Black Beauty"};
+
+// A fresh installation with the five default players, living in the country given.
+struct Installed : testing::TestInstallation {
+    explicit Installed(const QString &country = QStringLiteral("United Kingdom")) { writeDefaultPlayers(country); }
+};
 
 // The draws of the betting office's load, in order: the tip (1..5), the jockey rotation (0..3)
 // and the odds of horses 1..5.
@@ -53,6 +61,26 @@ inline QString saved(const testing::TestInstallation &installation, int slot, co
 }
 
 inline QString panel(const Form2 *office, int number) { return office->StatusBar1->panelText(number); }
+
+// Shows the window and waits until it has the keyboard.
+inline bool shownActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Confirms the stake, picks the horse and places the bet, taking whatever the office says.
+inline void betOn(Form2 *office, testing::ScriptedDialogs &dialogs, int horse = 1,
+               const QString &stake = QStringLiteral("100"))
+{
+    office->Text3->setEditText(stake);
+    dialogs.expectAnyMessage();
+    office->Command2_Click();
+    office->horseOption(horse)->click();
+    dialogs.expectAnyMessage();
+    office->Command1_Click();
+}
 
 // Lets windows closed with WA_DeleteOnClose go.
 inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
