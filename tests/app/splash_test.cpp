@@ -22,128 +22,119 @@ using namespace testing;
 
 namespace {
 void processDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+struct InstalledPlayers : TestInstallation {
+    InstalledPlayers() { writeDefaultPlayers(); }
+};
 }
 
 class SplashTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void windowAsItOpens();
-    void leaves_data();
-    void leaves();
-    void firstRunShowsTheCountryWindow();
-    void escapeDoesNotSkipTheWayIn();
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        player::setLocationRecordPath(config_.filePath(QStringLiteral("iPaddoxV.loc")));
+    }
+
+    void cleanupTestCase() { player::setLocationRecordPath(QString()); }
+
+    void windowAsItOpens()
+    {
+        TestInstallation install;
+        Form1 *splash = app::window<Form1>();
+        QCOMPARE(splash->windowTitle(), QStringLiteral("Welcome To Tamblor Networks Paddox2002"));
+        QCOMPARE(splash->Label3->text(), QStringLiteral("Paddox Version  6.6.2"));
+        QCOMPARE(splash->Label6->text(), QStringLiteral("  Professional"));
+        QCOMPARE(splash->Label5->text(), QStringLiteral(">"));
+        QVERIFY(splash->Timer1->isActive());
+        QCOMPARE(splash->Timer1->interval(), 2000);
+        QCOMPARE(splash->Picture1->pixmap().deviceIndependentSize().toSize(), splash->Picture1->size());
+        // Every caption fits its label.
+        for (QLabel *label : {splash->Label3, splash->Label5, splash->Label6}) {
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
+            QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(label->objectName()));
+        }
+    }
+
+    void leaves_data()
+    {
+        QTest::addColumn<QStringList>("events");  // "timer" or "click", in order
+        QTest::newRow("timer") << QStringList{"timer"};
+        QTest::newRow("click") << QStringList{"click"};
+        QTest::newRow("click, then the timer") << QStringList{"click", "timer"};
+        QTest::newRow("timer, then a click") << QStringList{"timer", "click"};
+        QTest::newRow("two clicks") << QStringList{"click", "click"};
+    }
+
+    void leaves()
+    {
+        QFETCH(QStringList, events);
+        InstalledPlayers install;
+        ScriptedDialogs dialogs;
+        QPointer<Form1> splash = app::window<Form1>();
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QPointer<frmcontrol> first;
+        for (const QString &event : events) {
+            if (event == QLatin1String("timer"))
+                splash->Timer1_Timer();
+            else
+                QTest::mouseClick(splash->Picture1, Qt::LeftButton, {}, splash->Picture1->rect().center());
+            if (!first)
+                first = app::existingWindow<frmcontrol>();
+            QVERIFY(first);
+            QCOMPARE(app::existingWindow<frmcontrol>(), first.data());
+            QVERIFY(!splash->Timer1->isActive());
+        }
+        QVERIFY(first->isVisible());
+        QVERIFY(!app::existingWindow<Form14>());
+        processDeletes();
+        QVERIFY(!splash);
+        QVERIFY(first);
+        VERIFY_DIALOGS(dialogs);
+    }
+
+    void firstRunShowsTheCountryWindow()
+    {
+        TestInstallation install;
+        ScriptedDialogs dialogs;
+        QPointer<Form1> splash = app::window<Form1>();
+        splash->Timer1_Timer();
+        splash->Timer1_Timer();
+        Form14 *country = app::existingWindow<Form14>();
+        QVERIFY(country);
+        QVERIFY(country->isVisible());
+        // The sign-in window (and with it the set-up) waits for the country.
+        QVERIFY(!app::existingWindow<frmcontrol>());
+        QVERIFY(!install.dataExists(QStringLiteral("user1n.pdx")));
+        processDeletes();
+        QVERIFY(!splash);
+        VERIFY_DIALOGS(dialogs);
+    }
+
+    void escapeDoesNotSkipTheWayIn()
+    {
+        InstalledPlayers install;
+        ScriptedDialogs dialogs;
+        QPointer<Form1> splash = app::window<Form1>();
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QTest::keyClick(splash, Qt::Key_Escape);
+        processDeletes();
+        // Still there, still counting down: the sign-in window comes as usual.
+        QVERIFY(splash);
+        QVERIFY(splash->isVisible());
+        QVERIFY(splash->Timer1->isActive());
+        splash->Timer1_Timer();
+        QVERIFY(app::existingWindow<frmcontrol>());
+        QVERIFY(app::existingWindow<frmcontrol>()->isVisible());
+        VERIFY_DIALOGS(dialogs);
+    }
 
 private:
     QTemporaryDir config_;
 };
-
-void SplashTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    player::setLocationRecordPath(config_.filePath(QStringLiteral("iPaddoxV.loc")));
-}
-
-void SplashTest::cleanupTestCase() { player::setLocationRecordPath(QString()); }
-
-void SplashTest::windowAsItOpens()
-{
-    TestInstallation install;
-    Form1 *splash = app::window<Form1>();
-    QCOMPARE(splash->windowTitle(), QStringLiteral("Welcome To Tamblor Networks Paddox2002"));
-    QCOMPARE(splash->Label3->text(), QStringLiteral("Paddox Version  6.6.2"));
-    QCOMPARE(splash->Label6->text(), QStringLiteral("  Professional"));
-    QCOMPARE(splash->Label5->text(), QStringLiteral(">"));
-    QVERIFY(splash->Timer1->isActive());
-    QCOMPARE(splash->Timer1->interval(), 2000);
-    QVERIFY(QFile::exists(QStringLiteral(":/app/splash.svg")));
-    QVERIFY(QFile::exists(QStringLiteral(":/app/paddox.svg")));
-    QCOMPARE(splash->Picture1->pixmap().deviceIndependentSize().toSize(), splash->Picture1->size());
-    // Every caption fits its label.
-    for (QLabel *label : {splash->Label3, splash->Label5, splash->Label6}) {
-        QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
-        QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(label->objectName()));
-    }
-}
-
-void SplashTest::leaves_data()
-{
-    QTest::addColumn<QStringList>("events");  // "timer" or "click", in order
-    QTest::newRow("timer") << QStringList{"timer"};
-    QTest::newRow("click") << QStringList{"click"};
-    QTest::newRow("click, then the timer") << QStringList{"click", "timer"};
-    QTest::newRow("timer, then a click") << QStringList{"timer", "click"};
-    QTest::newRow("two clicks") << QStringList{"click", "click"};
-}
-
-void SplashTest::leaves()
-{
-    QFETCH(QStringList, events);
-    TestInstallation install;
-    install.writeDefaultPlayers();
-    ScriptedDialogs dialogs;
-    QPointer<Form1> splash = app::window<Form1>();
-    splash->show();
-    QVERIFY(QTest::qWaitForWindowExposed(splash));
-    QPointer<frmcontrol> first;
-    for (const QString &event : events) {
-        if (event == QLatin1String("timer"))
-            splash->Timer1_Timer();
-        else
-            QTest::mouseClick(splash->Picture1, Qt::LeftButton, {}, splash->Picture1->rect().center());
-        if (!first)
-            first = app::existingWindow<frmcontrol>();
-        QVERIFY(first);
-        QCOMPARE(app::existingWindow<frmcontrol>(), first.data());
-        QVERIFY(!splash->Timer1->isActive());
-    }
-    QVERIFY(first->isVisible());
-    QVERIFY(!app::existingWindow<Form14>());
-    processDeletes();
-    QVERIFY(!splash);
-    QVERIFY(first);
-    VERIFY_DIALOGS(dialogs);
-}
-
-void SplashTest::firstRunShowsTheCountryWindow()
-{
-    TestInstallation install;
-    ScriptedDialogs dialogs;
-    QPointer<Form1> splash = app::window<Form1>();
-    splash->Timer1_Timer();
-    splash->Timer1_Timer();
-    Form14 *country = app::existingWindow<Form14>();
-    QVERIFY(country);
-    QVERIFY(country->isVisible());
-    // The sign-in window (and with it the set-up) waits for the country.
-    QVERIFY(!app::existingWindow<frmcontrol>());
-    QVERIFY(!install.dataExists(QStringLiteral("user1n.pdx")));
-    processDeletes();
-    QVERIFY(!splash);
-    VERIFY_DIALOGS(dialogs);
-}
-
-void SplashTest::escapeDoesNotSkipTheWayIn()
-{
-    TestInstallation install;
-    install.writeDefaultPlayers();
-    ScriptedDialogs dialogs;
-    QPointer<Form1> splash = app::window<Form1>();
-    splash->show();
-    QVERIFY(QTest::qWaitForWindowExposed(splash));
-    QTest::keyClick(splash, Qt::Key_Escape);
-    processDeletes();
-    // Still there, still counting down: the sign-in window comes as usual.
-    QVERIFY(splash);
-    QVERIFY(splash->isVisible());
-    QVERIFY(splash->Timer1->isActive());
-    splash->Timer1_Timer();
-    QVERIFY(app::existingWindow<frmcontrol>());
-    QVERIFY(app::existingWindow<frmcontrol>()->isVisible());
-    VERIFY_DIALOGS(dialogs);
-}
 
 PADDOX_TEST(SplashTest)
 #include "splash_test.moc"

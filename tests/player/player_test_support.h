@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace testing {
 
@@ -41,6 +42,11 @@ private:
     QTemporaryDir dir_;
 };
 
+// A test installation whose five slots hold the new players' files.
+struct InstalledPlayers : TestInstallation {
+    InstalledPlayers() { writeDefaultPlayers(); }
+};
+
 // The bytes a record file holds for a text.
 inline QByteArray line(const QString &text) { return text.toUtf8() + "\r\n"; }
 
@@ -53,6 +59,16 @@ inline void choosePlayer(frmcontrol *signIn, int slot)
     signIn->combo1->setCurrentRow(slot - 1);
     signIn->Command9_Click();
 }
+
+// Clicks the list entry in the given row, as the player does.
+inline void clickEntry(frmcontrol *signIn, int row)
+{
+    const QRect at = signIn->combo1->visualItemRect(signIn->combo1->item(row));
+    QTest::mouseClick(signIn->combo1->viewport(), Qt::LeftButton, {}, at.center());
+}
+
+// Destroys the windows that closed themselves.
+inline void processDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // Buttons and one-line labels of a window whose text does not fit their size
 // (controls kept hidden are left out).
