@@ -154,6 +154,24 @@ private slots:
         QCOMPARE(edges[1], 1);
         QCOMPARE(edges[4], 100);
     }
+
+    // The owner's bills, word for word, for every kind the draw can give.
+    void chargeLeadIns_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("leadIn");
+        QTest::newRow("vet") << 1 << "You have been billed for vet charges. This will cost you ";
+        QTest::newRow("food") << 2 << "You have been billed for food charges. This will cost you ";
+        QTest::newRow("stable") << 3 << "You have been billed for stable charges. This will cost you ";
+        QTest::newRow("transport") << 4 << "You have been billed for transportation charges. This will cost you ";
+        QTest::newRow("administration") << 5 << "You have been billed for administration charges. This will cost you ";
+    }
+    void chargeLeadIns()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, leadIn);
+        QCOMPARE(race::chargeLeadIn(kind), leadIn);
+    }
 };
 PADDOX_TEST(SettlementRulesTest)
 
