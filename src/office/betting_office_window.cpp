@@ -5,6 +5,7 @@
 #include "app/window_registry.h"
 #include "office/office_files.h"
 #include "office/race_card.h"
+#include "platform/control_array.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/program.h"
@@ -498,74 +499,32 @@ void Form2::setTabOrders()
 
 QRadioButton *Form2::horseOption(int horse) const
 {
-    switch (horse) {
-    case 1: return Option1;
-    case 2: return Option2;
-    case 3: return Option3;
-    case 4: return Option4;
-    case 5: return Option5;
-    default: return nullptr;
-    }
+    return platform::numbered(horse, {Option1, Option2, Option3, Option4, Option5});
 }
 
 QRadioButton *Form2::saleOption(int horse) const
 {
-    switch (horse) {
-    case 1: return Option6;
-    case 2: return Option7;
-    case 3: return Option8;
-    case 4: return Option9;
-    case 5: return Option10;
-    default: return nullptr;
-    }
+    return platform::numbered(horse, {Option6, Option7, Option8, Option9, Option10});
 }
 
 QRadioButton *Form2::wizardOption(int horse) const
 {
-    switch (horse) {
-    case 1: return Option11;
-    case 2: return Option12;
-    case 3: return Option13;
-    case 4: return Option14;
-    case 5: return Option15;
-    default: return nullptr;
-    }
+    return platform::numbered(horse, {Option11, Option12, Option13, Option14, Option15});
 }
 
 QLabel *Form2::oddsLabel(int horse) const
 {
-    switch (horse) {
-    case 1: return Label4;
-    case 2: return Label5;
-    case 3: return Label6;
-    case 4: return Label7;
-    case 5: return Label8;
-    default: return nullptr;
-    }
+    return platform::numbered(horse, {Label4, Label5, Label6, Label7, Label8});
 }
 
 QLineEdit *Form2::sharePriceField(int horse) const
 {
-    switch (horse) {
-    case 1: return Text5;
-    case 2: return Text6;
-    case 3: return Text7;
-    case 4: return Text8;
-    case 5: return Text9;
-    default: return nullptr;
-    }
+    return platform::numbered(horse, {Text5, Text6, Text7, Text8, Text9});
 }
 
 QLabel *Form2::sharePriceLabel(int horse) const
 {
-    switch (horse) {
-    case 1: return Label51;
-    case 2: return Label52;
-    case 3: return Label53;
-    case 4: return Label54;
-    case 5: return Label55;
-    default: return nullptr;
-    }
+    return platform::numbered(horse, {Label51, Label52, Label53, Label54, Label55});
 }
 
 // ---- load ----

@@ -2,6 +2,7 @@
 
 #include "app/window_registry.h"
 #include "office/betting_office_window.h"
+#include "platform/control_array.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/program.h"
@@ -172,26 +173,12 @@ void frmcontrol::buildControls()
 
 QRadioButton *frmcontrol::slotButton(int slot) const
 {
-    switch (slot) {
-    case 1: return Option1;
-    case 2: return Option2;
-    case 3: return Option3;
-    case 4: return Option4;
-    case 5: return Option5;
-    default: return nullptr;
-    }
+    return platform::numbered(slot, {Option1, Option2, Option3, Option4, Option5});
 }
 
 QLineEdit *frmcontrol::horseField(int horse) const
 {
-    switch (horse) {
-    case 1: return Txthor1;
-    case 2: return Txthor2;
-    case 3: return Txthor3;
-    case 4: return Txthor4;
-    case 5: return Txthor5;
-    default: return nullptr;
-    }
+    return platform::numbered(horse, {Txthor1, Txthor2, Txthor3, Txthor4, Txthor5});
 }
 
 int frmcontrol::chosenSlot() const

@@ -4,6 +4,7 @@
 
 #include "app/window_registry.h"
 #include "office/betting_office_window.h"
+#include "platform/control_array.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/maker.h"
@@ -235,26 +236,22 @@ Form4::~Form4() = default;
 
 QProgressBar *Form4::progressBar(int lane) const
 {
-    QProgressBar *const bars[] = {ProgressBar1, ProgressBar2, ProgressBar3, ProgressBar4, ProgressBar5};
-    return lane >= 1 && lane <= race::laneCount ? bars[lane - 1] : nullptr;
+    return platform::numbered(lane, {ProgressBar1, ProgressBar2, ProgressBar3, ProgressBar4, ProgressBar5});
 }
 
 QWidget *Form4::picture(int lane) const
 {
-    QWidget *const pictures[] = {Picture1, Picture2, Picture3, Picture4, Picture5};
-    return lane >= 1 && lane <= race::laneCount ? pictures[lane - 1] : nullptr;
+    return platform::numbered(lane, {Picture1, Picture2, Picture3, Picture4, Picture5});
 }
 
 QLabel *Form4::nameLabel(int lane) const
 {
-    QLabel *const labels[] = {Label1, Label2, Label3, Label4, Label5};
-    return lane >= 1 && lane <= race::laneCount ? labels[lane - 1] : nullptr;
+    return platform::numbered(lane, {Label1, Label2, Label3, Label4, Label5});
 }
 
 QTimer *Form4::horseTimer(int lane) const
 {
-    QTimer *const timers[] = {horse1t, horse2t, horse3t, horse4t, horse5t};
-    return lane >= 1 && lane <= race::laneCount ? timers[lane - 1] : nullptr;
+    return platform::numbered(lane, {horse1t, horse2t, horse3t, horse4t, horse5t});
 }
 
 void Form4::Form_Load()
