@@ -18,8 +18,14 @@ test: build
 	 QT_QPA_PLATFORM=offscreen timeout 3 ./smoke/paddox; rc=$$?; rm -rf smoke; \
 	 if [ $$rc -eq 124 ]; then echo "start-up check: the game came up"; else echo "start-up check failed ($$rc)"; exit 1; fi
 
+# Every folder bench/<name>/ is one benchmark, the program bench_<name> somewhere under $(BUILD)/bench/
+# (other programs there, such as the ones a start-up benchmark times, are not run by themselves).
 bench: build
-	cd $(BUILD) && for b in bench_*; do [ -x "$$b" ] && ./$$b; done
+	@for dir in bench/*/; do name=bench_$$(basename $$dir); \
+	   program=$$(find $(BUILD)/bench -type f -perm -u+x -name $$name | head -n 1); \
+	   if [ -z "$$program" ]; then echo "$$name: not built"; exit 1; fi; \
+	   echo "== $$name"; $$program || exit 1; \
+	 done
 
 deps:
 	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
