@@ -9,11 +9,7 @@
 #include "support/test_installation.h"
 #include "support/test_main.h"
 
-#include <QDir>
-#include <QListWidget>
-#include <QScopeGuard>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QtWidgets>
 
 // Names the table row of a looped test when one of its checks fails.
 #define ROW(name) const auto rowGuard = qScopeGuard([&] { if (QTest::currentTestFailed()) qWarning("row: %s", name); })

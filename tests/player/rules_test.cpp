@@ -1,5 +1,5 @@
-// The record files' rules: a new player's files, reading names, rebuilding a
-// slot, and the import from the other edition.
+// The first run's set-up and the import from the other edition: the other edition's
+// players where they could be copied whole, a new player's files everywhere else.
 #include "fixture.h"
 
 #include "player/first_run.h"
@@ -26,42 +26,6 @@ class RulesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void newPlayersFiles()
-    {
-        Fixture f(false);
-        QVERIFY(player::writeSetUpFiles().ok());
-        QVERIFY(player::writeSlotOneFallback().ok());
-        checkSlots(f);
-        QCOMPARE(QDir(f.install.dataFile(QString())).entryList(QDir::Files).size(), 50);
-        // A slot that lost some files gets them back; the others stay the player's own.
-        f.install.writeData("user3debt.pdx", "kept\r\n");
-        QFile::remove(f.install.dataFile("user3n.pdx"));
-        QFile::remove(f.install.dataFile("user3cash.pdx"));
-        QCOMPARE(player::slotsWithoutNameFile(), QList<int>{3});
-        QVERIFY(player::rebuildMissingFiles(3).ok());
-        QCOMPARE(f.install.readData("user3n.pdx"), QByteArray("user3\r\n"));
-        QCOMPARE(f.install.readData("user3cash.pdx"), QByteArray("500\r\n"));
-        QCOMPARE(f.install.readData("user3debt.pdx"), QByteArray("kept\r\n"));
-    }
-
-    void lastLineOfANameCounts()
-    {
-        const struct { QByteArray bytes; QString name; } rows[] = {
-            {"Old Name\r\nNew Name\r\n", "New Name"}, {"First\nSecond\n", "Second"}, {"Dan", "Dan"}, {"\r\n", ""},
-            {"", ""}, {"  Ann  \r\n", "  Ann  "}, {"Ren\xe9\r\n", QString::fromUtf8("René")}};
-        Fixture f;
-        for (const auto &r : rows) {
-            ROW(r.bytes.constData());
-            f.install.writeData("user4n.pdx", r.bytes);
-            const player::NameList list = player::readNames();
-            QVERIFY(list.problem.ok());
-            QCOMPARE(list.names[3], r.name);
-            QCOMPARE(list.names[4], QStringLiteral("user5"));
-        }
-        f.block("user2n.pdx");
-        QCOMPARE(player::readNames().problem.path, f.install.dataFile("user2n.pdx"));
-    }
-
     void import()
     {
         // The location record ("-": none, @: the other installation), a file of the other edition
@@ -105,6 +69,7 @@ private slots:
             QCOMPARE(player::currentSlot(), short(r.copied == 5 ? 6 : r.copied > 0 ? r.copied + 1 : 0));
             // Slots copied whole hold the other edition's last lines; the rest are new players.
             checkSlots(f, r.copied, oldValue);
+            QCOMPARE(QDir(f.install.dataFile(QString())).entryList(QDir::Files).size(), 50);
         }
     }
 };
