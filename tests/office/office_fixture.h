@@ -10,11 +10,8 @@
 #include "support/test_main.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 
 namespace officetest {
 
@@ -54,12 +51,7 @@ struct Office {
         for (const QString &suffix : player::playingSuffixes)
             QFile::remove(installation.dataFile(player::recordFileName(slot, suffix)));
     }
-    bool shownActive(QWidget *window)
-    {
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window);
-    }
+    static bool shownActive(QWidget *window) { window->show(), window->activateWindow(); return QTest::qWaitForWindowActive(window); }
     // Confirms the stake and chooses the horse; with `place`, places the bet too.
     void bet(int horse = 1, const QString &stake = "100", bool place = true)
     {

@@ -12,13 +12,8 @@
 #include <limits>
 
 using namespace office;
-Q_DECLARE_METATYPE(StakeOutcome)
-Q_DECLARE_METATYPE(LoanOutcome)
-Q_DECLARE_METATYPE(DealOutcome)
 
-namespace {
-constexpr int maxMoney = std::numeric_limits<int>::max();
-}
+static constexpr int maxMoney = std::numeric_limits<int>::max();
 
 class OfficeRulesTest : public QObject {
     Q_OBJECT
@@ -54,42 +49,26 @@ private slots:
         QCOMPARE(tipText("Mr Ed"), QStringLiteral("Scorhers Predicts That Mr Ed Will Win This Race"));
     }
 
-    void stakeChecks_data()
+    void stakeChecks()
     {
-        QTest::addColumn<QString>("stake");
-        QTest::addColumn<QString>("cash");
-        QTest::addColumn<StakeOutcome>("outcome");
-        QTest::addColumn<QString>("message");
         const QString over = " The bet is over £800 ", poor = "you dont have enough cash, please try again",
                       none = "Please enter the amount you wish to bet";
         const auto ok = [](const char *n) { return QStringLiteral("You are placing £%1 on this next race").arg(n); };
-        QTest::newRow("800 with 1000") << "800" << "1000" << StakeOutcome::Accepted << ok("800");
-        QTest::newRow("801 with 1000") << "801" << "1000" << StakeOutcome::OverLimit << over;
-        QTest::newRow("800 with 800") << "800" << "800" << StakeOutcome::NotEnoughCash << poor;
-        QTest::newRow("0") << "0" << "500" << StakeOutcome::NoStake << none;
-        QTest::newRow("prompt text") << "Enter Your Stake......" << "500" << StakeOutcome::NoStake << none;
-        QTest::newRow("over 800 comes first") << "900" << "100" << StakeOutcome::OverLimit << over;
-        QTest::newRow("cash before the lower bound") << "0" << "0" << StakeOutcome::NotEnoughCash << poor;
-        QTest::newRow("half to even down") << "76.5" << "500" << StakeOutcome::Accepted << ok("76");
-        QTest::newRow("half to even up") << "127.5" << "500" << StakeOutcome::Accepted << ok("128");
-        QTest::newRow("800.6 rounds to 801") << "800.6" << "1000" << StakeOutcome::OverLimit << over;
-        QTest::newRow("2^32 + 50") << "4294967346" << "1000" << StakeOutcome::OverLimit << over;
-        QTest::newRow("1e400") << "1e400" << "500" << StakeOutcome::OverLimit << over;
-        QTest::newRow("huge negative") << "-99999999999" << "500" << StakeOutcome::NoStake << none;
-        QTest::newRow("blanks around") << " 50 " << "500" << StakeOutcome::Accepted << ok("50");
-        QTest::newRow("letters and digits") << "50abc" << "500" << StakeOutcome::NoStake << none;
-        QTest::newRow("cash not a number") << "50" << "lots" << StakeOutcome::NotEnoughCash << poor;
-        QTest::newRow("cash past 32 bits") << "50" << "99999999999" << StakeOutcome::NotEnoughCash << poor;
-    }
-    void stakeChecks()
-    {
-        QFETCH(QString, stake);
-        QFETCH(QString, cash);
-        QFETCH(StakeOutcome, outcome);
-        QFETCH(QString, message);
-        const StakeCheck check = checkStake(stake, cash);
-        QCOMPARE(check.outcome, outcome);
-        QCOMPARE(stakeMessage(check, "£"), message);
+        const struct { const char *stake, *cash; StakeOutcome outcome; QString message; } rows[] = {
+            {"800", "1000", StakeOutcome::Accepted, ok("800")}, {"801", "1000", StakeOutcome::OverLimit, over},
+            {"800", "800", StakeOutcome::NotEnoughCash, poor}, {"0", "500", StakeOutcome::NoStake, none},
+            {"Enter Your Stake......", "500", StakeOutcome::NoStake, none}, {"900", "100", StakeOutcome::OverLimit, over},
+            {"0", "0", StakeOutcome::NotEnoughCash, poor}, {"76.5", "500", StakeOutcome::Accepted, ok("76")},
+            {"127.5", "500", StakeOutcome::Accepted, ok("128")}, {"800.6", "1000", StakeOutcome::OverLimit, over},
+            {"4294967346", "1000", StakeOutcome::OverLimit, over}, {"1e400", "500", StakeOutcome::OverLimit, over},
+            {"-99999999999", "500", StakeOutcome::NoStake, none}, {" 50 ", "500", StakeOutcome::Accepted, ok("50")},
+            {"50abc", "500", StakeOutcome::NoStake, none}, {"50", "lots", StakeOutcome::NotEnoughCash, poor},
+            {"50", "99999999999", StakeOutcome::NotEnoughCash, poor}};
+        for (const auto &row : rows) {
+            const StakeCheck check = checkStake(row.stake, row.cash);
+            QVERIFY2(check.outcome == row.outcome, row.stake);
+            QCOMPARE(stakeMessage(check, "£"), row.message);
+        }
         QCOMPARE(stakeMessage({StakeOutcome::OverLimit, 0}, "€"), QStringLiteral(" The bet is over €800 "));
     }
 
@@ -126,40 +105,22 @@ private slots:
         }
     }
 
-    void loans_data()
-    {
-        QTest::addColumn<bool>("borrowing");
-        QTest::addColumn<int>("cash");
-        QTest::addColumn<int>("debt");
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<LoanOutcome>("outcome");
-        QTest::addColumn<int>("newCash");
-        QTest::addColumn<int>("newDebt");
-        QTest::newRow("borrow 2001") << true << 100 << 0 << 2001.0 << LoanOutcome::TooMuch << 100 << 0;
-        QTest::newRow("borrow -5") << true << 100 << 50 << -5.0 << LoanOutcome::Negative << 100 << 50;
-        QTest::newRow("borrow 1e12") << true << 100 << 50 << 1e12 << LoanOutcome::TooMuch << 100 << 50;
-        QTest::newRow("past the largest cash") << true << maxMoney - 10 << 0 << 11.0 << LoanOutcome::OutOfRange << maxMoney - 10 << 0;
-        QTest::newRow("past the largest debt") << true << 0 << maxMoney << 1.0 << LoanOutcome::OutOfRange << 0 << maxMoney;
-        QTest::newRow("up to the largest cash") << true << maxMoney - 10 << 0 << 10.0 << LoanOutcome::Done << maxMoney << 10;
-        QTest::newRow("pay 300 of 200 cash") << false << 200 << 1000 << 300.0 << LoanOutcome::MoreThanYouHave << 200 << 1000;
-        QTest::newRow("pay 300 of 200 debt") << false << 1000 << 200 << 300.0 << LoanOutcome::MoreThanYouOwe << 1000 << 200;
-        QTest::newRow("cash tested first") << false << 100 << 100 << 300.0 << LoanOutcome::MoreThanYouHave << 100 << 100;
-        QTest::newRow("pay the whole cash") << false << 200 << 1000 << 200.0 << LoanOutcome::Done << 0 << 800;
-        QTest::newRow("cash below 0") << false << -50 << 1000 << 0.0 << LoanOutcome::MoreThanYouHave << -50 << 1000;
-    }
     void loans()
     {
-        QFETCH(bool, borrowing);
-        QFETCH(int, cash);
-        QFETCH(int, debt);
-        QFETCH(double, amount);
-        QFETCH(LoanOutcome, outcome);
-        QFETCH(int, newCash);
-        QFETCH(int, newDebt);
-        const LoanResult result = borrowing ? borrow(cash, debt, amount) : payBack(cash, debt, amount);
-        QCOMPARE(result.outcome, outcome);
-        QCOMPARE(result.cash, newCash);
-        QCOMPARE(result.debt, newDebt);
+        using L = LoanOutcome;
+        const struct { bool borrowing; int cash, debt; double amount; L outcome; int newCash, newDebt; } rows[] = {
+            {true, 100, 0, 2001, L::TooMuch, 100, 0}, {true, 100, 50, -5, L::Negative, 100, 50},
+            {true, 100, 50, 1e12, L::TooMuch, 100, 50}, {true, maxMoney - 10, 0, 11, L::OutOfRange, maxMoney - 10, 0},
+            {true, 0, maxMoney, 1, L::OutOfRange, 0, maxMoney}, {true, maxMoney - 10, 0, 10, L::Done, maxMoney, 10},
+            {false, 200, 1000, 300, L::MoreThanYouHave, 200, 1000}, {false, 1000, 200, 300, L::MoreThanYouOwe, 1000, 200},
+            {false, 100, 100, 300, L::MoreThanYouHave, 100, 100}, {false, 200, 1000, 200, L::Done, 0, 800},
+            {false, -50, 1000, 0, L::MoreThanYouHave, -50, 1000}};
+        for (const auto &row : rows) {
+            const LoanResult result = row.borrowing ? borrow(row.cash, row.debt, row.amount) : payBack(row.cash, row.debt, row.amount);
+            QCOMPARE(result.outcome, row.outcome);
+            QCOMPARE(result.cash, row.newCash);
+            QCOMPARE(result.debt, row.newDebt);
+        }
     }
 
     void loanAmountsAndCode()
@@ -187,31 +148,19 @@ private slots:
         QCOMPARE(drawSalePrice(), 10001);
     }
 
-    void deals_data()
-    {
-        QTest::addColumn<bool>("buying");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<QString>("cash");
-        QTest::addColumn<DealOutcome>("outcome");
-        QTest::addColumn<int>("newCash");
-        QTest::newRow("buy above the cash") << true << "30001" << "30000" << DealOutcome::NotEnoughMoney << 0;
-        QTest::newRow("buy at 0") << true << "0" << "30000" << DealOutcome::Done << 30000;
-        QTest::newRow("price not a number") << true << "abc" << "30000" << DealOutcome::PriceNotANumber << 0;
-        QTest::newRow("cash not a number") << true << "100" << "lots" << DealOutcome::CashNotANumber << 0;
-        QTest::newRow("sell") << false << "12345" << "-500" << DealOutcome::Done << 11845;
-        QTest::newRow("sell past the largest") << false << "25000" << QString::number(maxMoney - 100) << DealOutcome::OutOfRange << 0;
-        QTest::newRow("sell, cash not a number") << false << "25000" << "" << DealOutcome::CashNotANumber << 0;
-    }
     void deals()
     {
-        QFETCH(bool, buying);
-        QFETCH(QString, price);
-        QFETCH(QString, cash);
-        QFETCH(DealOutcome, outcome);
-        QFETCH(int, newCash);
-        const DealResult result = buying ? buyShare(price, cash) : sellShare(price.toInt(), cash);
-        QCOMPARE(result.outcome, outcome);
-        QCOMPARE(result.cash, newCash);
+        using D = DealOutcome;
+        const struct { bool buying; const char *price; QString cash; D outcome; int newCash; } rows[] = {
+            {true, "30001", "30000", D::NotEnoughMoney, 0}, {true, "0", "30000", D::Done, 30000},
+            {true, "abc", "30000", D::PriceNotANumber, 0}, {true, "100", "lots", D::CashNotANumber, 0},
+            {false, "12345", "-500", D::Done, 11845}, {false, "25000", QString::number(maxMoney - 100), D::OutOfRange, 0},
+            {false, "25000", "", D::CashNotANumber, 0}};
+        for (const auto &row : rows) {
+            const DealResult result = row.buying ? buyShare(row.price, row.cash) : sellShare(QString(row.price).toInt(), row.cash);
+            QCOMPARE(result.outcome, row.outcome);
+            QCOMPARE(result.cash, row.newCash);
+        }
     }
 };
 PADDOX_TEST(OfficeRulesTest)
