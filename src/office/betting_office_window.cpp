@@ -3,6 +3,7 @@
 #include "office/betting_office_window.h"
 
 #include "app/window_registry.h"
+#include "office/loans.h"
 #include "office/office_files.h"
 #include "office/race_card.h"
 #include "platform/control_array.h"
@@ -12,6 +13,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/link_label.h"
 #include "platform/widgets/panel_status_bar.h"
+#include "platform/widgets/typed_combo.h"
 #include "player/horse_options_window.h"
 #include "player/record_files.h"
 #include "player/sign_in_window.h"
@@ -60,6 +62,7 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 {
     auto *l = named(new QLabel(text, parent), name);
     l->setGeometry(geometry);
+    l->setTextFormat(Qt::PlainText);  // names from files and players are shown as typed, never as markup
     return l;
 }
 
@@ -88,8 +91,7 @@ QFont smaller(QFont font)
 QComboBox *stakePicker(QWidget *parent, const QString &name, const QString &accessibleName)
 {
     auto *picker = named(new QComboBox(parent), name);
-    picker->setEditable(true);
-    picker->setInsertPolicy(QComboBox::NoInsert);
+    platform::keepTypedText(picker);
     picker->setMaxVisibleItems(10);
     // A stake is a few digits; the limit keeps a pasted page of text out of the messages.
     picker->lineEdit()->setMaxLength(50);
@@ -587,8 +589,7 @@ void Form2::Form_Load()
 
     // 10. The share ("0", and nothing at all, mean no share).
     const QString share = signIn ? signIn->txtshare->text() : QString();
-    Label16->setText(share.isEmpty() || share == QLatin1String("0") ? noShares : share);
-    Label57->setText(Label16->text());
+    setShare(share.isEmpty() || share == QLatin1String("0") ? noShares : share);
 
     // 11. The odds of the first race.
     const auto odds = office::drawOdds();
@@ -630,9 +631,8 @@ void Form2::showEvent(QShowEvent *event)
     // one), then shows this window: what the load makes of the record follows it. A share file
     // holding "0" or nothing means no share.
     signInShow_ = false;
-    if (Label16->text().isEmpty() || Label16->text() == QLatin1String("0"))
-        Label16->setText(noShares);
-    Label57->setText(Label16->text());
+    const QString share = Label16->text();
+    setShare(share.isEmpty() || share == QLatin1String("0") ? noShares : share);
     followHorseNames();
     renderTip();
 }
@@ -728,52 +728,107 @@ void Form2::saveme_Click() { paddoxsave(); }
 
 void Form2::rest_Click()
 {
+    if (refusedDuringRace(QStringLiteral("reset your data")))
+        return;
     const QString title = QStringLiteral("Reset All Your Data?");
     if (platform::say(QStringLiteral("Are You Sure You Want To Reset Your Cash & Debt Back To 500?"),
-                      platform::Icon::Question, platform::Buttons::YesNoCancel, title) != platform::Answer::Yes)
+                      platform::Icon::None, platform::Buttons::YesNoCancel, title) != platform::Answer::Yes)
         return;
     Text1->setText(player::defaultMoney);
     Text2->setText(player::defaultMoney);
-    platform::say(QStringLiteral("Cash & Debt Are Now Reset To £500"), platform::Icon::Information,
+    platform::say(QStringLiteral("Cash & Debt Are Now Reset To £500"), platform::Icon::None,
                   platform::Buttons::Ok, title);
     paddoxsave();
 }
 
 void Form2::diffuser_Click()
 {
-    if (raceUnderWay()) {
-        // The race end pays or takes this player's bet and saves his record: he stays until then.
-        platform::say(QStringLiteral("Please wait until the race is over before you log off."),
-                      platform::Icon::Information);
+    // The race end pays or takes this player's bet and saves his record: he stays until then.
+    if (refusedDuringRace(QStringLiteral("log off")))
         return;
-    }
-    if (platform::say(QStringLiteral("Are You Sure You Wish To Log Off?"), platform::Icon::Question,
+    if (platform::say(QStringLiteral("Are You Sure You Wish To Log Off?"), platform::Icon::None,
                       platform::Buttons::YesNoCancel, QStringLiteral("QUESTION")) != platform::Answer::Yes)
         return;
     if (!saveWithDisplay())
         return;  // the player stays signed in: his game is not stored yet
-    // The next player starts his own bet: nothing of this one carries over.
-    returnToStakeEntry();
-    Label10->setText(QStringLiteral("Nothing"));
-    Label14->setText(QStringLiteral("None Selected"));
-    Label12->setText(QStringLiteral("Nothing"));
-    Label48->setText(QStringLiteral("0.00"));
-    if (Command8)
-        Command8->hide();  // the auction belongs to whoever holds a share
+    clearPlayerState();
     closeHorseOptions();   // its names are this player's: never applied to the next one
     signInShow_ = true;
     app::window<frmcontrol>()->show();
     hide();
 }
 
+void Form2::clearPlayerState()
+{
+    // The bet: back to stake entry with nothing staked or chosen.
+    returnToStakeEntry();
+    clearHorseChoice();
+    for (QComboBox *picker : {Text3, wiz1}) {
+        const QSignalBlocker quiet(picker);
+        picker->setCurrentIndex(-1);
+        picker->setEditText(office::stakePromptText());
+    }
+    Label10->setText(QStringLiteral("Nothing"));
+    Label14->setText(QStringLiteral("None Selected"));
+    Label12->setText(QStringLiteral("Nothing"));
+    Label47->setText(QStringLiteral("You Are Going To Place A Bet On: "));
+    Label48->setText(QStringLiteral("0.00"));
+    confirmedStake_ = 0;
+    // The sale list, its prices and the choice in it belong to this player's visit to the auction.
+    for (int horse = 1; horse <= 5; ++horse) {
+        QRadioButton *sale = saleOption(horse);
+        const QSignalBlocker quiet(sale);
+        sale->setAutoExclusive(false);
+        sale->setChecked(false);
+        sale->setAutoExclusive(true);
+        sale->setText(QString());
+        sale->hide();
+        sharePriceField(horse)->clear();
+        sharePriceLabel(horse)->clear();
+        sharePriceLabel(horse)->hide();
+    }
+    Label17_0->hide();
+    horsecost_1->setText(QStringLiteral("0"));
+    horsecost_1->hide();
+    Command5->hide();
+    Command8->hide();  // the auction belongs to whoever holds a share
+    // The bank: the next player may borrow, and the amount field starts empty of this one's figures.
+    Command6->setEnabled(true);
+    Text10->setText(office::loanFieldText);
+    stuckTold_ = false;
+    StatusBar1->setPanelText(3, QStringLiteral("Welcome To Paddox6.6 "));
+}
+
+bool Form2::refusedDuringRace(const QString &what)
+{
+    if (!raceUnderWay())
+        return false;
+    platform::say(QStringLiteral("Please wait until the race is over before you %1.").arg(what),
+                  platform::Icon::Information);
+    return true;
+}
+
+void Form2::setShare(const QString &share)
+{
+    Label16->setText(share);
+    Label57->setText(share);
+}
+
 void Form2::exit_Click()
 {
+    // Leaving now would save the record before the stake is taken and the interest added.
+    if (refusedDuringRace(QStringLiteral("leave Paddox")))
+        return;
     paddoxsavenoname();
     platform::endProgram();
 }
 
 void Form2::closeEvent(QCloseEvent *event)
 {
+    if (refusedDuringRace(QStringLiteral("leave Paddox"))) {
+        event->ignore();
+        return;
+    }
     // The hall of fame follows here once the game has one; until then closing saves and unloads.
     paddoxsavenoname();
     closeHorseOptions();
@@ -788,6 +843,8 @@ void Form2::closeHorseOptions()
 
 void Form2::mnuoption_Click()
 {
+    if (refusedDuringRace(QStringLiteral("rename your horses")))
+        return;
     Form5 *options = app::window<Form5>();
     if (options->isVisible()) {
         options->raise();  // already open: bring it forward

@@ -195,6 +195,14 @@ public:
     // The horse (1..5) the tip names, 0 before the first tip.
     int tipHorse() const { return tipHorse_; }
 
+    // True from the doping offer or the race window's opening until the race is settled.
+    bool raceUnderWay() const;
+    // While a race is under way, tells the player that `what` must wait ("log off", "buy or sell
+    // a share") and returns true; otherwise returns false and says nothing.
+    bool refusedDuringRace(const QString &what);
+    // The share held: the Shares tab and Game Information always show the same.
+    void setShare(const QString &share);
+
 public slots:
     // ---- save routines ----
     void paddoxsave();        // saves the eight playing files with the progress display
@@ -278,7 +286,11 @@ private:
     void followHorseNames();
     void wizardStep1();
     void wizardStep3();
-    bool raceUnderWay() const;
+    // Log off: nothing of this player's bet, sale list or loan state is left for the next one.
+    void clearPlayerState();
+    // A player with no cash and this race's loan already used is told once how to go on.
+    void tellWhenStuck();
+    bool stuckTold_ = false;
     void fitWindow();
 
     int tabPresentation_ = 1;

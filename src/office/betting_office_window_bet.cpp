@@ -4,10 +4,12 @@
 
 #include "app/window_registry.h"
 #include "office/race_card.h"
+#include "platform/conversions.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "platform/widgets/link_label.h"
 #include "platform/widgets/panel_status_bar.h"
+#include "platform/widgets/typed_combo.h"
 #include "player/record_files.h"
 #include "race/doping_offer_window.h"
 #include "race/race_window.h"
@@ -34,6 +36,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     auto *l = new QLabel(text, parent);
     l->setObjectName(name);
     l->setGeometry(geometry);
+    l->setTextFormat(Qt::PlainText);  // horse names are shown as typed, never as markup
     return l;
 }
 
@@ -63,8 +66,7 @@ void Form2::buildBettingTab(QWidget *tab)
                         twipsRect(180, 390, 2200, 300));
     Text3 = new QComboBox(bookies);
     Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setEditable(true);
-    Text3->setInsertPolicy(QComboBox::NoInsert);
+    platform::keepTypedText(Text3);
     Text3->setMaxVisibleItems(10);
     Text3->lineEdit()->setMaxLength(50);  // a stake is a few digits
     Text3->setAccessibleName(QStringLiteral("Place Your Stake Here"));
@@ -160,7 +162,7 @@ void Form2::Text3_Change() { Label10->setText(Text3->currentText()); }
 
 void Form2::Command10_Click()
 {
-    if (platform::say(office::placeStakeQuestion(curr->text(), Text3->currentText()), platform::Icon::Question,
+    if (platform::say(office::placeStakeQuestion(curr->text(), Text3->currentText()), platform::Icon::None,
                       platform::Buttons::YesNo,
                       QStringLiteral("Paddox6 Is Asking You A Question?")) == platform::Answer::Yes)
         Command2_Click();
@@ -172,7 +174,10 @@ void Form2::Command2_Click()
     const QString message = office::stakeMessage(check, curr->text());
     switch (check.outcome) {
     case office::StakeOutcome::OverLimit: platform::say(message, platform::Icon::Critical); break;
-    case office::StakeOutcome::NotEnoughCash: platform::say(message, platform::Icon::Warning); break;
+    case office::StakeOutcome::NotEnoughCash:
+        platform::say(message, platform::Icon::Warning);
+        tellWhenStuck();
+        break;
     case office::StakeOutcome::NoStake: platform::say(message, platform::Icon::Information); break;
     case office::StakeOutcome::Accepted: {
         platform::say(message, platform::Icon::Information);
@@ -293,8 +298,28 @@ void Form2::Label39_Click()
         race->close();
 }
 
+void Form2::tellWhenStuck()
+{
+    const bool stuck = platform::moneyOrZero(Text1->text()) <= 0 && !Command6->isEnabled();
+    if (!stuck) {
+        stuckTold_ = false;
+        return;
+    }
+    if (stuckTold_)
+        return;
+    stuckTold_ = true;
+    QString ways = QStringLiteral("You have no cash to bet with, and you have already used this race's loan, so you "
+                                  "cannot place a bet now.\n\nYou can go on ");
+    if (Label16->text() != player::noShares)
+        ways += QStringLiteral("by selling your horse share on the Shares tab, or ");
+    ways += QStringLiteral("by starting again with Reset All Data on the Paddox Actions menu (cash and debt back to ") +
+            curr->text() + QStringLiteral("500).");
+    platform::say(ways, platform::Icon::Information);
+}
+
 void Form2::returnToStakeEntry()
 {
+    StatusBar1->setPanelText(3, QStringLiteral("Enter The Amount You Wish To Place On This Race"));
     Text3->setEnabled(true);
     Command10->setEnabled(true);
     Command2->setEnabled(true);
@@ -372,7 +397,7 @@ void Form2::Command12_Click()
     const QString stake = wiz1->currentText();
     const office::WizardStake outcome = office::checkWizardStake(stake);
     if (outcome != office::WizardStake::Accepted) {
-        platform::say(office::wizardStakeMessage(outcome), platform::Icon::Warning);
+        platform::say(office::wizardStakeMessage(outcome), platform::Icon::None);
         return;
     }
     Text3->setEditText(stake);

@@ -102,6 +102,8 @@ void Form2::buildLoansTab(QWidget *tab)
 void Form2::Command6_Click()
 {
     using platform::Icon;
+    if (refusedDuringRace(QStringLiteral("borrow")))
+        return;
     const QString sign = curr->text();
     if (Text10->text() == office::loanCode) {
         const auto cash = office::loanCodeCash(platform::moneyOrZero(Text1->text()));
@@ -114,7 +116,7 @@ void Form2::Command6_Click()
         return;
     }
     const platform::Money debt = platform::moneyOrZero(Text2->text());
-    const double amount = office::loanAmount(Text10->text());
+    const std::optional<double> amount = office::loanAmount(Text10->text());
     const platform::Money cash = platform::moneyOrZero(Text1->text());
     const office::LoanResult loan = office::borrow(cash, debt, amount);
     if (loan.outcome != office::LoanOutcome::Done) {
@@ -133,9 +135,11 @@ void Form2::Command6_Click()
 void Form2::Command7_Click()
 {
     using platform::Icon;
+    if (refusedDuringRace(QStringLiteral("pay back")))
+        return;
     const QString sign = curr->text();
     const platform::Money debt = platform::moneyOrZero(Text2->text());
-    const double amount = office::loanAmount(Text10->text());
+    const std::optional<double> amount = office::loanAmount(Text10->text());
     const platform::Money cash = platform::moneyOrZero(Text1->text());
     const office::LoanResult repayment = office::payBack(cash, debt, amount);
     if (repayment.outcome != office::LoanOutcome::Done) {
@@ -149,6 +153,7 @@ void Form2::Command7_Click()
     mirrorToSignIn(Text1->text(), &newDebt);
     Command6->setEnabled(false);
     paddoxsavenoname();
+    tellWhenStuck();
 }
 
 void Form2::Text10_Click() { Text10->clear(); }

@@ -143,6 +143,9 @@ void Form2::Command4_Click()
         const QString price = platform::moneyText(prices[horse - 1]);
         sharePriceField(horse)->setText(price);
         sharePriceLabel(horse)->setText(price);
+        // The price shown is always the price of the horse still chosen in the list.
+        if (saleOption(horse)->isChecked())
+            horsecost_1->setText(price);
     }
     for (int horse = 1; horse <= 5; ++horse) {
         saleOption(horse)->setText(horseOption(horse)->text());
@@ -159,20 +162,20 @@ void Form2::Command4_Click()
 
 void Form2::Command5_Click()
 {
+    if (refusedDuringRace(QStringLiteral("buy a share")))
+        return;
     const QString sign = curr->text();
     const office::DealResult deal = office::buyShare(horsecost_1->text(), Text1->text());
     if (deal.outcome != office::DealOutcome::Done) {
-        const auto icon = deal.outcome == office::DealOutcome::NotEnoughMoney ? platform::Icon::Warning
+        const auto icon = deal.outcome == office::DealOutcome::NotEnoughMoney ? platform::Icon::None
                                                                                : platform::Icon::Critical;
         platform::say(office::dealRefusal(deal.outcome, sign), icon);
         return;
     }
     Text1->setText(platform::moneyText(deal.cash));
     for (int horse = 1; horse <= 5; ++horse) {
-        if (saleOption(horse)->isChecked()) {
-            Label16->setText(saleOption(horse)->text());
-            Label57->setText(saleOption(horse)->text());
-        }
+        if (saleOption(horse)->isChecked())
+            setShare(saleOption(horse)->text());
     }
     // The sale is over: its prices go with the horses' names.
     for (int horse = 1; horse <= 5; ++horse) {
@@ -190,6 +193,8 @@ void Form2::Command5_Click()
 
 void Form2::Command8_Click()
 {
+    if (refusedDuringRace(QStringLiteral("sell your share")))
+        return;
     const QString sign = curr->text();
     // A Buy with no horse selected shows the auction without a share to sell: there is nothing to sell.
     if (Label16->text() == player::noShares) {
@@ -203,9 +208,9 @@ void Form2::Command8_Click()
         platform::say(office::dealRefusal(sale.outcome, sign), platform::Icon::Critical);
         return;
     }
-    platform::say(office::soldMessage(salePrice, sign), platform::Icon::Information);
+    platform::say(office::soldMessage(salePrice, sign), platform::Icon::None);
     Text1->setText(platform::moneyText(sale.cash));
-    Label16->setText(player::noShares);
+    setShare(player::noShares);
     mirrorCashToSignIn(Text1->text());
     paddoxsavenoname();
     Command8->hide();

@@ -1,5 +1,7 @@
 #include "office/loans.h"
 
+#include <QRegularExpression>
+#include <cmath>
 #include <limits>
 
 namespace office {
@@ -23,11 +25,25 @@ LoanResult moveBoth(LoanResult result, Money amount, std::optional<Money> (*move
 }
 }  // namespace
 
-double loanAmount(const QString &text) { return platform::wholeNumber(text).value_or(0.0); }
+std::optional<double> loanAmount(const QString &text)
+{
+    if (const auto amount = platform::wholeNumber(text))
+        return amount;
+    // Too many digits to read is still a number: more than any loan or repayment.
+    static const QRegularExpression digits(QStringLiteral(R"(^\s*([+-]?)\d+\s*$)"));
+    if (const auto match = digits.match(text); match.hasMatch())
+        return match.captured(1) == QLatin1String("-") ? -HUGE_VAL : HUGE_VAL;
+    return std::nullopt;
+}
 
-LoanResult borrow(Money cash, Money debt, double amount)
+LoanResult borrow(Money cash, Money debt, std::optional<double> typed)
 {
     LoanResult result{LoanOutcome::Done, cash, debt, 0};
+    if (!typed) {
+        result.outcome = LoanOutcome::NotANumber;
+        return result;
+    }
+    const double amount = *typed;
     if (amount < 0) {
         result.outcome = LoanOutcome::Negative;
         return result;
@@ -39,9 +55,14 @@ LoanResult borrow(Money cash, Money debt, double amount)
     return moveBoth(result, static_cast<Money>(amount), platform::checkedAdd);
 }
 
-LoanResult payBack(Money cash, Money debt, double amount)
+LoanResult payBack(Money cash, Money debt, std::optional<double> typed)
 {
     LoanResult result{LoanOutcome::Done, cash, debt, 0};
+    if (!typed) {
+        result.outcome = LoanOutcome::NotANumber;
+        return result;
+    }
+    const double amount = *typed;
     if (amount < 0) {
         result.outcome = LoanOutcome::Negative;
         return result;
@@ -67,6 +88,9 @@ QString loanRefusal(LoanOutcome outcome, bool borrowing, const QString &sign)
     case LoanOutcome::TooMuch: return QStringLiteral(" You are trying to borrow to much");
     case LoanOutcome::MoreThanYouHave: return QStringLiteral(" You are trying to payback more than you have");
     case LoanOutcome::MoreThanYouOwe: return QStringLiteral(" You are trying to pay back more than you owe");
+    case LoanOutcome::NotANumber:
+        return borrowing ? QStringLiteral("Please enter the amount you wish to borrow as a number, for example 500.")
+                         : QStringLiteral("Please enter the amount you wish to pay back as a number, for example 500.");
     case LoanOutcome::OutOfRange:
         return QStringLiteral("The bank cannot do that: your cash or debt would pass %1, the most this game can hold. "
                               "Nothing has changed.")

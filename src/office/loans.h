@@ -21,6 +21,7 @@ enum class LoanOutcome {
     MoreThanYouHave,  // a repayment above the cash
     MoreThanYouOwe,   // a repayment above the debt
     OutOfRange,       // the new cash or debt would pass the largest amount the game holds
+    NotANumber,       // the amount field holds no number
 };
 
 struct LoanResult {
@@ -31,12 +32,15 @@ struct LoanResult {
 };
 
 // The amount typed into the loan field: the nearest whole number, keeping its
-// size even past the game's money range so that it is refused, not wrapped; 0
-// when the text is not a number.
-double loanAmount(const QString &text);
+// size even past the game's money range (a row of digits too long to read counts
+// as endless) so that it is refused, not wrapped; nothing when the text is not a
+// number.
+std::optional<double> loanAmount(const QString &text);
 
-LoanResult borrow(Money cash, Money debt, double amount);
-LoanResult payBack(Money cash, Money debt, double amount);
+// A loan or a repayment of the amount read from the loan field; an amount that is
+// no number is refused and changes nothing.
+LoanResult borrow(Money cash, Money debt, std::optional<double> amount);
+LoanResult payBack(Money cash, Money debt, std::optional<double> amount);
 
 // The refusal message of an outcome other than Done (`sign` is the currency sign).
 QString loanRefusal(LoanOutcome outcome, bool borrowing, const QString &sign);

@@ -6,6 +6,7 @@
 #include "platform/text_files.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
+#include "platform/widgets/typed_combo.h"
 #include "player/first_run.h"
 #include "player/record_files.h"
 #include "player/sign_in_window.h"
@@ -75,8 +76,7 @@ Form14::Form14()
 
     Comsel = new QComboBox(this);
     Comsel->setObjectName(QStringLiteral("Comsel"));
-    Comsel->setEditable(true);
-    Comsel->setInsertPolicy(QComboBox::NoInsert);
+    platform::keepTypedText(Comsel);
     Comsel->setMaxVisibleItems(15);
     Comsel->setGeometry(twipsRect(120, 2400, 4320, 375));
     Comsel->setAccessibleName(QStringLiteral("Select Your Country"));

@@ -55,6 +55,17 @@ QList<int> slotsWithoutNameFile()
     return missing;
 }
 
+bool anyRecordFileExists()
+{
+    for (int slot = 1; slot <= slotCount; ++slot) {
+        for (const QString &suffix : recordSuffixes()) {
+            if (QFileInfo::exists(recordPath(slot, suffix)))
+                return true;
+        }
+    }
+    return false;
+}
+
 FileProblem writeDefaultFields(int slot, const QStringList &suffixes)
 {
     for (const QString &suffix : suffixes) {

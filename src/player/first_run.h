@@ -38,6 +38,9 @@ NameList readNames();
 
 // The slots (1..5) whose name file does not exist.
 QList<int> slotsWithoutNameFile();
+// True when any record file of any slot exists (an installation whose name files alone went missing
+// still holds its players' money and horses).
+bool anyRecordFileExists();
 
 // The first-run set-up's files: slots 1..5 get the password "7351", slots 2..5
 // a new player's name, money, share and horses. Stops at the first file that

@@ -119,6 +119,9 @@ void Form5::Command1_Click()
         close();
         return;
     }
+    // The race in progress runs, and pays, under the names it started with.
+    if (office->refusedDuringRace(QStringLiteral("rename your horses")))
+        return;
     std::array<QString, 5> names;
     for (int i = 0; i < 5; ++i) {
         names[i] = txtHorse[i]->text();
@@ -165,9 +168,7 @@ void Form5::Command1_Click()
     for (int i = 0; i < 5; ++i)
         office->horseOption(i + 1)->setText(names[i]);
     if (owned) {
-        office->Label16->setText(names[owned - 1]);
-        if (office->Label57->text() == share)
-            office->Label57->setText(names[owned - 1]);
+        office->setShare(names[owned - 1]);
     }
     office->horseNamesChanged(oldNames);
     close();

@@ -86,9 +86,15 @@ ImportOutcome importOtherEdition()
         platform::say(importDoneMessage);
         return outcome;
     }
-    platform::say(noPreviousVersionsMessage);
-    if (outcome.slotsCopied == 0)
+    if (outcome.slotsCopied == 0) {
+        platform::say(noPreviousVersionsMessage);
         outcome.writeProblem = writeSlotOneFallback();
+        return outcome;
+    }
+    // Some players came over: the player is told which, not that none were found.
+    platform::say(outcome.slotsCopied == 1
+                      ? QStringLiteral("Imported player 1; the other slots were set up new.")
+                      : QStringLiteral("Imported players 1 to %1; the other slots were set up new.").arg(outcome.slotsCopied));
     return outcome;
 }
 

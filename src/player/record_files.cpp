@@ -29,6 +29,34 @@ QString defaultFieldText(int slot, const QString &suffix)
     return defaultPlayingFields().inSaveOrder().value(field);
 }
 
+namespace {
+bool breaksLine(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return true;
+    }
+    return false;
+}
+}  // namespace
+
+QString nameRefusal(const QString &name)
+{
+    if (breaksLine(name))
+        return QStringLiteral("A player's name must fit on one line. Please type it again without line breaks.");
+    if (name.size() > longestName)
+        return QStringLiteral("A player's name can have at most %1 characters. Please choose a shorter name.")
+            .arg(longestName);
+    return QString();
+}
+
+QString passwordRefusal(const QString &password)
+{
+    if (breaksLine(password))
+        return QStringLiteral("A password must fit on one line. Please type it again without line breaks.");
+    return QString();
+}
+
 QString recordFileName(int slot, const QString &suffix) { return QStringLiteral("user%1%2").arg(slot).arg(suffix); }
 
 QString recordPath(int slot, const QString &suffix) { return platform::dataPath(recordFileName(slot, suffix)); }

@@ -31,6 +31,12 @@ QStringList recordSuffixes();
 // What a new player's file holds ("500", "You Have No Shares", "user3", "7351", ...).
 QString defaultFieldText(int slot, const QString &suffix);
 
+// A player name or password is one line of text; a name has at most this many characters, like a
+// horse's. The refusal to show for a typed name or password, empty when it may be stored.
+inline constexpr int longestName = 30;
+QString nameRefusal(const QString &name);
+QString passwordRefusal(const QString &password);
+
 // "user" + slot + suffix, in the data folder.
 QString recordFileName(int slot, const QString &suffix);
 QString recordPath(int slot, const QString &suffix);

@@ -221,7 +221,7 @@ bool frmcontrol::setUpMissingSlots()
     if (missing.isEmpty())
         return true;  // a name file is there but unreadable: the second reading reports it
     player::FileProblem problem = player::makeDataFolder();
-    if (problem.ok() && missing.size() == player::slotCount) {
+    if (problem.ok() && missing.size() == player::slotCount && !player::anyRecordFileExists()) {
         // A new installation: every slot, then the players of the other edition.
         problem = player::writeSetUpFiles();
         if (problem.ok()) {
@@ -229,8 +229,8 @@ bool frmcontrol::setUpMissingSlots()
             problem = importProblem_;
         }
     } else {
-        // Only some players are missing: those slots start as new players and
-        // the players that are there keep everything they have.
+        // Only some players, or only some files, are missing: those files start with a new
+        // player's values and every file that is there keeps what it holds.
         for (int slot : missing) {
             if (!problem.ok())
                 break;
@@ -490,6 +490,10 @@ void frmcontrol::Command5_Click()
     const std::optional<QString> name = platform::dialogs().input(QStringLiteral("Enter New Name"));
     if (!name)
         return;
+    if (const QString refusal = player::nameRefusal(*name); !refusal.isEmpty()) {
+        platform::say(refusal, platform::Icon::Warning);
+        return;
+    }
     const QString oldName = slotButton(slot)->text();
     setPlayerName(slot, *name);
     Command3_Click();
@@ -540,6 +544,10 @@ void frmcontrol::Command7_Click()
         return;
     if (*second != *first) {
         platform::say(QStringLiteral("The New Passwords Do Not Match"));
+        return;
+    }
+    if (const QString refusal = player::passwordRefusal(*second); !refusal.isEmpty()) {
+        platform::say(refusal, platform::Icon::Warning);
         return;
     }
     const player::FileProblem problem = player::writeRecordField(slot, player::passwordSuffix, *second);

@@ -446,7 +446,7 @@ void Form4::Command3_Click()
             Icon::Critical);
         purse.take(fine);
         writeMoney();
-        office->Label16->setText(player::noShares);
+        office->setShare(player::noShares);
         office->Command8->hide();
     }
 

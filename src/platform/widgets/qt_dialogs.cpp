@@ -15,6 +15,7 @@ Answer QtDialogs::message(const QString &text, Icon icon, Buttons buttons, const
 {
     QMessageBox box(activeParent());
     box.setWindowTitle(titleOr(title));
+    box.setTextFormat(Qt::PlainText);  // names inside a message are shown as typed
     box.setText(text);
     switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
