@@ -18,7 +18,7 @@ private slots:
         const struct { const char *country, *stake; Answer answer; QString sign, message; Icon icon; QString confirmed; } rows[] = {
             {"United Kingdom", "799", Answer::Yes, "£", "You are placing £799 on this next race", Icon::Information, "799"},
             {"France", "127.5", Answer::Yes, "€", "You are placing €128 on this next race", Icon::Information, "128"},
-            {"Canada", "250", Answer::No, "$", "", Icon::Question, ""},
+            {"Canada", "250", Answer::No, "$", "", Icon::None, ""},
             {"United Kingdom", "801", Answer::Yes, "£", " The bet is over £800 ", Icon::Critical, ""},
             {"United Kingdom", "800", Answer::Yes, "£", "you dont have enough cash, please try again", Icon::Warning, ""},
             {"United Kingdom", "0", Answer::Yes, "£", "Please enter the amount you wish to bet", Icon::Information, ""}};

@@ -25,7 +25,9 @@ private slots:
             {true, "-500", "You cannot borrow an amount below 0. Please enter the amount you wish to borrow.", "100", "200"},
             {false, "300", " You are trying to payback more than you have", "100", "200"},
             {false, "50", "You Have Paid Back £50. You now have £50", "50", "150"},
-            {true, "tarno", "", "20100", "200"}};
+            {true, "tarno", "", "20100", "200"},
+            {true, "Enter Amount", "Please enter the amount you wish to borrow as a number, for example 500.", "100", "200"},
+            {false, "", "Please enter the amount you wish to pay back as a number, for example 500.", "100", "200"}};
         for (const auto &row : rows) {
             Office o("100", "200");
             o.w->Text10->setText(row.amount);
@@ -45,7 +47,7 @@ private slots:
     {
         const QString none = "You Have No Shares";
         const struct { QString cash; int clicked; QString message, newCash, newShare; } rows[] = {
-            {"30000", 5, "", "15000", "Black Beauty"},
+            {"30000", 5, "", "16000", "Black Beauty"},
             {"10000", 1, " You don't have enough money to buy that horse, please try another, or wait till you have more money", "10000", none},
             {"a lot", 5, "Your cash is not an amount of money, so no deal can be made. Nothing has changed.", "a lot", none}};
         for (const auto &[cash, clicked, message, newCash, newShare] : rows) {
@@ -58,6 +60,8 @@ private slots:
             QCOMPARE(o.w->findChild<QLineEdit *>("Text9"), o.w->sharePriceField(5));
             o.w->saleOption(clicked)->click();
             QCOMPARE(o.w->horsecost_1->text(), clicked == 5 ? QStringLiteral("15000") : QStringLiteral("30000"));
+            checkPrices(o, {30000, 20000, 20000, 20000, 14000});  // a new draw: the price shown follows it
+            QCOMPARE(o.w->horsecost_1->text(), clicked == 5 ? QStringLiteral("14000") : QStringLiteral("30000"));
             if (!message.isEmpty())
                 o.dialogs.expectMessage(message);
             o.w->Command5_Click();
@@ -80,6 +84,7 @@ private slots:
         VERIFY_DIALOGS(o.dialogs);
         QCOMPARE(o.w->Text1->text(), QStringLiteral("9701"));
         QCOMPARE(o.w->Label16->text(), QStringLiteral("You Have No Shares"));
+        QCOMPARE(o.w->Label57->text(), QStringLiteral("You Have No Shares"));
         QCOMPARE(o.saved(1, "cash.pdx"), QStringLiteral("9701\r\n"));
         o.dialogs.expectMessage("You have no horse shares to sell. Nothing has changed.");
         o.w->Command8_Click();

@@ -1,6 +1,8 @@
 // The office's rules as plain functions: the race card, the stake checks, the office files,
 // the bank and the horse auction.
 #include "office/loans.h"
+
+#include <cmath>
 #include "office/office_files.h"
 #include "office/race_card.h"
 #include "office/shares.h"
@@ -125,10 +127,15 @@ private slots:
 
     void loanAmountsAndCode()
     {
-        const struct { const char *text; double amount; } rows[] = {
-            {"Enter Amount", 0}, {"", 0}, {" 2000 ", 2000}, {"76.5", 76}, {"-3", -3}, {"99999999999", 99999999999.0}};
+        const double none = -0.5, endless = HUGE_VAL;  // -0.5: no number at all
+        const struct { QString text; double amount; } rows[] = {
+            {"Enter Amount", none}, {"", none}, {"abc", none}, {"\U0001F600", none}, {" 2000 ", 2000}, {"0", 0},
+            {"76.5", 76}, {"-3", -3}, {"99999999999", 99999999999.0}, {QString(10000, '9'), endless},
+            {"-" + QString(10000, '9'), -endless}};
         for (const auto &row : rows)
-            QCOMPARE(loanAmount(row.text), row.amount);
+            QCOMPARE(loanAmount(row.text).value_or(none), row.amount);
+        QCOMPARE(borrow(100, 100, std::nullopt).outcome, LoanOutcome::NotANumber);
+        QCOMPARE(payBack(100, 100, std::nullopt).outcome, LoanOutcome::NotANumber);
         QCOMPARE(loanCodeCash(500).value_or(0), 20500);
         QCOMPARE(loanCodeCash(maxMoney - 20000).value_or(0), maxMoney);
         QVERIFY(!loanCodeCash(maxMoney - 19999));

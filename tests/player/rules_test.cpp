@@ -58,9 +58,12 @@ private slots:
                 QDir().mkpath(otherFile(spoiled.mid(1)));
             QVERIFY(player::writeSetUpFiles().ok());
             player::setCurrentSlot(0);
-            f.dialogs.expectMessage(r.copied == 5 ? "All User Data As Been Successfully Transfered From iPaddoxV To Paddox6"
-                                                  : "No Previous Versions Of Paddox Have Been Detected. Paddox6 Will Continue "
-                                                    "With Normal Setup. Please note Paddox6 cannot upgrade from Paddox2002/SE or Before.");
+            const QString partly = r.copied == 1 ? "Imported player 1; the other slots were set up new."
+                                                 : QStringLiteral("Imported players 1 to %1; the other slots were set up new.").arg(r.copied);
+            f.dialogs.expectMessage(r.copied == 5   ? "All User Data As Been Successfully Transfered From iPaddoxV To Paddox6"
+                                    : r.copied == 0 ? "No Previous Versions Of Paddox Have Been Detected. Paddox6 Will Continue "
+                                                      "With Normal Setup. Please note Paddox6 cannot upgrade from Paddox2002/SE or Before."
+                                                    : partly);
             const player::ImportOutcome outcome = player::importOtherEdition();
             VERIFY_DIALOGS(f.dialogs);
             QCOMPARE(outcome.completed, r.copied == 5);

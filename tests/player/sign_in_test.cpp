@@ -28,18 +28,22 @@ private slots:
             {"empty", "No Previous Versions Of Paddox Have Been Detected. Paddox6 Will Continue With Normal "
                       "Setup. Please note Paddox6 cannot upgrade from Paddox2002/SE or Before.", fresh},
             {"slot 3 lost", "", {"kept", "kept", "user3", "", "kept"}},
+            {"every name lost", "", fresh},  // the players' money and horses are still there: no import
             {"data is a file", "!", {}}};
         for (const auto &r : rows) {
             ROW(r.folder);
             const QString folder = r.folder, message = r.message;
-            Fixture f(folder == "slot 3 lost");
-            if (folder == "slot 3 lost") {
+            Fixture f(folder.contains("lost"));
+            if (folder.contains("lost")) {
                 for (const QString &name : QDir(f.install.dataFile(QString())).entryList(QDir::Files))
                     f.install.writeData(name, "kept\r\n");
-                QFile::remove(f.install.dataFile("user3n.pdx"));
-                QFile::remove(f.install.dataFile("user3cash.pdx"));
-                f.install.writeData("user4n.pdx", "");  // no line: an empty name
-                f.writeLocation(f.install.folder().toUtf8());  // no import over players that are there
+                for (const char *gone : {"user3n.pdx", "user3cash.pdx", "user1n.pdx", "user2n.pdx", "user4n.pdx", "user5n.pdx"})
+                    if (folder == "every name lost" ? QByteArray(gone).endsWith("n.pdx") : QByteArray(gone).startsWith("user3"))
+                        QFile::remove(f.install.dataFile(gone));
+                if (folder == "slot 3 lost") {
+                    f.install.writeData("user4n.pdx", "");  // no line: an empty name
+                    f.writeLocation(f.install.folder().toUtf8());  // no import over players that are there
+                }
             } else if (folder == "data is a file") {
                 f.dataIsAFile();
             }
@@ -59,8 +63,8 @@ private slots:
                 VERIFY_DIALOGS(f.dialogs);
                 continue;
             }
-            QCOMPARE(f.install.readData("user3cash.pdx"), QByteArray("500\r\n"));
-            QCOMPARE(f.install.readData("user3debt.pdx"), QByteArray(folder == "slot 3 lost" ? "kept\r\n" : "500\r\n"));
+            QCOMPARE(f.install.readData("user3cash.pdx"), QByteArray(folder == "every name lost" ? "kept\r\n" : "500\r\n"));
+            QCOMPARE(f.install.readData("user3debt.pdx"), QByteArray(folder.contains("lost") ? "kept\r\n" : "500\r\n"));
             QVERIFY(!w->Command6->isEnabled() && !w->Command8->isEnabled());
         }
     }
@@ -189,7 +193,13 @@ private slots:
             {"none yet", false, "", {"", "", ""}, "Your Password As Been Changed", u3, "\r\n"},
             {"wrong current", false, pw, {"7351 "}, "Password Is Incorrect", u3, pw},
             {"repeat differs", false, pw, {"7351", "abc", "ABC"}, "The New Passwords Do Not Match", u3, pw},
-            {"repeat cancelled", false, pw, {"7351", "x", cancelled}, "", u3, pw}};
+            {"repeat cancelled", false, pw, {"7351", "x", cancelled}, "", u3, pw},
+            {"thirty letters", true, pw, {"7351", "Abcdefghijklmnopqrstuvwxyz1234"}, "User 3 As Been Renamed Abcdefghijklmnopqrstuvwxyz1234",
+             "Abcdefghijklmnopqrstuvwxyz1234\r\n", pw},
+            {"thirty-one", true, pw, {"7351", "Abcdefghijklmnopqrstuvwxyz12345"},
+             "A player's name can have at most 30 characters. Please choose a shorter name.", u3, pw},
+            {"name of two lines", true, pw, {"7351", "a\nb"}, "A player's name must fit on one line. Please type it again without line breaks.", u3, pw},
+            {"password of two lines", false, pw, {"7351", "a\rb", "a\rb"}, "A password must fit on one line. Please type it again without line breaks.", u3, pw}};
         for (const auto &r : rows) {
             ROW(r.name);
             Fixture f;
