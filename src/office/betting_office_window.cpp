@@ -694,12 +694,13 @@ bool Form2::saveWithDisplay()
         unsaved_ = false;
         return true;
     }
-    // Nothing claims success: the display stops and the panel says the game is not saved.
+    // Nothing claims success: the display stops (a note of an earlier failed silent save stays),
+    // and the player is told here.
     Timer2->stop();
     progSave->hide();
     progSave->setValue(0);
-    unsaved_ = slot >= 1 && slot <= player::slotCount;
     StatusBar1->setPanelText(2, unsaved_ ? player::notSavedNote() : QString());
+    unsaved_ = unsaved_ || (slot >= 1 && slot <= player::slotCount);
     platform::say(problem, platform::Icon::Critical);
     return false;
 }
