@@ -189,7 +189,7 @@ QString notAnAmountQuestion(const QString &fileName)
 
 QString damagedSlotEntry(int slot)
 {
-    return QStringLiteral("(slot %1 is damaged: %2 cannot be read)").arg(slot).arg(recordFileName(slot, nameSuffix));
+    return QStringLiteral("(%1 is damaged)").arg(recordFileName(slot, nameSuffix));
 }
 
 }  // namespace player

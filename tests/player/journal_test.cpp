@@ -124,7 +124,7 @@ private slots:
         install.writeData(player::journalFileName(1), player::journalBytes(1, record(QStringLiteral("321"))));
         ScriptedDialogs dialogs;
         frmcontrol *list = app::window<frmcontrol>();
-        QCOMPARE(list->combo1->item(2)->text(), QStringLiteral("(slot 3 is damaged: user3n.pdx cannot be read)"));
+        QCOMPARE(list->combo1->item(2)->text(), QStringLiteral("(user3n.pdx is damaged)"));
         const QString question = QStringLiteral("The file user2cash.pdx does not hold an amount of money.\n\nDo you want to "
                                                 "set it to 0? Yes sets it to 0 and signs in; No returns to the player list.");
         dialogs.expectMessage(question, platform::Answer::No);
