@@ -1,6 +1,8 @@
 # make run   installs what is missing, builds, starts the game
 # make test  the same set-up, then the whole test suite and a start without a display
 # make bench the benchmarks (never run by CI)
+# make fuzz  the fuzz targets with clang's libFuzzer, FUZZ_SECONDS each (never run by CI)
+# make torture  the kill test: 1000 saves killed at random moments (never run by CI)
 
 BUILD := build
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
@@ -8,7 +10,11 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Rebuilds go faster through ccache where the machine has it; nothing depends on it.
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test bench deps build clean
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 60
+KILLS ?= 1000
+
+.PHONY: run test bench fuzz torture deps build clean
 
 run: build
 	cd $(BUILD) && ./paddox
@@ -29,6 +35,15 @@ bench: build
 	   echo "== $$name"; $$program || exit 1; \
 	 done
 
+fuzz: deps
+	@command -v clang++-14 >/dev/null || { echo "make fuzz needs clang 14: apt-get install clang-14"; exit 1; }
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DPADDOX_FUZZ=ON
+	cmake --build $(FUZZ_BUILD)
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+torture: build
+	cd $(BUILD) && ./bench/kill_save/kill_save $(KILLS)
+
 deps:
 	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
 	 if [ -n "$$missing" ]; then \
@@ -41,4 +56,4 @@ build: deps
 	cmake --build $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

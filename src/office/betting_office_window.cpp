@@ -16,6 +16,7 @@
 #include "platform/widgets/typed_combo.h"
 #include "player/horse_options_window.h"
 #include "player/record_files.h"
+#include "player/record_safety.h"
 #include "player/sign_in_window.h"
 
 #include <QAction>
@@ -687,25 +688,47 @@ bool Form2::saveWithDisplay()
     QString problem;
     if (slot < 1 || slot > player::slotCount)
         problem = QStringLiteral("No player is signed in, so there is nothing to save.");
-    else if (const QString failed = player::writePlayingFiles(slot, playingFields(*this)); !failed.isEmpty())
-        problem = QStringLiteral("Your game could not be saved. This file could not be written:\n%1\n\n"
-                                 "Your money and horses are still here; please try again.")
-                      .arg(failed);
-    if (problem.isEmpty())
+    else if (const player::FileProblem failed = player::saveRecord(slot, playingFields(*this)); !failed.ok())
+        problem = player::saveProblemText(failed);
+    if (problem.isEmpty()) {
+        unsaved_ = false;
         return true;
-    // Nothing claims success: the display stops with its panel empty.
+    }
+    // Nothing claims success: the display stops (a note of an earlier failed silent save stays),
+    // and the player is told here.
     Timer2->stop();
     progSave->hide();
     progSave->setValue(0);
-    StatusBar1->setPanelText(2, QString());
+    StatusBar1->setPanelText(2, unsaved_ ? player::notSavedNote() : QString());
+    unsaved_ = unsaved_ || (slot >= 1 && slot <= player::slotCount);
     platform::say(problem, platform::Icon::Critical);
     return false;
 }
 
 void Form2::paddoxsavenoname()
 {
-    if (const int slot = signedInSlot())
-        player::writePlayingFiles(slot, playingFields(*this));
+    const int slot = signedInSlot();
+    if (!slot)
+        return;
+    const player::FileProblem failed = player::saveRecord(slot, playingFields(*this));
+    if (failed.ok()) {
+        if (unsaved_ && !Timer2->isActive())
+            StatusBar1->setPanelText(2, QString());
+        unsaved_ = false;
+        return;
+    }
+    // Told once; the status bar keeps saying it until a save gets through.
+    StatusBar1->setPanelText(2, player::notSavedNote());
+    if (!unsaved_) {
+        unsaved_ = true;
+        platform::say(player::saveProblemText(failed), platform::Icon::Critical);
+    }
+}
+
+bool Form2::mayLeave()
+{
+    return !unsaved_ || platform::say(player::leaveUnsavedQuestion(), platform::Icon::Warning,
+                                      platform::Buttons::YesNo) == platform::Answer::Yes;
 }
 
 void Form2::Timer2_Timer()
@@ -718,7 +741,7 @@ void Form2::Timer2_Timer()
         StatusBar1->setPanelText(2, QStringLiteral("Saved Success"));
         Timer2->stop();
         progSave->hide();
-        StatusBar1->setPanelText(2, QString());
+        StatusBar1->setPanelText(2, unsaved_ ? player::notSavedNote() : QString());
     }
 }
 
@@ -820,6 +843,8 @@ void Form2::exit_Click()
     if (refusedDuringRace(QStringLiteral("leave Paddox")))
         return;
     paddoxsavenoname();
+    if (!mayLeave())
+        return;
     platform::endProgram();
 }
 
@@ -831,6 +856,10 @@ void Form2::closeEvent(QCloseEvent *event)
     }
     // The hall of fame follows here once the game has one; until then closing saves and unloads.
     paddoxsavenoname();
+    if (!mayLeave()) {
+        event->ignore();
+        return;
+    }
     closeHorseOptions();
     event->accept();
 }

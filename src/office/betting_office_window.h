@@ -269,6 +269,8 @@ private:
     // Saves the eight playing files with the progress display; false (after telling the player) when
     // nothing or not everything could be written.
     bool saveWithDisplay();
+    // After a failed save: asks whether to leave anyway. True when there is nothing unsaved or Yes.
+    bool mayLeave();
     // The signed-in slot from Label23, 0 when it holds no slot digit.
     int signedInSlot() const;
     void applyCountry(const QString &country, bool known);
@@ -298,4 +300,5 @@ private:
     bool signInShow_ = true;  // the next show follows a sign-in
     int tipHorse_ = 0;
     int confirmedStake_ = 0;
+    bool unsaved_ = false;  // the last save failed: the game is not stored
 };

@@ -3,7 +3,6 @@
 #include "platform/conversions.h"
 #include "platform/random.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 namespace office {
@@ -97,9 +96,7 @@ double typedAmount(const QString &text)
         return *whole;
     // Too long or too large for the usual reading: a plain number still counts by its size,
     // so 10,000 nines are far over any limit rather than nothing.
-    static const QRegularExpression number(QStringLiteral(R"(^\s*([+-]?)(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
-    const auto match = number.match(text);
-    if (!match.hasMatch())
+    if (!platform::isNumberText(text))
         return 0;
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
@@ -149,8 +146,7 @@ WizardStake checkWizardStake(const QString &pickerText)
 {
     if (pickerText == QLatin1String("Select Your Stake"))
         return WizardStake::NotChosen;
-    static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
-    if (!number.match(pickerText).hasMatch())
+    if (!platform::isNumberText(pickerText))
         return WizardStake::NotChosen;
     // The number as typed, not yet rounded: 800.6 is below 801 and goes on to the stake checks.
     // (Past the range of a double it is infinite, below its precision 0.)

@@ -1,6 +1,5 @@
 #include "platform/conversions.h"
 
-#include <QRegularExpression>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -21,39 +20,80 @@ double roundHalfEven(double value)
 }
 
 namespace {
-const QRegularExpression &wholePattern()
+// Digits are the ASCII ones: those are what a number line and the stake lists hold.
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+qsizetype skipDigits(QStringView text, qsizetype at)
 {
-    static const QRegularExpression re(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
-    return re;
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    return at;
 }
-const QRegularExpression &leadingPattern()
+qsizetype skipBlanks(QStringView text, qsizetype at)
 {
-    static const QRegularExpression re(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)"));
-    return re;
+    while (at < text.size() && text[at].isSpace())
+        ++at;
+    return at;
 }
-}  // namespace
+bool isSign(QStringView text, qsizetype at)
+{
+    return at < text.size() && (text[at] == QLatin1Char('+') || text[at] == QLatin1Char('-'));
+}
+// A text of at most this many characters is read as a number; longer ones are not numbers.
+constexpr qsizetype longestNumber = 400;
 
-std::optional<double> wholeNumber(const QString &text)
+std::optional<double> numberValue(QStringView digits)
 {
-    if (text.size() > 400 || !wholePattern().match(text).hasMatch())
-        return std::nullopt;
     bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
+    const double value = digits.toString().toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return roundHalfEven(value) + 0.0;  // + 0.0 turns -0 into 0
 }
+}  // namespace
+
+qsizetype numberLength(QStringView text)
+{
+    qsizetype at = isSign(text, 0) ? 1 : 0;
+    const qsizetype whole = at;
+    at = skipDigits(text, at);
+    bool digits = at > whole;
+    if (at < text.size() && text[at] == QLatin1Char('.')) {
+        const qsizetype fraction = ++at;
+        at = skipDigits(text, at);
+        digits = digits || at > fraction;
+    }
+    if (!digits)
+        return 0;
+    if (at < text.size() && (text[at] == QLatin1Char('e') || text[at] == QLatin1Char('E'))) {
+        const qsizetype power = isSign(text, at + 1) ? at + 2 : at + 1;
+        const qsizetype end = skipDigits(text, power);
+        if (end > power)
+            at = end;
+    }
+    return at;
+}
+
+bool isNumberText(QStringView text)
+{
+    const qsizetype start = skipBlanks(text, 0);
+    const qsizetype length = numberLength(text.mid(start));
+    return length > 0 && skipBlanks(text, start + length) == text.size();
+}
+
+std::optional<double> wholeNumber(const QString &text)
+{
+    if (text.size() > longestNumber || !isNumberText(text))
+        return std::nullopt;
+    const QStringView view(text);
+    const qsizetype start = skipBlanks(view, 0);
+    return numberValue(view.mid(start, numberLength(view.mid(start))));
+}
 
 double leadingNumber(const QString &text)
 {
-    const auto match = leadingPattern().match(text.left(400));
-    if (!match.hasMatch())
-        return 0;
-    bool ok = false;
-    const double value = match.captured(0).trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return 0;
-    return roundHalfEven(value) + 0.0;
+    const QStringView view = QStringView(text).left(longestNumber);
+    const qsizetype start = skipBlanks(view, 0);
+    return numberValue(view.mid(start, numberLength(view.mid(start)))).value_or(0);
 }
 
 MoneyRead readMoney(const QString &text)

@@ -10,6 +10,13 @@ namespace platform {
 // To the nearest whole number, an exact half to the even neighbour (127.5 -> 128, 76.5 -> 76).
 double roundHalfEven(double value);
 
+// The length of the decimal number at the start of the text: a sign, digits with or
+// without a decimal point (or a point and digits), and an exponent ("1e5"); 0 when
+// the text does not start with one. Runs in time linear in the text's length.
+qsizetype numberLength(QStringView text);
+// The whole text is such a number, with blanks around it allowed.
+bool isNumberText(QStringView text);
+
 // The whole text (blanks around it allowed) is a decimal number: that number,
 // rounded half to even. Anything else, an empty text among it: nothing.
 std::optional<double> wholeNumber(const QString &text);

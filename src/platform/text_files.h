@@ -13,9 +13,25 @@ struct ReadResult {
     QString error;                    // why it could not be read, for the player
 };
 
+// Game files are short; anything larger than this is not one of ours.
+inline constexpr qint64 gameFileSizeLimit = 1 << 20;
+
 // Reads every line (CR LF, LF and a last line without an end read the same);
-// the last one counts. UTF-8, or Windows-1252 for files from older installations.
+// the last one counts. UTF-8, or Windows-1252 for files from older installations,
+// or UTF-16 after its byte-order mark. Only an ordinary file is read (never a
+// folder, a device or a pipe), and never more than the size limit.
 ReadResult readLastLine(const QString &path);
+
+// The bytes of an ordinary file of at most `limit` bytes; otherwise an error for the player.
+struct BytesRead {
+    bool opened = false;
+    QByteArray bytes;
+    QString error;
+};
+BytesRead readGameFile(const QString &path, qint64 limit = gameFileSizeLimit);
+
+// The last line of a file's bytes; nullopt when they hold no line at all.
+std::optional<QString> lastLineOf(const QByteArray &bytes);
 
 struct WriteResult {
     bool ok = false;
@@ -23,6 +39,12 @@ struct WriteResult {
     explicit operator bool() const { return ok; }
 };
 
+// Replaces the file with the bytes, atomically: the old file stays until every byte
+// of the new one is written (a full disk keeps the old file and says so). With
+// `sync`, the folder is synced too, so the new file survives a power cut.
+WriteResult writeBytes(const QString &path, const QByteArray &bytes, bool sync = false);
+// The bytes of a text line: UTF-8, then CR LF.
+QByteArray textLineBytes(const QString &text);
 // Replaces the file with one line holding the text unchanged, then CR LF.
 WriteResult writeTextLine(const QString &path, const QString &text);
 // Replaces the file with a number line: a blank (a minus sign for a negative
@@ -31,7 +53,7 @@ WriteResult writeNumberLine(const QString &path, long long number);
 // The text of a number line, without its line end.
 QString numberLineText(long long number);
 
-// Text from bytes: UTF-8 when valid, Windows-1252 otherwise.
+// Text from bytes: UTF-16 after its byte-order mark, UTF-8 when valid, Windows-1252 otherwise.
 QString decodeText(const QByteArray &bytes);
 
 }  // namespace platform

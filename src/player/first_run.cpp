@@ -5,6 +5,7 @@
 #include "player/record_files.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFileInfo>
 
 namespace player {
@@ -36,13 +37,17 @@ NameList readNames()
     NameList list;
     for (int slot = 1; slot <= slotCount; ++slot) {
         const FieldRead name = readRecordField(slot, nameSuffix);
-        if (!name.problem.ok()) {
+        list.problems[slot - 1] = name.problem;
+        if (!name.problem.ok() && list.problem.ok())
             list.problem = name.problem;
-            return list;
-        }
         list.names[slot - 1] = name.text.value_or(QString());
     }
     return list;
+}
+
+int NameList::unreadable() const
+{
+    return static_cast<int>(std::count_if(problems.begin(), problems.end(), [](const FileProblem &p) { return !p.ok(); }));
 }
 
 QList<int> slotsWithoutNameFile()

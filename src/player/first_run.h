@@ -28,11 +28,14 @@ struct FieldRead {
 };
 FieldRead readRecordField(int slot, const QString &suffix);
 
-// The five names in slot order. Reading stops at the first name file that
-// cannot be read; `problem` then names it. A name file with no line gives an empty name.
+// The five names in slot order. A name file that cannot be read leaves its name empty
+// and its problem set; `problem` names the first of them. A name file with no line
+// gives an empty name.
 struct NameList {
     std::array<QString, 5> names;
+    std::array<FileProblem, 5> problems;
     FileProblem problem;
+    int unreadable() const;
 };
 NameList readNames();
 

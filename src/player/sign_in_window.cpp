@@ -10,6 +10,8 @@
 #include "platform/widgets/svg_picture.h"
 #include "player/import.h"
 #include "player/record_files.h"
+#include "player/record_safety.h"
+#include "platform/conversions.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -204,13 +206,15 @@ void frmcontrol::Form_Load()
         if (!setUpMissingSlots())
             return;
         names = player::readNames();
-        if (!names.problem.ok()) {
+        if (names.unreadable() == player::slotCount) {
             dataFolderUnusable(names.problem);
             return;
         }
     }
+    // A slot whose name file cannot be read is marked in the list; the others play on.
     for (int slot = 1; slot <= player::slotCount; ++slot) {
-        combo1->addItem(names.names[slot - 1]);
+        damaged_[slot - 1] = !names.problems[slot - 1].ok();
+        combo1->addItem(damaged_[slot - 1] ? player::damagedSlotEntry(slot) : names.names[slot - 1]);
         slotButton(slot)->setText(names.names[slot - 1]);
     }
 }
@@ -275,6 +279,10 @@ bool frmcontrol::slotUsable(int slot, const QStringList &suffixes)
         platform::say(player::dataFolderProblemText(problem, player::AfterProblem::NotRepaired),
                       platform::Icon::Critical);
         return false;
+    }
+    if (const player::FieldRead name = player::readRecordField(slot, player::nameSuffix); damaged_[slot - 1] && name.problem.ok()) {
+        damaged_[slot - 1] = false;
+        setPlayerName(slot, name.text.value_or(QString()));
     }
     return true;
 }
@@ -373,6 +381,11 @@ void frmcontrol::Command1_Click()
         platform::say(QStringLiteral("You Must Select Your User Name Before You Can Play Paddox6"));
         return;
     }
+    // A save of this player that was interrupted is completed before the record is read.
+    if (const player::JournalFinish finish = player::finishJournal(slot); finish.outcome == player::JournalOutcome::Failed) {
+        platform::say(player::unfinishedSaveText(finish.problem), platform::Icon::Critical);
+        return;
+    }
     QStringList suffixes = player::playingSuffixes;
     suffixes << player::nameSuffix;
     if (!slotUsable(slot, suffixes))
@@ -388,6 +401,8 @@ void frmcontrol::Command1_Click()
         if (read.text)
             fields[i]->setText(*read.text);
     }
+    if (!amountOrZero(slot, txtcash, player::playingSuffixes[0]) || !amountOrZero(slot, Txtdebt, player::playingSuffixes[1]))
+        return;
 
     Form2 *office = app::window<Form2>();
     office->Label23->setText(QString::number(slot));
@@ -400,6 +415,23 @@ void frmcontrol::Command1_Click()
     office->Label16->setText(txtshare->text());
     office->Label24->setText(QStringLiteral("Welcome: ") + Txtuser->text());
     office->txtuser->setText(Txtuser->text());
+}
+
+bool frmcontrol::amountOrZero(int slot, QLineEdit *field, const QString &suffix)
+{
+    if (platform::readMoney(field->text()).ok())
+        return true;
+    if (platform::say(player::notAnAmountQuestion(player::recordFileName(slot, suffix)), platform::Icon::Warning,
+                      platform::Buttons::YesNo) != platform::Answer::Yes)
+        return false;
+    const player::FileProblem problem = player::writeRecordField(slot, suffix, QStringLiteral("0"));
+    if (!problem.ok()) {
+        platform::say(player::dataFolderProblemText(problem, player::AfterProblem::NothingChanged),
+                      platform::Icon::Critical);
+        return false;
+    }
+    field->setText(QStringLiteral("0"));
+    return true;
 }
 
 void frmcontrol::Timer1_Timer()
@@ -512,6 +544,8 @@ void frmcontrol::Command3_Click()
 {
     namesProblem_ = {};
     for (int slot = 1; slot <= player::slotCount; ++slot) {
+        if (damaged_[slot - 1])
+            continue;  // left for the player to repair when he chooses that slot
         namesProblem_ = player::writeRecordField(slot, player::nameSuffix, slotButton(slot)->text());
         if (!namesProblem_.ok())
             return;

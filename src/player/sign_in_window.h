@@ -97,6 +97,9 @@ private:
     // declined to repair a damaged password file.
     std::optional<QString> storedPassword(int slot);
     void setPlayerName(int slot, const QString &name);
+    // A money field that does not hold an amount: asks whether to set it (and its file) to 0.
+    // True when the field holds an amount now.
+    bool amountOrZero(int slot, QLineEdit *field, const QString &suffix);
     // Puts the password group away; a new choice of player starts over.
     void hidePasswordGroup();
 
@@ -106,4 +109,5 @@ private:
     player::FileProblem namesProblem_;
     bool handingOver_ = false;     // closing because the betting office takes over
     bool unusable_ = false;        // the data folder could not be used
+    std::array<bool, 5> damaged_{};  // slots whose name file could not be read
 };
