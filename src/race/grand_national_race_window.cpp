@@ -31,7 +31,7 @@ using platform::twipsRect;
 namespace {
 
 // The course, in twips.
-constexpr int formWidth = 13800;
+constexpr int formWidth = 12600;
 constexpr int courseHeight = 8640;
 constexpr int formHeight = 10080;
 constexpr int pictureWidth = 1650;
@@ -105,21 +105,21 @@ Frmgrandrace::Frmgrandrace()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(bold);
     Label2->setPalette(white);
-    Label2->setGeometry(twipsRect(240, courseHeight + 150, 9600, 330));
+    Label2->setGeometry(twipsRect(240, courseHeight + 150, 8280, 330));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setPalette(white);
-    Label1->setGeometry(twipsRect(240, courseHeight + 570, 9600, 330));
+    Label1->setGeometry(twipsRect(240, courseHeight + 570, 8280, 330));
 
     Command1 = new QPushButton(QStringLiteral("Start"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(10080, courseHeight + 240, 1620, 600));
+    Command1->setGeometry(twipsRect(8760, courseHeight + 240, 1620, 600));
     Command1->setFont(bold);
     Command1->setAutoDefault(false);
     cmdFast = new QPushButton(QStringLiteral("Fast"), this);
     cmdFast->setObjectName(QStringLiteral("cmdFast"));
-    cmdFast->setGeometry(twipsRect(11880, courseHeight + 240, 1620, 600));
+    cmdFast->setGeometry(twipsRect(10560, courseHeight + 240, 1620, 600));
     cmdFast->setCheckable(true);
     cmdFast->setAutoDefault(false);
     cmdFast->setToolTip(QStringLiteral("Four times as fast (or hold the Space bar)"));

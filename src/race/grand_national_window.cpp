@@ -93,12 +93,13 @@ FrmGrand::FrmGrand()
     auto *trophy = label(this, QStringLiteral("Image1"), QString(), twipsRect(120, 120, 1080, 1080));
     trophy->setPixmap(platform::svgPixmap(QStringLiteral(":/race/grand_national_trophy.svg"), trophy->size(),
                                           devicePixelRatioF()));
-    Label1 = label(this, QStringLiteral("Label1"), QString(), twipsRect(1320, 180, 5280, 420), true);
+    Label1 = label(this, QStringLiteral("Label1"), QString(), twipsRect(1320, 90, 5280, 660), true);
     Label1->setTextFormat(Qt::PlainText);  // the player's name as typed
+    Label1->setWordWrap(true);
     QFont greeting = Label1->font();
     greeting.setPointSizeF(greeting.pointSizeF() * 1.2);
     Label1->setFont(greeting);
-    Label2 = label(this, QStringLiteral("Label2"), QString(), twipsRect(1320, 660, 5280, 300));
+    Label2 = label(this, QStringLiteral("Label2"), QString(), twipsRect(1320, 810, 5280, 300));
     auto *account = frame(this, QStringLiteral("fraAccount"), QStringLiteral("Your Account"),
                           twipsRect(6720, 60, 3360, 1200));
     Label3 = label(account, QStringLiteral("Label3"), QStringLiteral("Cash "), twipsRect(150, 360, 900, 300));
