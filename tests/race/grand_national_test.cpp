@@ -244,7 +244,10 @@ private slots:
         QFETCH(QString, message);
         Game game(QString::number(30000 + cash));
         FrmGrand *betting = game.enter();
+        betting->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(betting));
         betting->Text3->lineEdit()->clear();
+        betting->Text3->setFocus();
         QTest::keyClicks(betting->Text3->lineEdit(), typed);
         game.dialogs.expectMessage(message);
         betting->Command1->click();
