@@ -37,7 +37,6 @@ constexpr int formHeight = 10080;
 constexpr int pictureWidth = 1650;
 constexpr int pictureHeight = 1410;
 constexpr int laneTops[grand::laneCount] = {360, 2040, 3720, 5400, 7080};
-constexpr int fastFactor = 4;
 constexpr int strideLength = 90;  // twips a horse covers in one stride of its picture
 
 const QColor stripColour(20, 58, 24);
@@ -186,7 +185,7 @@ void Frmgrandrace::tmrPlayback_Timer()
     if (!started_ || finished_ || !tmrPlayback->isActive())
         return;
     constexpr double frames = double(platform::grandNationalPlaybackMs) / platform::grandNationalFrameMs;
-    frame_ = std::min(frames, frame_ + (fast() ? fastFactor : 1));
+    frame_ = std::min(frames, frame_ + (fast() ? platform::spaceHeldSpeedUp : 1));
     showFrame();
     if (frame_ >= frames) {
         tmrPlayback->stop();

@@ -333,7 +333,7 @@ void Form4::tick(int lane)
     QProgressBar *bar = progressBar(lane);
     int progress = bar->value();
     if (lane == drawnWinner_)
-        stepsThisRound_ = spaceHeld_ ? 4 : 1;
+        stepsThisRound_ = spaceHeld_ ? platform::spaceHeldSpeedUp : 1;
     for (int step = 0; step < stepsThisRound_; ++step) {
         if (race::tickFinishes(lane, progress)) {
             bar->setValue(progress);

@@ -681,8 +681,8 @@ private slots:
         QTest::newRow("rest") << "rest" << QKeySequence(Qt::CTRL | Qt::Key_R) << true;
         QTest::newRow("diffuser") << "diffuser" << QKeySequence(Qt::CTRL | Qt::Key_L) << true;
         QTest::newRow("exit") << "exit" << QKeySequence(Qt::CTRL | Qt::Key_Q) << true;
-        QTest::newRow("sendgn") << "sendgn" << QKeySequence() << false;
-        QTest::newRow("reqgn") << "reqgn" << QKeySequence() << false;
+        QTest::newRow("sendgn") << "sendgn" << QKeySequence() << true;
+        QTest::newRow("reqgn") << "reqgn" << QKeySequence() << true;
         QTest::newRow("hconnect") << "hconnect" << QKeySequence() << false;
         QTest::newRow("cntrl") << "cntrl" << QKeySequence() << false;
         QTest::newRow("mnuShowhall") << "mnuShowhall" << QKeySequence() << false;
