@@ -11,6 +11,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
 #include "race/grand_national_window.h"
+#include "race/race_window.h"
 #include "race/settlement.h"
 
 #include <QCloseEvent>
@@ -188,6 +189,11 @@ void Frmgrandrace::tmrPlayback_Timer()
     frame_ = std::min(frames, frame_ + (fast() ? platform::spaceHeldSpeedUp : 1));
     showFrame();
     if (frame_ >= frames) {
+        // An ordinary race run meanwhile settles first: its settlement keeps its sums while its
+        // messages show, and ours would be written over.
+        const Form4 *ordinary = app::existingWindow<Form4>();
+        if (ordinary && ordinary->isVisible() && (ordinary->racing() || ordinary->winningHorse != 0))
+            return;
         tmrPlayback->stop();
         settle();
     }
