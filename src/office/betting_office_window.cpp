@@ -148,15 +148,14 @@ void Form2::buildMenus()
     connect(diffuser, &QAction::triggered, this, &Form2::diffuser_Click);
     connect(exit, &QAction::triggered, this, &Form2::exit_Click);
 
-    // The Grand National comes with its own windows; until then its entries are shown switched off.
     QMenu *grand = named(menuBar()->addMenu(QStringLiteral("&Grand National")), QStringLiteral("mnuGrand"));
     gn = named(grand->addMenu(QStringLiteral("Grand National Options")), QStringLiteral("gn"));
     sendgn = makeAction(QStringLiteral("sendgn"), QStringLiteral("Send Your Horse To The Grand National"));
     reqgn = makeAction(QStringLiteral("reqgn"), QStringLiteral("What Are The Requirements For The Grand National"));
     gn->addAction(sendgn);
     gn->addAction(reqgn);
-    sendgn->setEnabled(false);
-    reqgn->setEnabled(false);
+    connect(sendgn, &QAction::triggered, this, &Form2::sendgn_Click);
+    connect(reqgn, &QAction::triggered, this, &Form2::reqgn_Click);
 
     // Two entries the game carries switched off: on the menu bar, greyed.
     hconnectMenu = named(menuBar()->addMenu(QStringLiteral("&Paddox On-line")), QStringLiteral("hconnectMenu"));

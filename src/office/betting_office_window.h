@@ -219,6 +219,8 @@ public slots:
     void Toolbar3_ButtonClick(const QString &key);
     void Command112_Click();
     void Check1_Click();
+    void sendgn_Click();      // the Grand National entry
+    void reqgn_Click();       // its requirements
 
     // ---- placing a bet ----
     void Text3_Click();       // a stake picked from the list

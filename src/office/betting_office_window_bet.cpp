@@ -12,6 +12,7 @@
 #include "platform/widgets/typed_combo.h"
 #include "player/record_files.h"
 #include "race/doping_offer_window.h"
+#include "race/grand_national_window.h"
 #include "race/race_window.h"
 
 #include <QApplication>
@@ -277,7 +278,7 @@ void Form2::Command3_Click()
 bool Form2::raceUnderWay() const
 {
     const Form4 *race = app::existingWindow<Form4>();
-    return app::existingWindow<Form13>() != nullptr || (race && race->isVisible());
+    return app::existingWindow<Form13>() != nullptr || (race && race->isVisible()) || FrmGrand::holdsOfficeMoney();
 }
 
 void Form2::Label39_Click()

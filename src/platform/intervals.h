@@ -15,6 +15,9 @@ inline constexpr int saveDisplayTickMs = 1;    // betting office save progress d
 inline constexpr int updateCheckMs = 2000;     // automatic update check
 inline constexpr int horseTickMs = 1;          // each horse of an ordinary race
 inline constexpr int raceBannerMs = 1000;      // race banner
+inline constexpr int grandNationalFrameMs = 16;        // a frame of the Grand National's playback
+inline constexpr int grandNationalPlaybackMs = 15000;  // the whole Grand National, played back
+inline constexpr int spaceHeldSpeedUp = 4;     // Space held (or "Fast") runs a race this many times as fast
 inline constexpr int hallCountdownMs = 999;    // hall of fame countdown
 inline constexpr int consoleLifetimeMs = 1;    // administration console
 

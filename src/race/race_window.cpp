@@ -17,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -331,10 +332,15 @@ void Form4::tick(int lane)
         return;  // a tick that was already on its way when the race ended
     QProgressBar *bar = progressBar(lane);
     int progress = bar->value();
-    if (race::tickFinishes(lane, progress)) {
-        winningHorse = static_cast<short>(lane);
-        Command3_Click();
-        return;
+    if (lane == drawnWinner_)
+        stepsThisRound_ = spaceHeld_ ? platform::spaceHeldSpeedUp : 1;
+    for (int step = 0; step < stepsThisRound_; ++step) {
+        if (race::tickFinishes(lane, progress)) {
+            bar->setValue(progress);
+            winningHorse = static_cast<short>(lane);
+            Command3_Click();
+            return;
+        }
     }
     bar->setValue(progress);
     placePicture(lane, progress);
@@ -482,3 +488,18 @@ void Form4::closeEvent(QCloseEvent *event)
 }
 
 void Form4::reject() { close(); }
+
+void Form4::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Space)
+        return QDialog::keyPressEvent(event);
+    spaceHeld_ = true;
+}
+
+void Form4::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Space)
+        return QDialog::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        spaceHeld_ = false;
+}

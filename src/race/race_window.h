@@ -74,6 +74,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void reject() override;
+    // While Space is held every tick moves a horse four steps instead of one.
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void tick(int lane);
@@ -83,4 +86,8 @@ private:
     bool settled_ = false;
     bool finished_ = false;  // settled (or called off): the window may close
     int drawnWinner_ = 0;
+    bool spaceHeld_ = false;
+    // The steps of every tick of a round, fixed at the drawn winner's tick (its timer runs first), so
+    // that all horses gain alike and the drawn winner keeps its lead.
+    int stepsThisRound_ = 1;
 };

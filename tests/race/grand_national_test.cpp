@@ -1,0 +1,430 @@
+// The Grand National: its rules, the entry from the office's menu, the betting window, the race
+// played back and settled, a second entry, closing the betting window; and Space in the ordinary race.
+#include "app/window_registry.h"
+#include "office/betting_office_window.h"
+#include "player/record_files.h"
+#include "race/grand_national.h"
+#include "race/grand_national_race_window.h"
+#include "race/grand_national_requirements_window.h"
+#include "race/grand_national_window.h"
+#include "race/race_window.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_random.h"
+#include "support/test_installation.h"
+#include "support/test_main.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using platform::Answer;
+using Pairs = QList<QPair<int, int>>;  // scripted (mover, step) draws of the race loop
+
+namespace {
+
+const QString logOffRefused = QStringLiteral("Please wait until the race is over before you log off.");
+
+// A betting office of slot 1 made before the draws are scripted, then scripted dialogs and draws.
+struct Game {
+    struct Players : testing::TestInstallation {
+        Players() { writeDefaultPlayers(); }
+    } installation;
+    Form2 *office = app::window<Form2>();
+    testing::ScriptedDialogs dialogs;
+    testing::ScriptedRandom random;
+
+    Game(const QString &cash, const QString &debt = QStringLiteral("1000"), const QString &share = QStringLiteral("Red Rum"))
+    {
+        office->Label23->setText("1"), office->curr->setText("€"), office->txtuser->setText("Ann");
+        office->Text1->setText(cash), office->Text2->setText(debt), office->Label16->setText(share);
+    }
+    // The first entry: the odds of lanes 1..5 are 2..6 (or each Rnd is `odds`), the owned horse in `lane`.
+    FrmGrand *enter(int lane = 1, double odds = 0)
+    {
+        const int tops[] = {150, 250, 450, 750, 1000};
+        for (int i = 0; i < 5; ++i)
+            odds ? random.push(odds) : random.pushDraw(i + 2, tops[i]);
+        random.pushDraw(lane, 5);
+        dialogs.expectAnyMessage();  // the fee
+        office->sendgn->trigger();
+        return app::existingWindow<FrmGrand>();
+    }
+    void confirm(FrmGrand *betting, const QString &stake)
+    {
+        betting->Text3->setEditText(stake);
+        dialogs.expectAnyMessage();
+        betting->Command1->click();
+    }
+    // Stake 100 on `backed`, then to Aintree.
+    Frmgrandrace *bet(FrmGrand *betting, int backed)
+    {
+        confirm(betting, "100");
+        betting->runner(backed)->click();
+        betting->Command3->click(), betting->Command2->click();
+        return app::existingWindow<Frmgrandrace>();
+    }
+    // A race whose every horse moves 50 at a time: the others pass 4500, then `winner` passes 8160;
+    // then the settlement's draws: a stable charge (none when 0) and the tops of the next odds.
+    void scriptRace(int winner, int charge = 0)
+    {
+        for (int lane = 1; lane <= 5; ++lane) {
+            for (int move = 0; move < (lane == winner ? 0 : 88); ++move)
+                random.pushDraw(lane, 300), random.pushDraw(50, 50);
+        }
+        for (int move = 0; move < 161; ++move)
+            random.pushDraw(winner, 300), random.pushDraw(50, 50);
+        random.pushDraw(charge ? 2 : 1, 4);
+        if (charge)
+            random.pushDraw(3, 5), random.pushDraw(charge, 20000);
+        for (int top : {15, 25, 45, 75, 100})
+            random.pushDraw(top, top);
+    }
+    // Frames until the settlement has closed the race window.
+    int playBack(Frmgrandrace *race)
+    {
+        int frames = 0;
+        for (QPointer<Frmgrandrace> alive(race); alive && !alive->isHidden() && frames < 2000; ++frames)
+            alive->tmrPlayback_Timer();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return frames;
+    }
+};
+
+}  // namespace
+
+class GrandNationalTest : public QObject {
+    Q_OBJECT
+private slots:
+    void raceLoop_data()
+    {
+        QTest::addColumn<QList<int>>("start");
+        QTest::addColumn<Pairs>("draws");
+        QTest::addColumn<QList<int>>("end");
+        QTest::addColumn<int>("winner");
+        QTest::newRow("a horse below 4500 keeps it going")
+            << QList<int>{8150, 4500, 4500, 4490, 4500} << Pairs{{1, 50}, {6, 50}, {300, 1}, {2, 10}, {4, 10}}
+            << QList<int>{8200, 4510, 4500, 4500, 4500} << 1;
+        QTest::newRow("two past 8160: the higher lane") << QList<int>{8150, 4500, 4500, 8100, 4480}
+                                                        << Pairs{{4, 50}, {1, 50}, {4, 20}, {5, 20}}
+                                                        << QList<int>{8200, 4500, 4500, 8170, 4500} << 4;
+    }
+    void raceLoop()
+    {
+        QFETCH(QList<int>, start);
+        QFETCH(Pairs, draws);
+        testing::ScriptedRandom random;
+        for (const auto &[mover, step] : draws)
+            random.pushDraw(mover, 300), random.pushDraw(step, 50);
+        const grand::Race race = grand::runRace({start[0], start[1], start[2], start[3], start[4]});
+        QTEST(QList<int>(race.left.begin(), race.left.end()), "end");
+        QTEST(race.winner, "winner");
+        QCOMPARE(race.iterations, draws.size());
+        QCOMPARE(random.remaining(), 0);
+        // The playback moves a horse evenly towards its next recorded move.
+        const grand::Point first = race.path[0].front();
+        QCOMPARE(grand::leftAt(race, 1, first.iteration / 2.0, start[0]), (start[0] + first.left) / 2.0);
+    }
+
+    void promisedWinnings_data()
+    {
+        QTest::addColumn<int>("odds");
+        QTest::addColumn<QString>("stake");
+        QTest::addColumn<int>("winnings");
+        QTest::newRow("120 x 500") << 120 << "500" << 60000;
+        QTest::newRow("7.5 goes to 8") << 3 << "2.5" << 8;
+        QTest::newRow("12.5 goes to 12") << 5 << "2.5" << 12;
+        QTest::newRow("not a number") << 9 << "lots" << 0;
+    }
+    void promisedWinnings()
+    {
+        QFETCH(int, odds);
+        QFETCH(QString, stake);
+        QTEST(grand::promisedWinnings(odds, stake), "winnings");
+    }
+
+    void entry_data()
+    {
+        QTest::addColumn<QString>("share");
+        QTest::addColumn<QString>("cash");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("cashAfter");
+        QTest::newRow("no share, whatever the cash")
+            << player::noShares << "90000"
+            << "You Cannot Go To The GrandNational Because You Don't Own Any Shares In Any Horse" << "90000";
+        QTest::newRow("29999") << "Red Rum" << "29999"
+                               << "Youy Dont Have Enough Money To Enter Your Horse Into The GrandNational. You Need "
+                                  "At Least £30,000 To Enter"
+                               << "29999";
+        QTest::newRow("30000") << "Red Rum" << "30000"
+                               << "You Have Been Charged €30,000 To Enter You Horse Into The GrandNational. Your New "
+                                  "Cash Status Is: £0"
+                               << "0";
+        QTest::newRow("already showing") << "Red Rum" << "60000"
+                                         << "You Have Been Charged €30,000 To Enter You Horse Into The GrandNational. "
+                                            "Your New Cash Status Is: £30000"
+                                         << "30000";
+    }
+    void entry()
+    {
+        QFETCH(QString, share);
+        QFETCH(QString, cash);
+        QFETCH(QString, message);
+        Game game(cash, "700", share);
+        QVERIFY(game.office->reqgn->isEnabled() && game.office->sendgn->isEnabled());
+        game.dialogs.expectMessage(message);
+        game.office->sendgn->trigger();
+        QTEST(game.office->Text1->text(), "cashAfter");
+        FrmGrand *betting = app::existingWindow<FrmGrand>();
+        QCOMPARE(betting && betting->isVisible(), share != player::noShares && cash.toInt() >= 30000);
+        if (betting && betting->isVisible()) {
+            QTEST(betting->Text1->text(), "cashAfter");
+            if (cash == QLatin1String("30000")) {
+                game.confirm(betting, "1");  // every stake is more than nothing
+                QCOMPARE(game.dialogs.messageTexts().last(), QStringLiteral("you dont have enough cash, please try again"));
+            } else {
+                game.office->sendgn->trigger();  // already showing: nothing, not even a charge
+                QTEST(game.office->Text1->text(), "cashAfter");
+            }
+        }
+        VERIFY_DIALOGS(game.dialogs);
+    }
+
+    void creation_data()
+    {
+        QTest::addColumn<int>("lane");
+        QTest::addColumn<QStringList>("runners");
+        QTest::newRow("1") << 1 << QStringList{"Red Rum", "Super Z", "Runaway Heaven", "Xtra Mile", "Billy's Dream"};
+        QTest::newRow("2") << 2 << QStringList{"Super Z", "Red Rum", "Runaway Heaven", "Xtra Mile", "Billy's Dream"};
+        QTest::newRow("3") << 3 << QStringList{"Runaway Heaven", "Super Z", "Red Rum", "Xtra Mile", "Billy's Dream"};
+        QTest::newRow("4") << 4 << QStringList{"Xtra Mile", "Runaway Heaven", "Super Z", "Red Rum", "Billy's Dream"};
+        QTest::newRow("5") << 5 << QStringList{"Runaway Heaven", "Xtra Mile", "Billy's Dream", "Super Z", "Red Rum"};
+    }
+    void creation()
+    {
+        QFETCH(int, lane);
+        QFETCH(QStringList, runners);
+        Game game("40000", "1234");
+        FrmGrand *betting = game.enter(lane, 0.99999);  // the top of each range
+        const QStringList tops{"150", "250", "450", "750", "1000"};
+        for (int i = 1; i <= 5; ++i) {
+            QCOMPARE(betting->runner(i)->text(), runners[i - 1]);
+            QCOMPARE(betting->oddsLabel(i)->text(), tops[i - 1]);
+            QVERIFY(!betting->runner(i)->isEnabled());
+        }
+        QCOMPARE(betting->Text2->text() + "/" + betting->Label9->text(), QStringLiteral("1234/Red Rum"));
+        QCOMPARE(betting->Label1->text(), QStringLiteral("Welcome To The GrandNational: Ann"));
+        VERIFY_DIALOGS(game.dialogs);
+    }
+
+    void confirm_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("cash");  // after the fee
+        QTest::addColumn<QString>("message");
+        QTest::newRow("1000") << "1000" << 5000 << "You are placing €1000 on this next race";
+        QTest::newRow("80 typed stays 80") << "80" << 5000 << "You are placing €80 on this next race";
+        QTest::newRow("1001") << "1001" << 5000 << " The bet is over €1000";
+        QTest::newRow("all the cash") << "900" << 900 << "you dont have enough cash, please try again";
+        QTest::newRow("0") << "0" << 5000 << "Please enter the amount you wish to bet";
+        QTest::newRow("not a number") << "lots" << 5000 << "Please enter the amount you wish to bet";
+    }
+    void confirm()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, cash);
+        QFETCH(QString, message);
+        Game game(QString::number(30000 + cash));
+        FrmGrand *betting = game.enter();
+        betting->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(betting));
+        betting->Text3->lineEdit()->clear();
+        betting->Text3->setFocus();
+        QTest::keyClicks(betting->Text3->lineEdit(), typed);
+        game.dialogs.expectMessage(message);
+        betting->Command1->click();
+        const bool accepted = message.startsWith(QLatin1String("You are placing"));
+        const QString left = QString::number(accepted ? cash - typed.toInt() : cash);
+        QCOMPARE(game.office->Text1->text() + "/" + betting->Text1->text(), left + "/" + left);
+        QCOMPARE(betting->Label10->text(), accepted ? typed : QStringLiteral("0"));
+        QCOMPARE(betting->Option3->isEnabled(), accepted);
+        QCOMPARE(betting->Text3->isEnabled() || betting->Command1->isEnabled(), !accepted);
+        // A confirmed stake holds the office's money: logging off waits.
+        game.dialogs.expectMessage(accepted ? logOffRefused : QStringLiteral("Are You Sure You Wish To Log Off?"), Answer::No);
+        game.office->diffuser_Click();
+        VERIFY_DIALOGS(game.dialogs);
+    }
+
+    void settlement_data()
+    {
+        QTest::addColumn<int>("backed");
+        QTest::addColumn<int>("winner");
+        QTest::addColumn<int>("charge");  // 0 for none, else a stable charge of that much
+        QTest::addColumn<QString>("cash");
+        QTest::addColumn<QString>("debt");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("cashAfter");
+        QTest::addColumn<QString>("debtAfter");
+        QTest::newRow("won") << 2 << 2 << 0 << "31000" << "1000"
+                             << QStringList{"The Winner Was Super Z (Horse 2)", " Your horse was the winner! You Have Won €300"}
+                             << "1200" << "1255";
+        QTest::newRow("lost") << 2 << 3 << 0 << "31000" << "500"
+                              << QStringList{"The Winner Was Runaway Heaven (Horse 3)", " Your Horse Lost"} << "900" << "628";
+        QTest::newRow("the owner's prize, another backed")
+            << 2 << 1 << 0 << "31000" << "0"
+            << QStringList{"The Winner Was Red Rum (Horse 1)", " Your Horse Lost",
+                           "The Horse You Own As Won The Race, You Get €1,000,000"}
+            << "1000900" << "0";
+        QTest::newRow("bet, prize, then the charge")
+            << 1 << 1 << 20000 << "31000" << "1000"
+            << QStringList{"The Winner Was Red Rum (Horse 1)", " Your horse was the winner! You Have Won €200",
+                           "The Horse You Own As Won The Race, You Get €1,000,000",
+                           "You have been billed for stable charges. This will cost you €20000"}
+            << "981100" << "1255";
+        QTest::newRow("the prize held at the limit")
+            << 3 << 1 << 0 << "2147483000" << "0"
+            << QStringList{"The Winner Was Red Rum (Horse 1)", " Your Horse Lost",
+                           "The Horse You Own As Won The Race, You Get €1,000,000",
+                           "Your cash or debt has reached the largest amount this game can hold (€2147483647 either "
+                           "way), so it has been held at that limit."}
+            << "2147483647" << "0";
+    }
+    void settlement()
+    {
+        QFETCH(int, backed);
+        QFETCH(int, winner);
+        QFETCH(int, charge);
+        QFETCH(QString, cash);
+        QFETCH(QString, debt);
+        QFETCH(QStringList, messages);
+        Game game(cash, debt);
+        FrmGrand *betting = game.enter(1);
+        Frmgrandrace *race = game.bet(betting, backed);
+        QCOMPARE(betting->Label11->text(), QString::number(100 * (backed + 1)));
+        QCOMPARE(race->windowTitle(), QStringLiteral("Welcome To The GrandNational Race. Your Horse Is: Red Rum"));
+        QCOMPARE(race->Label1->text(), "The Horse You Have Bet On Is: " + betting->runner(backed)->text());
+        game.scriptRace(winner, charge);
+        game.dialogs.expectMessage(logOffRefused);
+        for (const QString &message : messages)
+            game.dialogs.expectMessage(message);
+        race->Command1_Click();
+        QCOMPARE(race->winningLane, short(winner));  // decided before a horse is seen to move
+        race->Command1_Click();                      // once only: nothing more is drawn (see below)
+        QVERIFY(!race->close());
+        game.office->diffuser_Click();
+        if (winner == 2)
+            QTest::keyPress(race->cmdFast, Qt::Key_Space);
+        QCOMPARE(game.playBack(race), winner == 2 ? 235 : 938);  // 15 s at 16 ms a frame, or four times as fast
+        QCOMPARE(game.random.remaining(), 0);
+        QVERIFY(!app::existingWindow<Frmgrandrace>());
+        QTEST(game.office->Text1->text(), "cashAfter");
+        QTEST(game.office->Text2->text(), "debtAfter");
+        QCOMPARE(betting->Text1->text() + betting->Text2->text(), game.office->Text1->text() + game.office->Text2->text());
+        QVERIFY(betting->isHidden() && betting->Command1->isEnabled() && betting->Text3->isEnabled());
+        QVERIFY(!betting->Command2->isEnabled() && !FrmGrand::holdsOfficeMoney());
+        QCOMPARE(betting->Text4->text(), betting->runner(winner)->text());
+        QCOMPARE(betting->Label14->text() + betting->Label18->text(), QStringLiteral("15100"));
+        VERIFY_DIALOGS(game.dialogs);
+    }
+
+    void secondEntry()
+    {
+        Game game("31000", "1000");
+        FrmGrand *betting = game.enter(2);
+        Frmgrandrace *race = game.bet(betting, 2);
+        game.scriptRace(3);
+        game.dialogs.expectAnyMessage(), game.dialogs.expectAnyMessage();  // the winner, the loss
+        race->Command1_Click();
+        game.playBack(race);
+        // Between the two: a loan, and the share sold and another bought.
+        game.office->Text1->setText("40000"), game.office->Text2->setText("3000"), game.office->Label16->setText("Mr Ed");
+        game.dialogs.expectMessage("You Have Been Charged €30,000 To Enter You Horse Into The GrandNational. Your "
+                                   "New Cash Status Is: £10000");
+        game.office->sendgn->trigger();
+        QCOMPARE(app::existingWindow<FrmGrand>(), betting);
+        QVERIFY(betting->isVisible() && !betting->Option1->isEnabled());
+        QCOMPARE(betting->Text1->text() + "/" + betting->Text2->text(), QStringLiteral("10000/3000"));
+        QCOMPARE(betting->runner(2)->text() + "/" + betting->Label9->text(), QStringLiteral("Mr Ed/Mr Ed"));
+        QCOMPARE(betting->Label17->text(), QStringLiteral("75"));  // the odds drawn after the first race
+        QCOMPARE(game.random.remaining(), 0);
+        VERIFY_DIALOGS(game.dialogs);
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<bool>("staked");
+        QTest::addColumn<int>("answer");  // to the question, when one is asked
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("no stake: at once") << false << int(Answer::No) << true;
+        QTest::newRow("staked, No") << true << int(Answer::No) << false;
+        QTest::newRow("staked, Yes") << true << int(Answer::Yes) << true;
+    }
+    void closing()
+    {
+        QFETCH(bool, staked);
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        Game game("32000");
+        QPointer<FrmGrand> betting = game.enter();
+        if (staked)
+            game.confirm(betting, "500"), game.dialogs.expectMessage("Leave the Grand National? Your entry fee and "
+                                                                     "your stake are not returned.", Answer(answer));
+        betting->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(betting.isNull(), closed);
+        QCOMPARE(game.office->Text1->text(), QString::number(staked ? 1500 : 2000));  // nothing returned
+        QCOMPARE(FrmGrand::holdsOfficeMoney(), !closed);
+        VERIFY_DIALOGS(game.dialogs);
+    }
+
+    void requirements()
+    {
+        Game game("0");
+        game.office->reqgn->trigger();
+        Form16 *requirements = app::existingWindow<Form16>();
+        QCOMPARE(requirements->isVisible() ? requirements->Label3->text() : QString(), QStringLiteral("€30,000"));
+        requirements->Command1->click();
+        QVERIFY(!requirements->isVisible());
+    }
+
+    // The ordinary race with Space held: four steps a tick, and the drawn winner still first.
+    void ordinaryRaceWithSpace_data()
+    {
+        QTest::addColumn<int>("winner");
+        QTest::addColumn<bool>("onlyForLaneOne");  // Space down for lane 1's tick alone, every round
+        QTest::addColumn<int>("rounds");
+        QTest::newRow("1, held") << 1 << false << 275;
+        QTest::newRow("3, held") << 3 << false << 276;
+        QTest::newRow("3, down for lane 1 alone") << 3 << true << 1101;
+    }
+    void ordinaryRaceWithSpace()
+    {
+        QFETCH(int, winner);
+        QFETCH(bool, onlyForLaneOne);
+        Game game("500", "0", player::noShares);
+        game.office->Label14->setText(game.office->Option1->text());
+        Form4 *race = app::window<Form4>();
+        game.random.pushDraw(winner, 5);
+        race->Command1_Click();
+        game.dialogs.expectAnyMessage(), game.dialogs.expectAnyMessage();  // the winner, won or lost
+        void (Form4::*ticks[])() = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
+                                    &Form4::horse4t_Timer, &Form4::horse5t_Timer};
+        QTest::keyPress(race, Qt::Key_Space);
+        int rounds = 0;
+        for (; race->winningHorse == 0 && rounds < 2000; ++rounds) {
+            for (int lane = 1; lane <= 5 && race->winningHorse == 0; ++lane) {
+                if (onlyForLaneOne && lane <= 2)
+                    lane == 1 ? QTest::keyPress(race, Qt::Key_Space) : QTest::keyRelease(race, Qt::Key_Space);
+                (race->*ticks[lane - 1])();
+            }
+        }
+        QCOMPARE(int(race->winningHorse), winner);
+        QTEST(rounds, "rounds");
+    }
+};
+PADDOX_TEST(GrandNationalTest)
+
+#include "grand_national_test.moc"
