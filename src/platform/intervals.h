@@ -17,5 +17,6 @@ inline constexpr int horseTickMs = 1;          // each horse of an ordinary race
 inline constexpr int raceBannerMs = 1000;      // race banner
 inline constexpr int hallCountdownMs = 999;    // hall of fame countdown
 inline constexpr int consoleLifetimeMs = 1;    // administration console
+inline constexpr int fetchTimeoutMs = 10000;   // the longest a web fetch may take, start to end
 
 }  // namespace platform
