@@ -58,11 +58,6 @@ QString WebView::title() const
 void WebView::linkClicked(const QUrl &link)
 {
     const QUrl address = current_.resolved(link);
-    if (sameDocument(address, current_) && linkTarget_ == nullptr) {
-        if (address.hasFragment())
-            scrollToAnchor(address.fragment());
-        return;
-    }
     // A page from the web does not open the player's own files.
     if (isWeb(current_) && !isWeb(address)) {
         emit statusTextChanged(QStringLiteral("This link cannot be opened: ") + address.toString());
@@ -74,9 +69,16 @@ void WebView::linkClicked(const QUrl &link)
 void WebView::open(const QUrl &address, bool remember)
 {
     fetch_->abandon();
+    const bool samePage = address.hasFragment() && sameDocument(address, current_) && !document()->isEmpty();
     current_ = address;
     if (remember && (history_.isEmpty() || history_.last() != address))
         history_.append(address);
+    if (samePage) {
+        // A place on the page shown: no need to load it again.
+        scrollToAnchor(address.fragment());
+        emit documentComplete(address);
+        return;
+    }
     emit progressChanged(0);
     if (address.isLocalFile()) {
         QFile file(address.toLocalFile());
