@@ -69,6 +69,18 @@ private slots:
         QCOMPARE(hallFile(QStringLiteral("posit3.tam")), defaultScores[3]);
     }
 
+    // A hall folder that cannot be written: the defaults are shown from memory, nothing is ranked.
+    void unwritableHall()
+    {
+        TestInstallation install;
+        QDir(hall::hallFolder()).removeRecursively();
+        QFile blocker(hall::hallFolder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        const hall::Loaded loaded = hall::loadTable();
+        QVERIFY(!loaded.stored);
+        QCOMPARE(loaded.table[4].score, QStringLiteral(" 4950000 "));
+    }
+
     void ranking_data()
     {
         QTest::addColumn<int>("cash");
