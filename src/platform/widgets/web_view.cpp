@@ -102,9 +102,8 @@ void WebView::fetched(const FetchResult &result)
         presentError(current_, QStringLiteral("The server could not be reached, or it did not answer in time."));
         return;
     }
-    const QUrl requested = current_;
-    if (!result.address.isEmpty() && isWeb(result.address) && result.address.host() == requested.host())
-        current_ = result.address;  // a redirection within the same site
+    if (isWeb(result.address))
+        current_ = result.address;  // where the page came from, after any redirection
     const QString type = result.contentType.toLower();
     const bool html = type.startsWith(QLatin1String("text/html")) ||
                       (type.isEmpty() && Qt::mightBeRichText(decodeText(result.body.left(4096))));
