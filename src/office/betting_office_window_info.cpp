@@ -16,6 +16,7 @@
 #include "update/version_check.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -34,6 +35,23 @@ void showOrRaise()
     }
     app::window<W>()->show();
 }
+
+// Starts a timer when the window it watches is first shown, then goes.
+class StartOnFirstShow : public QObject {
+public:
+    StartOnFirstShow(QWidget *window, QTimer *timer) : QObject(window), timer_(timer) { window->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            timer_->start();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QTimer *timer_;
+};
 }  // namespace
 
 void Form2::buildInfo()
@@ -57,7 +75,8 @@ void Form2::buildInfo()
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(platform::effectiveInterval(platform::updateCheckMs));
     connect(Timer3, &QTimer::timeout, this, &Form2::Timer3_Timer);
-    Timer3->start();
+    // The check runs from the moment the player sees the office.
+    new StartOnFirstShow(this, Timer3);
 }
 
 // ---- hall of fame and the way out ----

@@ -34,6 +34,7 @@ const QByteArray defaultScores[] = {" 4990000 \r\n", " 4980000 \r\n", " 4970000 
 Form2 *officeWithCash(const QString &cash)
 {
     Form2 *office = app::window<Form2>();
+    office->show();
     office->Timer3->stop();
     office->Text1->setText(cash);
     office->txtuser->setText(QStringLiteral("user2"));
@@ -153,7 +154,7 @@ private slots:
     void countdownToZero()
     {
         TestInstallation install;
-        officeWithCash(QStringLiteral("500"))->show();
+        officeWithCash(QStringLiteral("500"));
         QPointer<frmHall> hallWindow = app::window<frmHall>();
         hallWindow->show();
         QCOMPARE(hallWindow->Timer1->interval(), 999);
@@ -181,9 +182,7 @@ private slots:
         QFETCH(bool, credits);
         TestInstallation install;
         install.writeData(QStringLiteral("show.pdx"), flag);
-        Form2 *office = officeWithCash(QStringLiteral("500"));
-        office->show();
-        office->close();
+        officeWithCash(QStringLiteral("500"))->close();
         processDeletes();
         frmHall *hallWindow = app::existingWindow<frmHall>();
         QVERIFY(hallWindow && hallWindow->isVisible());

@@ -30,8 +30,8 @@ namespace {
 Form2 *quietOffice()
 {
     Form2 *office = app::window<Form2>();
-    office->Timer3->stop();
     office->show();
+    office->Timer3->stop();
     return office;
 }
 QString panel3(const Form2 *office) { return office->StatusBar1->panelText(3); }
@@ -182,7 +182,10 @@ private slots:
         TestInstallation install;
         ScriptedDialogs dialogs;
         LocalServer server(body);
-        Form2 *office = quietOffice();
+        Form2 *office = app::window<Form2>();
+        QVERIFY(!office->Timer3->isActive());  // from the first show on
+        office->show();
+        QVERIFY(office->Timer3->isActive());
         QCOMPARE(office->Timer3->interval(), 2000);
         office->Timer3_Timer();
         QTRY_COMPARE(panel3(office), panel);
