@@ -106,6 +106,10 @@ private slots:
         app::window<Form2>()->mnuCredit->trigger();
         QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 0 \r\n"));
         QVERIFY(app::existingWindow<Form10>() && !app::existingWindow<Form10>()->addressMode());
+        // The title bar's close stores the box as well.
+        app::existingWindow<Form10>()->Check1->setChecked(true);
+        app::existingWindow<Form10>()->close();
+        QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 1 \r\n"));
         QCOMPARE(install.endRequests(), 0);
     }
 
