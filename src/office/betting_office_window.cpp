@@ -113,6 +113,7 @@ Form2::Form2()
     buildFrame();
     buildWizard();
     setTabOrders();
+    buildInfo();
     Form_Load();
 }
 
@@ -184,9 +185,8 @@ void Form2::buildMenus()
     tools->addSeparator();
     tools->addAction(mnuoption);
     connect(mnuoption, &QAction::triggered, this, &Form2::mnuoption_Click);
-    // The hall of fame, credits, backup and update windows are not part of the game yet.
-    for (QAction *later : {mnuShowhall, mnuCredit, backup, update})
-        later->setEnabled(false);
+    // The backup window is not part of the game yet.
+    backup->setEnabled(false);
 
     QMenu *help = named(menuBar()->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelpMenu"));
     about = makeAction(QStringLiteral("about"), QStringLiteral("&About"));
@@ -196,9 +196,6 @@ void Form2::buildMenus()
     help->addAction(about);
     help->addAction(what);
     help->addAction(mnuHelp);
-    // The About and help windows are not part of the game yet.
-    for (QAction *later : {about, what, mnuHelp})
-        later->setEnabled(false);
 
     for (QAction *action : findChildren<QAction *>())
         action->setShortcutContext(Qt::WindowShortcut);
@@ -240,9 +237,8 @@ void Form2::buildToolbar()
             widget->installEventFilter(this);  // this button has no tool tip
         connect(action, &QAction::triggered, this, [this, key] { Toolbar3_ButtonClick(key); });
     }
-    // The backup, home page and help windows are not part of the game yet.
-    for (const char *later : {"restore", "quarn", "help"})
-        Toolbar3->findChild<QAction *>(QLatin1String(later))->setEnabled(false);
+    // The backup window is not part of the game yet.
+    Toolbar3->findChild<QAction *>(QStringLiteral("restore"))->setEnabled(false);
 }
 
 void Form2::buildFrame()
@@ -853,7 +849,6 @@ void Form2::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    // The hall of fame follows here once the game has one; until then closing saves and unloads.
     paddoxsavenoname();
     if (!mayLeave()) {
         event->ignore();
@@ -861,6 +856,7 @@ void Form2::closeEvent(QCloseEvent *event)
     }
     closeHorseOptions();
     event->accept();
+    leaveThroughHall();
 }
 
 void Form2::closeHorseOptions()
@@ -894,7 +890,8 @@ void Form2::Toolbar3_ButtonClick(const QString &key)
         mnuoption_Click();
     else if (key == QLatin1String("reset"))
         rest_Click();
-    // "quarn" and "help" open the page and help windows, which the game does not have yet.
+    else if (key == QLatin1String("quarn") || key == QLatin1String("help"))
+        toolbarInfoButton(key);
 }
 
 // ---- the wizard band ----

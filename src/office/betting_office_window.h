@@ -14,6 +14,10 @@ class QRadioButton;
 class QTabWidget;
 class QTimer;
 class QToolBar;
+namespace update {
+class VersionCheck;
+enum class Verdict;
+}
 namespace platform {
 class PanelStatusBar;
 class LinkLabel;
@@ -251,12 +255,32 @@ public slots:
     void Command8_Click();    // Sell
     void saleHorseClicked(int horse);  // Option6..Option10
 
+    // ---- hall of fame, help, About and the update check (betting_office_window_info.cpp) ----
+    void mnuShowhall_Click();
+    void mnuCredit_Click();
+    void about_Click();
+    void what_Click();
+    void mnuHelp_Click();
+    void update_Click();      // Check For Updates
+    void hconnect_Click();    // Connect: the new-version notice
+    void Timer3_Timer();      // the automatic update check
+public:
+    QTimer *Timer3 = nullptr;  // the automatic update check, 2000 ms
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void buildInfo();
+    void leaveThroughHall();
+    void toolbarInfoButton(const QString &key);  // "quarn" and "help"
+    void automaticCheckAnswered(update::Verdict verdict);
+    void manualCheckAnswered(update::Verdict verdict);
+    update::VersionCheck *automaticCheck_ = nullptr;
+    update::VersionCheck *manualCheck_ = nullptr;
+    bool serverDownShown_ = false;  // the automatic check told the player once this run
     void buildMenus();
     void buildToolbar();
     void buildBettingTab(QWidget *tab);

@@ -20,5 +20,6 @@ inline constexpr int grandNationalPlaybackMs = 15000;  // the whole Grand Nation
 inline constexpr int spaceHeldSpeedUp = 4;     // Space held (or "Fast") runs a race this many times as fast
 inline constexpr int hallCountdownMs = 999;    // hall of fame countdown
 inline constexpr int consoleLifetimeMs = 1;    // administration console
+inline constexpr int fetchTimeoutMs = 10000;   // the longest a web fetch may take, start to end
 
 }  // namespace platform

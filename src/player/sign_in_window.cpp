@@ -1,6 +1,7 @@
 #include "player/sign_in_window.h"
 
 #include "app/window_registry.h"
+#include "info/help_window.h"
 #include "office/betting_office_window.h"
 #include "platform/control_array.h"
 #include "platform/dialogs.h"
@@ -90,12 +91,11 @@ void frmcontrol::buildControls()
     Picture2->setGeometry(twipsRect(3615, 1980, 570, 570));
     Picture2->setPixmap(platform::svgPixmap(QStringLiteral(":/player/horseshoe.svg"), Picture2->size(), devicePixelRatioF()));
 
-    // The help window is not part of this game yet: "Help?" stays switched off.
     Label2 = new QLabel(QStringLiteral("Help?"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(twipsRect(4305, 2130, 750, 300));
     Label2->setToolTip(QStringLiteral("Select For 'Help'"));
-    Label2->setEnabled(false);
+    Label2->setCursor(Qt::PointingHandCursor);
     Label2->installEventFilter(this);
 
     // The password group appears when the chosen slot has a password.
@@ -458,8 +458,7 @@ void frmcontrol::Command8_Click()
 
 void frmcontrol::Command2_Click() { platform::endProgram(); }
 
-// "Help?" stays switched off (see buildControls) until the game has its help window.
-void frmcontrol::Label2_Click() {}
+void frmcontrol::Label2_Click() { info::openHelpWindow(); }
 
 void frmcontrol::closeEvent(QCloseEvent *event)
 {

@@ -3,6 +3,7 @@
 #include "app/window_registry.h"
 #include "platform/program.h"
 #include "player/record_files.h"
+#include "update/version_check.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -41,6 +42,7 @@ TestInstallation::TestInstallation()
     platform::setProgramFolder(dir_.path());
     ends = 0;
     platform::setEndProgramAction([](int) { ++ends; });
+    update::setAutomaticChecksOn(false);  // a test of the check switches it on itself
 }
 
 TestInstallation::~TestInstallation()

@@ -1,0 +1,44 @@
+#include "update/version_check.h"
+
+#include "platform/http_fetch.h"
+#include "platform/maker.h"
+#include "platform/text_files.h"
+
+namespace update {
+
+namespace {
+bool &automaticChecks()
+{
+    static bool on = true;
+    return on;
+}
+}  // namespace
+
+bool automaticChecksOn() { return automaticChecks(); }
+void setAutomaticChecksOn(bool on) { automaticChecks() = on; }
+
+Verdict judge(const QByteArray &body)
+{
+    if (body.isEmpty())
+        return Verdict::NothingFetched;
+    return platform::decodeText(body) == ownVersionCode ? Verdict::Latest : Verdict::Different;
+}
+
+VersionCheck::VersionCheck(QObject *parent) : QObject(parent), fetch_(new platform::Fetch(this))
+{
+    connect(fetch_, &platform::Fetch::finished, this, &VersionCheck::fetched);
+}
+
+bool VersionCheck::start()
+{
+    if (fetch_->busy())
+        return false;
+    fetch_->start(QUrl(QString::fromLatin1(platform::makerVersionFile)));
+    return true;
+}
+
+bool VersionCheck::busy() const { return fetch_->busy(); }
+
+void VersionCheck::fetched(const platform::FetchResult &result) { emit answered(judge(result.body)); }
+
+}  // namespace update
