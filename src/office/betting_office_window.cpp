@@ -182,8 +182,9 @@ void Form2::buildMenus()
     tools->addSeparator();
     tools->addAction(mnuoption);
     connect(mnuoption, &QAction::triggered, this, &Form2::mnuoption_Click);
-    // The hall of fame, credits, backup and update windows are not part of the game yet.
-    for (QAction *later : {mnuShowhall, mnuCredit, backup, update})
+    connect(backup, &QAction::triggered, this, &Form2::backup_Click);
+    // The hall of fame, credits and update windows are not part of the game yet.
+    for (QAction *later : {mnuShowhall, mnuCredit, update})
         later->setEnabled(false);
 
     QMenu *help = named(menuBar()->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelpMenu"));
@@ -238,8 +239,8 @@ void Form2::buildToolbar()
             widget->installEventFilter(this);  // this button has no tool tip
         connect(action, &QAction::triggered, this, [this, key] { Toolbar3_ButtonClick(key); });
     }
-    // The backup, home page and help windows are not part of the game yet.
-    for (const char *later : {"restore", "quarn", "help"})
+    // The home page and help windows are not part of the game yet.
+    for (const char *later : {"quarn", "help"})
         Toolbar3->findChild<QAction *>(QLatin1String(later))->setEnabled(false);
 }
 

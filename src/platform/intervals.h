@@ -17,5 +17,6 @@ inline constexpr int horseTickMs = 1;          // each horse of an ordinary race
 inline constexpr int raceBannerMs = 1000;      // race banner
 inline constexpr int hallCountdownMs = 999;    // hall of fame countdown
 inline constexpr int consoleLifetimeMs = 1;    // administration console
+inline constexpr int consoleLifetimeTicks = 1000;  // the console closes itself after this many ticks
 
 }  // namespace platform
