@@ -43,7 +43,7 @@ frmadim::frmadim()
     setWindowTitle(QStringLiteral("Tamblor Networks Paddox Admin"));
     setWindowIcon(QIcon(QStringLiteral(":/app/paddox.svg")));
     setModal(false);
-    setFixedSize(platform::twipsSize(6600, 3300));
+    setFixedSize(platform::twipsSize(6600, 2760));
 
     Label1 = caption(this, QStringLiteral("Label1"), QStringLiteral("All these actions Will Effect User 1:"),
                      twipsRect(180, 225, 3300, 300));
@@ -73,9 +73,9 @@ frmadim::frmadim()
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setAccessibleName(QStringLiteral("Time left"));
-    ProgressBar1->setGeometry(twipsRect(180, 2700, 6240, 300));
+    ProgressBar1->setGeometry(twipsRect(180, 2160, 6240, 300));
     auto *note = caption(this, QStringLiteral("lblLifetime"), QStringLiteral("The console closes when this bar is full."),
-                         twipsRect(180, 2340, 6240, 300));
+                         twipsRect(180, 1800, 6240, 300));
     note->setBuddy(ProgressBar1);
 
     // The console's life runs from the moment it opens.

@@ -75,6 +75,11 @@ Form7::Form7()
     Dir1->setGeometry(twipsRect(120, 480, 5160, 3840));
     Dir1->setAccessibleName(Label1->text());
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form7::Dir1_Change);
+    // The list reads folders in the background: once the chosen one is read, it goes to the middle.
+    connect(fileSystem_, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        if (folder_.startsWith(loaded))
+            centreFolder();
+    });
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
@@ -109,12 +114,26 @@ Form7::Form7()
 
 Form7::~Form7() = default;
 
+void Form7::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    centreFolder();
+}
+
+void Form7::centreFolder()
+{
+    // Queued: the list lays out its rows first.
+    QMetaObject::invokeMethod(
+        Dir1, [this] { Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter); },
+        Qt::QueuedConnection);
+}
+
 void Form7::showFolder(const QString &path)
 {
     const QModelIndex index = fileSystem_->index(path);
     if (index.isValid()) {
         Dir1->setCurrentIndex(index);
-        Dir1->scrollTo(index);
+        Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
         Dir1->expand(index);
     } else {
         Dir1->clearSelection();  // a folder the list does not show (a hidden one)

@@ -33,7 +33,11 @@ public slots:
     void cmdrestore_Click();
     void Command1_Click();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void centreFolder();
     void showFolder(const QString &path);
     // A folder typed but not yet confirmed with Enter counts: false (after telling the player)
     // when the field names no folder.
