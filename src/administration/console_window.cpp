@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,7 +23,6 @@ QLineEdit *field(QWidget *parent, const QString &name, QLabel *caption, const QR
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setGeometry(geometry);
-    edit->setMaxLength(50);  // an amount is a few digits
     edit->setAccessibleName(caption->text().remove(QLatin1Char(':')).trimmed());
     caption->setBuddy(edit);
     return edit;
@@ -49,7 +49,6 @@ frmadim::frmadim()
                      twipsRect(180, 225, 3300, 300));
     Text1 = field(this, QStringLiteral("Text1"), Label1, twipsRect(3540, 180, 2880, 360));
     Text1->setReadOnly(true);
-    Text1->setMaxLength(32767);
     Label2 = caption(this, QStringLiteral("Label2"), QStringLiteral("User 1 Cash:"), twipsRect(180, 765, 1500, 300));
     Text2 = field(this, QStringLiteral("Text2"), Label2, twipsRect(1740, 720, 2400, 360));
     Label3 = caption(this, QStringLiteral("Label3"), QStringLiteral("User 1 Debt"), twipsRect(180, 1245, 1500, 300));
@@ -109,6 +108,9 @@ void frmadim::Form_Load()
 
 void frmadim::Command1_Click()
 {
+    // The console's life stands still while its messages are up.
+    Timer1->stop();
+    const auto resume = qScopeGuard([this] { Timer1->start(); });
     Form2 *office = app::existingWindow<Form2>();
     const administration::AmountsCheck check = administration::checkAmounts(Text2->text(), Text3->text());
     if (!check.ok) {
