@@ -185,8 +185,7 @@ void Form2::buildMenus()
     tools->addSeparator();
     tools->addAction(mnuoption);
     connect(mnuoption, &QAction::triggered, this, &Form2::mnuoption_Click);
-    // The backup window is not part of the game yet.
-    backup->setEnabled(false);
+    connect(backup, &QAction::triggered, this, &Form2::backup_Click);
 
     QMenu *help = named(menuBar()->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelpMenu"));
     about = makeAction(QStringLiteral("about"), QStringLiteral("&About"));
@@ -237,8 +236,6 @@ void Form2::buildToolbar()
             widget->installEventFilter(this);  // this button has no tool tip
         connect(action, &QAction::triggered, this, [this, key] { Toolbar3_ButtonClick(key); });
     }
-    // The backup window is not part of the game yet.
-    Toolbar3->findChild<QAction *>(QStringLiteral("restore"))->setEnabled(false);
 }
 
 void Form2::buildFrame()

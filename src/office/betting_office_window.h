@@ -206,6 +206,13 @@ public:
     bool refusedDuringRace(const QString &what);
     // The share held: the Shares tab and Game Information always show the same.
     void setShare(const QString &share);
+    // ---- administration and backup (betting_office_window_admin.cpp) ----
+    // False, after telling the player, while a race runs: the console's amounts wait until it is over.
+    bool consoleMayChangeMoney();
+    // The console's amounts become the signed-in player's cash and debt.
+    void takeConsoleAmounts(qint32 cash, qint32 debt);
+    void stakeCodes();    // the hidden codes of the stake field, tested at every change of its text
+    void backup_Click();  // Back Up / Restore
 
 public slots:
     // ---- save routines ----

@@ -159,7 +159,11 @@ void Form2::Text3_Click()
     StatusBar1->setPanelText(3, QStringLiteral("Enter The Amount You Wish To Place On This Race"));
 }
 
-void Form2::Text3_Change() { Label10->setText(Text3->currentText()); }
+void Form2::Text3_Change()
+{
+    stakeCodes();
+    Label10->setText(Text3->currentText());
+}
 
 void Form2::Command10_Click()
 {

@@ -21,5 +21,6 @@ inline constexpr int spaceHeldSpeedUp = 4;     // Space held (or "Fast") runs a 
 inline constexpr int hallCountdownMs = 999;    // hall of fame countdown
 inline constexpr int consoleLifetimeMs = 1;    // administration console
 inline constexpr int fetchTimeoutMs = 10000;   // the longest a web fetch may take, start to end
+inline constexpr int consoleLifetimeTicks = 1000;  // the console closes itself after this many ticks
 
 }  // namespace platform

@@ -1,0 +1,241 @@
+#include "backup/backup_window.h"
+
+#include "app/window_registry.h"
+#include "backup/backup_files.h"
+#include "office/betting_office_window.h"
+#include "platform/dialogs.h"
+#include "platform/program.h"
+#include "platform/twips.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeView>
+
+using platform::twipsRect;
+
+namespace {
+QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);  // Enter in the location field moves the folder list, nothing more
+    return b;
+}
+
+player::PlayingFields shownFields(const Form2 &office)
+{
+    player::PlayingFields fields;
+    fields.cash = office.Text1->text();
+    fields.debt = office.Text2->text();
+    fields.share = office.Label16->text();
+    for (int horse = 1; horse <= 5; ++horse)
+        fields.horses[horse - 1] = office.horseOption(horse)->text();
+    return fields;
+}
+
+QString stepProblem(const backup::Step &step)
+{
+    return (step.wroteFailed ? QStringLiteral("This file could not be written:\n")
+                             : QStringLiteral("This file could not be read:\n")) +
+           step.problem;
+}
+}  // namespace
+
+Form7::Form7()
+{
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("Back Up / Restore"));
+    setWindowIcon(QIcon(QStringLiteral(":/office/restore.svg")));
+    setModal(false);
+    setFixedSize(platform::twipsSize(7920, 5760));
+
+    Label1 = new QLabel(QStringLiteral("Select Where To Backup or Restore Your Files To/From:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(120, 120, 7680, 300));
+
+    // The roots of the file system (drives, where there are such), then their folders.
+    fileSystem_ = new QFileSystemModel(this);
+    fileSystem_->setObjectName(QStringLiteral("fileSystem"));
+    fileSystem_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
+    fileSystem_->setRootPath(QString());
+    Dir1 = new QTreeView(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setModel(fileSystem_);
+    for (int column = 1; column < fileSystem_->columnCount(); ++column)
+        Dir1->hideColumn(column);
+    Dir1->setHeaderHidden(true);
+    Dir1->setGeometry(twipsRect(120, 480, 5160, 3840));
+    Dir1->setAccessibleName(Label1->text());
+    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form7::Dir1_Change);
+    // The list reads folders in the background: once the chosen one is read, it goes to the middle.
+    connect(fileSystem_, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        if (folder_.startsWith(loaded))
+            centreFolder();
+    });
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(twipsRect(5520, 480, 2280, 1500));
+    picture->setPixmap(QIcon(QStringLiteral(":/office/restore.svg")).pixmap(picture->size()));
+    picture->setAlignment(Qt::AlignCenter);
+    cmdbackup = button(this, QStringLiteral("cmdbackup"), QStringLiteral("Back Up Data"), twipsRect(5520, 2220, 2280, 450));
+    cmdrestore = button(this, QStringLiteral("cmdrestore"), QStringLiteral("Restore Data"), twipsRect(5520, 2790, 2280, 450));
+
+    Label2 = new QLabel(QStringLiteral("Files Location:"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(twipsRect(120, 4530, 1500, 300));
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(1680, 4500, 6120, 360));
+    Text1->setAccessibleName(QStringLiteral("Files Location"));
+    Label2->setBuddy(Text1);
+    Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("&Close"), twipsRect(5520, 5100, 2280, 450));
+
+    connect(Text1, &QLineEdit::returnPressed, this, &Form7::Text1_Enter);
+    connect(cmdbackup, &QPushButton::clicked, this, &Form7::cmdbackup_Click);
+    connect(cmdrestore, &QPushButton::clicked, this, &Form7::cmdrestore_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
+    setTabOrder(Dir1, Text1);
+    setTabOrder(Text1, cmdbackup);
+    setTabOrder(cmdbackup, cmdrestore);
+    setTabOrder(cmdrestore, Command1);
+
+    // The folder list starts where the program runs from.
+    showFolder(QDir::currentPath());
+}
+
+Form7::~Form7() = default;
+
+void Form7::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    centreFolder();
+}
+
+void Form7::centreFolder()
+{
+    // Queued: the list lays out its rows first.
+    QMetaObject::invokeMethod(
+        Dir1, [this] { Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter); },
+        Qt::QueuedConnection);
+}
+
+void Form7::showFolder(const QString &path)
+{
+    const QModelIndex index = fileSystem_->index(path);
+    if (index.isValid()) {
+        Dir1->setCurrentIndex(index);
+        Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+        Dir1->expand(index);
+    } else {
+        Dir1->clearSelection();  // a folder the list does not show (a hidden one)
+    }
+    folder_ = path;
+    Text1->setText(QDir::toNativeSeparators(path));
+}
+
+void Form7::Dir1_Change()
+{
+    const QModelIndex index = Dir1->currentIndex();
+    if (!index.isValid())
+        return;
+    folder_ = fileSystem_->filePath(index);
+    Text1->setText(QDir::toNativeSeparators(folder_));
+}
+
+bool Form7::followTypedFolder()
+{
+    const QString typed = Text1->text();
+    if (typed == QDir::toNativeSeparators(folder_))
+        return true;
+    const QFileInfo info(QDir::fromNativeSeparators(typed));
+    if (typed.trimmed().isEmpty() || !info.isDir()) {
+        platform::say(QStringLiteral("\"%1\" is not a folder.\n\nType the path of a folder, or choose one in the "
+                                     "list. The folder list stays at:\n%2")
+                          .arg(typed.left(200), QDir::toNativeSeparators(folder_)),
+                      platform::Icon::Warning);
+        Text1->setFocus();
+        Text1->selectAll();
+        return false;
+    }
+    showFolder(QDir::cleanPath(info.absoluteFilePath()));
+    return true;
+}
+
+void Form7::Text1_Enter() { followTypedFolder(); }
+
+int Form7::slotToUse()
+{
+    if (const Form2 *office = app::existingWindow<Form2>()) {
+        for (int slot = 1; slot <= player::slotCount; ++slot) {
+            if (office->Label23->text() == QString::number(slot))
+                player::setCurrentSlot(static_cast<short>(slot));
+        }
+    }
+    const int slot = player::currentSlot();
+    if (app::existingWindow<Form2>() && slot >= 1 && slot <= player::slotCount)
+        return slot;
+    platform::say(QStringLiteral("No player is signed in, so there is nothing to back up or restore."),
+                  platform::Icon::Information);
+    return 0;
+}
+
+void Form7::cmdbackup_Click()
+{
+    if (!followTypedFolder())
+        return;
+    const int slot = slotToUse();
+    if (!slot)
+        return;
+    backup::Step step = backup::beginBackup(folder_, slot);
+    if (!step.ok) {
+        platform::say(QStringLiteral("The backup has stopped. ") + stepProblem(step) +
+                          QStringLiteral("\n\nNothing has been backed up."),
+                      platform::Icon::Critical);
+        return;
+    }
+    platform::say(QStringLiteral("Backing Up data for: ") + step.name);
+    step = backup::finishBackup(folder_, slot, shownFields(*app::existingWindow<Form2>()));
+    if (!step.ok) {
+        platform::say(QStringLiteral("The backup has stopped. ") + stepProblem(step) +
+                          QStringLiteral("\n\nThe backup in this folder is not complete; your game is unchanged."),
+                      platform::Icon::Critical);
+        return;
+    }
+    platform::say(QStringLiteral("Back Up Completed Successfully"));
+}
+
+void Form7::cmdrestore_Click()
+{
+    if (!followTypedFolder())
+        return;
+    const int slot = slotToUse();
+    if (!slot)
+        return;
+    backup::Step step = backup::beginRestore(folder_, slot);
+    if (step.ok) {
+        platform::say(QStringLiteral("Now restoring user %1 Data, to the current user").arg(step.name),
+                      platform::Icon::Information);
+        step = backup::finishRestore(folder_, step.fromSlot, slot);
+    }
+    if (!step.ok) {
+        platform::say(QStringLiteral("Backed Up Data Not Found"), platform::Icon::Critical);
+        if (step.wroteFailed)
+            platform::say(stepProblem(step), platform::Icon::Critical);
+        return;
+    }
+    platform::say(QStringLiteral("All Data Restored Successfully, paddox must now restart!"),
+                  platform::Icon::Information);
+    // At once: no window saves its older values over the restored files.
+    platform::endProgram();
+}
+
+void Form7::Command1_Click() { close(); }

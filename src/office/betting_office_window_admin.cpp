@@ -1,0 +1,54 @@
+// The betting office's ways into administration and backup: the hidden codes of the stake field,
+// the console's amounts, and the Back Up / Restore window.
+#include "office/betting_office_window.h"
+
+#include "administration/password_window.h"
+#include "app/window_registry.h"
+#include "backup/backup_window.h"
+#include "info/programmer_window.h"
+#include "platform/conversions.h"
+#include "platform/dialogs.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+template <class W>
+void bringUp(W *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+}  // namespace
+
+void Form2::stakeCodes()
+{
+    // Each code is the whole stake text, letter for letter.
+    const QString text = Text3->currentText();
+    if (text == QLatin1String("vesko")) {
+        bringUp(app::window<Form15>());
+        Text3->setEditText(QString());  // runs the change again with the empty text
+    } else if (text == QLatin1String("Odmar Vellis Trunch") && Option1->text() == text) {
+        bringUp(app::window<frmprog>());
+    } else if (text == QLatin1String("lanternbounty")) {
+        Text1->setText(QStringLiteral("100000"));  // set, not added; the next save stores it
+    }
+}
+
+bool Form2::consoleMayChangeMoney()
+{
+    if (!raceUnderWay())
+        return true;
+    platform::say(QStringLiteral("A race is under way. Apply the new cash and debt once it is over."),
+                  platform::Icon::Information);
+    return false;
+}
+
+void Form2::takeConsoleAmounts(qint32 cash, qint32 debt)
+{
+    Text1->setText(platform::moneyText(cash));
+    Text2->setText(platform::moneyText(debt));
+}
+
+void Form2::backup_Click() { bringUp(app::window<Form7>()); }
