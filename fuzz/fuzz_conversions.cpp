@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     office::checkWizardStake(typed);
     office::numericallyOne(typed);
 
-    const double amount = office::loanAmount(typed);
+    const std::optional<double> amount = office::loanAmount(typed);
     const platform::Money held = platform::moneyOrZero(cash);
     for (const office::LoanResult &loan : {office::borrow(held, held, amount), office::payBack(held, held, amount)}) {
         if (loan.outcome == office::LoanOutcome::Done)

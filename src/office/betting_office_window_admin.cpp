@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 
 namespace {
 template <class W>

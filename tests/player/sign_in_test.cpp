@@ -159,6 +159,8 @@ private slots:
         for (const char *file : {"cash", "debt", "share", "hor1", "hor2", "hor3", "hor4", "hor5", "n"})
             f.install.writeData(QStringLiteral("user4%1.pdx").arg(file), QByteArray("x\r\nv") + file + "\r\n");
         f.install.writeData("user4p.dll", "");
+        f.install.writeData("user4cash.pdx", "x\r\n1234\r\n");  // money is read as money: the last line counts
+        f.install.writeData("user4debt.pdx", "x\r\n-56\r\n");
         QPointer<frmcontrol> w = f.signIn(4);
         w->Command6_Click();
         VERIFY_DIALOGS(f.dialogs);
@@ -167,7 +169,7 @@ private slots:
         for (int horse = 1; horse <= 5; ++horse)
             shown << office->horseOption(horse)->text();
         shown << office->Label24->text() << office->txtuser->text();
-        QCOMPARE(shown, (QStringList{"4", "vcash", "vdebt", "vshare", "vhor1", "vhor2", "vhor3", "vhor4", "vhor5", "Welcome: vn", "vn"}));
+        QCOMPARE(shown, (QStringList{"4", "1234", "-56", "vshare", "vhor1", "vhor2", "vhor3", "vhor4", "vhor5", "Welcome: vn", "vn"}));
         QVERIFY(!office->isVisible());
         w->Timer1_Timer();
         QVERIFY(office->isVisible());
