@@ -3,6 +3,7 @@
 #include "office/betting_office_window.h"
 
 #include "app/window_registry.h"
+#include "backup/backup_window.h"
 #include "office/loans.h"
 #include "office/office_files.h"
 #include "office/race_card.h"
@@ -768,6 +769,8 @@ void Form2::diffuser_Click()
         return;  // the player stays signed in: his game is not stored yet
     clearPlayerState();
     closeHorseOptions();   // its names are this player's: never applied to the next one
+    if (Form7 *backupWindow = app::existingWindow<Form7>())
+        backupWindow->close();  // it backs up and restores the signed-in slot: never the next player's
     signInShow_ = true;
     app::window<frmcontrol>()->show();
     hide();

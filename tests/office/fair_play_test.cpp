@@ -2,6 +2,7 @@
 // log off leaves nothing behind, names are text, and a player with no way to bet is told the way out.
 #include "office_fixture.h"
 
+#include "backup/backup_window.h"
 #include "platform/widgets/link_label.h"
 #include "player/country_window.h"
 #include "player/horse_options_window.h"
@@ -76,9 +77,12 @@ private slots:
         o.w->Text10->setText("100");
         o.w->Command6_Click();
         o.bet(2, "80");
+        o.w->backup->trigger();
         o.dialogs.expectMessage("Are You Sure You Wish To Log Off?", Answer::Yes);
         o.w->diffuser_Click();
         VERIFY_DIALOGS(o.dialogs);
+        flushDeletes();
+        QVERIFY(!app::existingWindow<Form7>());
         QCOMPARE(o.w->Text3->currentText(), QStringLiteral("Enter Your Stake......"));
         QVERIFY(!o.w->horseOption(2)->isChecked() && !o.w->horseOption(2)->isEnabled());
         for (int horse = 1; horse <= 5; ++horse)
