@@ -30,17 +30,6 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &text, c
     return b;
 }
 
-player::PlayingFields shownFields(const Form2 &office)
-{
-    player::PlayingFields fields;
-    fields.cash = office.Text1->text();
-    fields.debt = office.Text2->text();
-    fields.share = office.Label16->text();
-    for (int horse = 1; horse <= 5; ++horse)
-        fields.horses[horse - 1] = office.horseOption(horse)->text();
-    return fields;
-}
-
 QString stepProblem(const backup::Step &step)
 {
     return (step.wroteFailed ? QStringLiteral("This file could not be written:\n")
@@ -203,7 +192,7 @@ void Form7::cmdbackup_Click()
         return;
     }
     platform::say(QStringLiteral("Backing Up data for: ") + step.name);
-    step = backup::finishBackup(folder_, slot, shownFields(*app::existingWindow<Form2>()));
+    step = backup::finishBackup(folder_, slot, app::existingWindow<Form2>()->playingFields());
     if (!step.ok) {
         platform::say(QStringLiteral("The backup has stopped. ") + stepProblem(step) +
                           QStringLiteral("\n\nThe backup in this folder is not complete; your game is unchanged."),

@@ -654,18 +654,16 @@ int Form2::signedInSlot() const
     return 0;
 }
 
-namespace {
-player::PlayingFields playingFields(const Form2 &office)
+player::PlayingFields Form2::playingFields() const
 {
     player::PlayingFields fields;
-    fields.cash = office.Text1->text();
-    fields.debt = office.Text2->text();
-    fields.share = office.Label16->text();
+    fields.cash = Text1->text();
+    fields.debt = Text2->text();
+    fields.share = Label16->text();
     for (int horse = 1; horse <= 5; ++horse)
-        fields.horses[horse - 1] = office.horseOption(horse)->text();
+        fields.horses[horse - 1] = horseOption(horse)->text();
     return fields;
 }
-}  // namespace
 
 void Form2::paddoxsave() { saveWithDisplay(); }
 
@@ -681,7 +679,7 @@ bool Form2::saveWithDisplay()
     QString problem;
     if (slot < 1 || slot > player::slotCount)
         problem = QStringLiteral("No player is signed in, so there is nothing to save.");
-    else if (const player::FileProblem failed = player::saveRecord(slot, playingFields(*this)); !failed.ok())
+    else if (const player::FileProblem failed = player::saveRecord(slot, playingFields()); !failed.ok())
         problem = player::saveProblemText(failed);
     if (problem.isEmpty()) {
         unsaved_ = false;
@@ -703,7 +701,7 @@ void Form2::paddoxsavenoname()
     const int slot = signedInSlot();
     if (!slot)
         return;
-    const player::FileProblem failed = player::saveRecord(slot, playingFields(*this));
+    const player::FileProblem failed = player::saveRecord(slot, playingFields());
     if (failed.ok()) {
         if (unsaved_ && !Timer2->isActive())
             StatusBar1->setPanelText(2, QString());

@@ -1,4 +1,6 @@
 #pragma once
+#include "player/record_files.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -206,6 +208,8 @@ public:
     bool refusedDuringRace(const QString &what);
     // The share held: the Shares tab and Game Information always show the same.
     void setShare(const QString &share);
+    // The eight playing fields as the window shows them: what a save writes.
+    player::PlayingFields playingFields() const;
     // ---- administration and backup (betting_office_window_admin.cpp) ----
     // False, after telling the player, while a race runs: the console's amounts wait until it is over.
     bool consoleMayChangeMoney();

@@ -109,11 +109,14 @@ double typedAmount(const QString &text)
 
 StakeCheck checkStake(const QString &stakeText, const QString &cashText)
 {
-    const double stake = typedAmount(stakeText);
     // The cash field holds what the game wrote there; anything else counts as nothing.
-    const double cash = platform::moneyOrZero(cashText);
+    return checkStakeUpTo(typedAmount(stakeText), platform::moneyOrZero(cashText), stakeLimit);
+}
+
+StakeCheck checkStakeUpTo(double stake, double cash, int limit)
+{
     StakeCheck check;
-    if (stake >= stakeLimit + 1)
+    if (stake >= limit + 1)
         check.outcome = StakeOutcome::OverLimit;
     else if (stake >= cash)
         check.outcome = StakeOutcome::NotEnoughCash;

@@ -52,8 +52,11 @@ struct StakeCheck {
 // the even neighbour); a number too large for any amount keeps its size and sign; 0 when the text
 // is not a number.
 double typedAmount(const QString &text);
-// The four checks in their order: over 800, not below the cash, below 1, accepted. The cash is
-// read as money (not a number, or past the 32-bit range: 0).
+// The four checks in their order: over the limit, not below the cash, below 1, accepted (every
+// race's stake box checks a stake this way, each with its own limit).
+StakeCheck checkStakeUpTo(double stake, double cash, int limit);
+// The ordinary race's stake, at most 800. The cash is read as money (not a number, or past the
+// 32-bit range: 0).
 StakeCheck checkStake(const QString &stakeText, const QString &cashText);
 // The message each outcome shows.
 QString stakeMessage(const StakeCheck &check, const QString &sign);

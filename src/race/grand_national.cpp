@@ -72,19 +72,7 @@ std::array<QString, laneCount> runners(int ownedLane, const QString &owned)
 StakeCheck checkStake(const QString &stakeText, Money cash)
 {
     // A number too large for any stake keeps its size: it is over the limit, never nothing.
-    const double stake = office::typedAmount(stakeText);
-    StakeCheck check;
-    if (stake >= stakeLimit + 1)
-        check.outcome = StakeOutcome::OverLimit;
-    else if (stake >= cash)
-        check.outcome = StakeOutcome::NotEnoughCash;
-    else if (stake < 1)
-        check.outcome = StakeOutcome::NoStake;
-    else {
-        check.outcome = StakeOutcome::Accepted;
-        check.stake = static_cast<Money>(stake);
-    }
-    return check;
+    return office::checkStakeUpTo(office::typedAmount(stakeText), cash, stakeLimit);
 }
 
 QString stakeMessage(const StakeCheck &check, const QString &sign)

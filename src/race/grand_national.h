@@ -2,6 +2,7 @@
 // The rules of the Grand National: who may enter and what it costs, the odds and
 // the runners of the betting window, the stake checks, the race loop of random
 // moves, and the owner's charge. No widgets here.
+#include "office/race_card.h"
 #include "platform/conversions.h"
 
 #include <QString>
@@ -51,11 +52,8 @@ int drawOwnedLane();
 std::array<QString, laneCount> runners(int ownedLane, const QString &owned);
 
 // ---- Confirm ----
-enum class StakeOutcome { OverLimit, NotEnoughCash, NoStake, Accepted };
-struct StakeCheck {
-    StakeOutcome outcome = StakeOutcome::NoStake;
-    Money stake = 0;  // whole pounds; what is paid when Accepted
-};
+using office::StakeCheck;  // the stake paid when Accepted, in whole pounds
+using office::StakeOutcome;
 // Over 1000 first, then not below the cash, then below 1. A text that is not a number is 0.
 StakeCheck checkStake(const QString &stakeText, Money cash);
 QString stakeMessage(const StakeCheck &check, const QString &sign);
