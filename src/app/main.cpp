@@ -19,7 +19,10 @@ namespace {
 
 QString versionText()
 {
-    return QStringLiteral("paddox %1.%2.%3").arg(platform::versionMajor).arg(platform::versionMinor).arg(platform::versionRevision);
+    return QStringLiteral("paddox %1.%2.%3")
+        .arg(platform::versionMajor)
+        .arg(platform::versionMinor)
+        .arg(platform::versionRevision);
 }
 
 // The options the game takes. Returns the exit code when the command line is
