@@ -3,6 +3,8 @@
 # make bench the benchmarks (never run by CI)
 # make fuzz  the fuzz targets with clang's libFuzzer, FUZZ_SECONDS each (never run by CI)
 # make torture  the kill test: 1000 saves killed at random moments (never run by CI)
+# make install  installs the game under PREFIX (default /usr/local)
+# make package  builds the .deb and the portable .tar.gz in build/
 
 BUILD := build
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
@@ -14,7 +16,7 @@ FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
 KILLS ?= 1000
 
-.PHONY: run test bench fuzz torture deps build clean
+.PHONY: run test bench fuzz torture install package deps build clean
 
 run: build
 	cd $(BUILD) && ./paddox
@@ -43,6 +45,13 @@ fuzz: deps
 
 torture: build
 	cd $(BUILD) && ./bench/kill_save/kill_save $(KILLS)
+
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack
 
 deps:
 	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \

@@ -7,7 +7,7 @@
 
 namespace hall {
 
-QString hallFolder() { return platform::programPath(QStringLiteral("hall")); }
+QString hallFolder() { return platform::playerPath(QStringLiteral("hall")); }
 QString scorePath(int index) { return QDir(hallFolder()).filePath(QStringLiteral("posit%1.tam").arg(index)); }
 QString namePath(int index) { return QDir(hallFolder()).filePath(QStringLiteral("positnam%1.tam").arg(index)); }
 
