@@ -29,6 +29,41 @@ bool parseMoney(const QString &text, Money *value)
     return true;
 }
 
+// "yyyy-MM-ddTHH:mm:ss+hh:mm" (or "Z") as the book writes it; invalid otherwise. Read with its
+// own offset from UTC, never through the local time zone: QDateTime's own ISO reading and local
+// times are many times slower, and a book of thousands of races is read at every opening.
+QDateTime parseWhen(const QString &text)
+{
+    const bool utc = text.size() == 20 && text[19] == QLatin1Char('Z');
+    if ((!utc && text.size() != 25) || text[4] != QLatin1Char('-') || text[7] != QLatin1Char('-') ||
+        text[10] != QLatin1Char('T') || text[13] != QLatin1Char(':') || text[16] != QLatin1Char(':'))
+        return {};
+    int parts[8] = {};
+    const int starts[8] = {0, 5, 8, 11, 14, 17, 20, 23};
+    const int fields = utc ? 6 : 8;
+    for (int i = 0; i < fields; ++i) {
+        const int length = i == 0 ? 4 : 2;
+        for (int k = starts[i]; k < starts[i] + length; ++k) {
+            if (!text[k].isDigit())
+                return {};
+            parts[i] = parts[i] * 10 + text[k].digitValue();
+        }
+    }
+    int offset = 0;
+    if (!utc) {
+        const QChar sign = text[19];
+        if ((sign != QLatin1Char('+') && sign != QLatin1Char('-')) || text[22] != QLatin1Char(':') ||
+            parts[6] > 14 || parts[7] > 59)
+            return {};
+        offset = (sign == QLatin1Char('-') ? -1 : 1) * (parts[6] * 3600 + parts[7] * 60);
+    }
+    const QDate date(parts[0], parts[1], parts[2]);
+    const QTime time(parts[3], parts[4], parts[5]);
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time, Qt::OffsetFromUTC, offset);
+}
+
 }  // namespace
 
 int Row::oddsOf(const QString &horse) const
@@ -83,7 +118,16 @@ QByteArray encodeLine(const QStringList &fields)
 
 QStringList rowFields(const Row &row)
 {
-    QStringList fields{row.when.toString(Qt::ISODate), row.kind};
+    // The time as the clock showed it, with its offset from UTC.
+    const QDateTime when = row.when.timeSpec() == Qt::OffsetFromUTC ? row.when
+                                                                    : row.when.toOffsetFromUtc(row.when.offsetFromUtc());
+    const int offset = when.offsetFromUtc();
+    const QString zone = offset == 0 ? QStringLiteral("Z")
+                                     : QStringLiteral("%1%2:%3")
+                                           .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                                           .arg(std::abs(offset) / 3600, 2, 10, QLatin1Char('0'))
+                                           .arg(std::abs(offset) / 60 % 60, 2, 10, QLatin1Char('0'));
+    QStringList fields{when.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + zone, row.kind};
     for (int i = 0; i < 5; ++i)
         fields << row.horses[i] << QString::number(row.odds[i]);
     fields << row.backed << QString::number(row.stake) << row.winner << QString::number(row.winnings)
@@ -97,42 +141,54 @@ QList<QStringList> decodeRecords(const QString &text, bool *torn)
 {
     QList<QStringList> records;
     QStringList fields;
-    QString field;
-    bool quoted = false, started = false;
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        started = true;
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < n && text[i + 1] == QLatin1Char('"')) {
-                    field += c;
+    const QChar *data = text.constData();
+    qsizetype i = 0;
+    bool open = false;  // a record has begun and not ended
+    while (i < n) {
+        open = true;
+        QString field;
+        if (data[i] == QLatin1Char('"')) {
+            // A quoted field: up to the lone closing quote, "" standing for one quote.
+            ++i;
+            bool closed = false;
+            while (i < n) {
+                if (data[i] == QLatin1Char('"')) {
+                    if (i + 1 < n && data[i + 1] == QLatin1Char('"')) {
+                        field += QLatin1Char('"');
+                        i += 2;
+                        continue;
+                    }
                     ++i;
-                } else {
-                    quoted = false;
+                    closed = true;
+                    break;
                 }
-            } else {
-                field += c;
+                field += data[i++];
             }
-        } else if (c == QLatin1Char('"')) {
-            quoted = true;
-        } else if (c == QLatin1Char(',')) {
-            fields << field;
-            field.clear();
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-            fields << field;
-            records << fields;
-            fields.clear();
-            field.clear();
-            started = false;
-        } else {
-            field += c;
+            if (!closed)
+                break;  // torn inside the quotes
         }
+        // The unquoted part, up to a comma or a line end.
+        const qsizetype begin = i;
+        while (i < n && data[i] != QLatin1Char(',') && data[i] != QLatin1Char('\r') && data[i] != QLatin1Char('\n'))
+            ++i;
+        field += QStringView(data + begin, i - begin);
+        fields << field;
+        if (i == n)
+            break;  // no line end: torn
+        if (data[i] == QLatin1Char(',')) {
+            ++i;
+            if (i == n)
+                break;
+            continue;
+        }
+        i += (data[i] == QLatin1Char('\r') && i + 1 < n && data[i + 1] == QLatin1Char('\n')) ? 2 : 1;
+        records << fields;
+        fields.clear();
+        open = false;
     }
     if (torn)
-        *torn = started;
+        *torn = open;
     return records;
 }
 
@@ -141,7 +197,7 @@ bool rowFromFields(const QStringList &fields, Row *row)
     if (fields.size() != fieldCount)
         return false;
     Row r;
-    r.when = QDateTime::fromString(fields[0], Qt::ISODate);
+    r.when = parseWhen(fields[0]);
     r.kind = fields[1];
     if (!r.when.isValid() || (r.kind != raceKind && r.kind != grandNationalKind))
         return false;

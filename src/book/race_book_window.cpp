@@ -79,7 +79,8 @@ QVariant BookModel::data(const QModelIndex &index, int role) const
     if (money)
         return raw ? QVariant(amount()) : QVariant(sign_ + QLocale().toString(amount()));
     switch (column) {
-    case When: return raw ? QVariant(row.when) : QVariant(row.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    // The book holds the races in the order they were run: that order sorts the dates.
+    case When: return raw ? QVariant(index.row()) : QVariant(row.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     case Kind: return row.kind;
     case Backed: return row.backed;
     case Odds: return raw ? QVariant(row.oddsOf(row.backed)) : QVariant(QStringLiteral("%1/1").arg(row.oddsOf(row.backed)));
