@@ -144,7 +144,7 @@ frmbook::frmbook()
     setObjectName(QStringLiteral("frmbook"));
     setWindowTitle(QStringLiteral("Race Book"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    resize(platform::twips(13500), platform::twips(7500));
+    resize(platform::twips(15000), platform::twips(9000));
 
     auto *layout = new QVBoxLayout(this);
     tabBook = new QTabWidget(this);
@@ -193,6 +193,7 @@ frmbook::frmbook()
     tblRows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblRows->verticalHeader()->setDefaultSectionSize(tblRows->fontMetrics().height() + 6);
     tblRows->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    tblRows->horizontalHeader()->setResizeContentsPrecision(200);  // a long book sizes its columns quickly
     tblRows->horizontalHeader()->setStretchLastSection(true);
     racesLayout->addWidget(tblRows);
     lblStatus = new QLabel(races);
@@ -213,7 +214,7 @@ frmbook::frmbook()
     chtOdds = new QChartView(odds);
     chtOdds->setObjectName(QStringLiteral("chtOdds"));
     chtOdds->setRenderHint(QPainter::Antialiasing);
-    oddsLayout->addWidget(chtOdds, 3);
+    oddsLayout->addWidget(chtOdds, 1);
     tblOdds = new QTableWidget(book::bandCount + 1, 6, odds);
     tblOdds->setObjectName(QStringLiteral("tblOdds"));
     tblOdds->setHorizontalHeaderLabels({QStringLiteral("Runners"), QStringLiteral("Wins"), QStringLiteral("Share Won"),
@@ -225,9 +226,13 @@ frmbook::frmbook()
     tblOdds->setVerticalHeaderLabels(bands << QStringLiteral("All"));
     tblOdds->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblOdds->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tblOdds->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblOdds->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblOdds->verticalHeader()->setDefaultSectionSize(tblOdds->fontMetrics().height() + 10);
     tblOdds->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    oddsLayout->addWidget(tblOdds, 2);
+    tblOdds->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tblOdds->setFixedHeight(tblOdds->horizontalHeader()->sizeHint().height() + tblOdds->verticalHeader()->length() +
+                            2 * tblOdds->frameWidth() + 2);  // every band and the total, never a scroll bar
+    oddsLayout->addWidget(tblOdds);
     tabBook->addTab(odds, QStringLiteral("&Odds Against Outcomes"));
 
     connect(cboKind, &QComboBox::currentIndexChanged, this,
@@ -254,6 +259,7 @@ void frmbook::loadBook()
     fillHorses();
     showMoneyChart();
     showOdds();
+    tblRows->resizeColumnsToContents();
     QString status = QStringLiteral("%1 races").arg(model->rowCount());
     if (skipped > 0)
         status += QStringLiteral("; %1 damaged %2 skipped").arg(skipped).arg(skipped == 1 ? "line" : "lines");
@@ -365,6 +371,7 @@ void frmbook::showOdds()
     x->setTitleText(QStringLiteral("Odds (to 1)"));
     auto *y = new QValueAxis(chart);
     y->setRange(0, 50);
+    y->setTickCount(6);
     y->setLabelFormat(QStringLiteral("%.0f%%"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

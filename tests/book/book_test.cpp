@@ -101,6 +101,16 @@ private slots:
             QVERIFY2(!text.contains("race book"), qPrintable(text));
     }
 
+    // A race closed before its start is called off: no row.
+    void noRowBeforeStart()
+    {
+        testing::TestInstallation installation;
+        installation.writeDefaultPlayers();
+        app::window<Form2>()->Label23->setText("1");
+        QVERIFY(app::window<Form4>()->close());
+        QVERIFY(!installation.dataExists("user1book.csv"));
+    }
+
     // The Grand National appends its own kind of row: its card, the prize of the owned horse, the charge.
     void grandNationalRow()
     {
@@ -206,7 +216,7 @@ private slots:
         testing::ScriptedDialogs dialogs;
         dialogs.expectMessage("Your race book is damaged: 1 line could not be read and was skipped.");
         office->mnuBook->trigger();
-        frmbook *window = app::existingWindow<frmbook>();
+        QPointer<frmbook> window = app::existingWindow<frmbook>();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->filter->rowCount(), 4);
         window->cboKind->setCurrentText(book::raceKind);
@@ -227,7 +237,8 @@ private slots:
             QCOMPARE(book::rowFields(read.rows[i]), book::rowFields(rows[QList<int>{1, 3, 0}[i]]));
         dialogs.expectMessage("Are You Sure You Wish To Log Off?", platform::Answer::Yes);
         office->diffuser_Click();
-        QVERIFY(!window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window);
         VERIFY_DIALOGS(dialogs);
     }
 };
