@@ -77,7 +77,9 @@ QVariant BookModel::data(const QModelIndex &index, int role) const
         return {};
     const bool raw = role == Qt::UserRole;
     if (money)
-        return raw ? QVariant(amount()) : QVariant(sign_ + QLocale().toString(amount()));
+        return raw ? QVariant(amount())
+                   : QVariant((amount() < 0 ? QStringLiteral("-") : QString()) + sign_ +
+                              QLocale().toString(std::abs(qint64(amount()))));
     switch (column) {
     // The book holds the races in the order they were run: that order sorts the dates.
     case When: return raw ? QVariant(index.row()) : QVariant(row.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
@@ -186,6 +188,7 @@ frmbook::frmbook()
     filter->setSourceModel(model);
     tblRows = new QTableView(races);
     tblRows->setObjectName(QStringLiteral("tblRows"));
+    tblRows->setAccessibleName(QStringLiteral("Races"));
     tblRows->setModel(filter);
     tblRows->setSortingEnabled(true);
     tblRows->sortByColumn(book::BookModel::When, Qt::AscendingOrder);
@@ -217,6 +220,7 @@ frmbook::frmbook()
     oddsLayout->addWidget(chtOdds, 1);
     tblOdds = new QTableWidget(book::bandCount + 1, 6, odds);
     tblOdds->setObjectName(QStringLiteral("tblOdds"));
+    tblOdds->setAccessibleName(QStringLiteral("Odds against outcomes"));
     tblOdds->setHorizontalHeaderLabels({QStringLiteral("Runners"), QStringLiteral("Wins"), QStringLiteral("Share Won"),
                                         QStringLiteral("Odds Promise"), QStringLiteral("Bets"),
                                         QStringLiteral("Return Per Pound")});
