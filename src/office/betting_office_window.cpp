@@ -4,6 +4,7 @@
 
 #include "app/window_registry.h"
 #include "backup/backup_window.h"
+#include "book/race_book_window.h"
 #include "office/loans.h"
 #include "office/office_files.h"
 #include "office/race_card.h"
@@ -177,8 +178,12 @@ void Form2::buildMenus()
     update = makeAction(QStringLiteral("update"), QStringLiteral("&Check For Updates"));
     mnuoption = makeAction(QStringLiteral("mnuoption"), QStringLiteral("&Options"), QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuoption->setIcon(QIcon(QStringLiteral(":/office/rename.svg")));
+    mnuBook = makeAction(QStringLiteral("mnuBook"), QStringLiteral("Race &Book"), QKeySequence(Qt::CTRL | Qt::Key_B));
+    mnuBook->setIcon(QIcon(QStringLiteral(":/office/book.svg")));
+    mnuBook->setToolTip(QStringLiteral("Your Race Book"));
     tools->addAction(mnuShowhall);
     tools->addAction(mnuCredit);
+    tools->addAction(mnuBook);
     tools->addSeparator();
     tools->addAction(backup);
     tools->addSeparator();
@@ -187,6 +192,7 @@ void Form2::buildMenus()
     tools->addAction(mnuoption);
     connect(mnuoption, &QAction::triggered, this, &Form2::mnuoption_Click);
     connect(backup, &QAction::triggered, this, &Form2::backup_Click);
+    connect(mnuBook, &QAction::triggered, this, &Form2::mnuBook_Click);
 
     QMenu *help = named(menuBar()->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelpMenu"));
     about = makeAction(QStringLiteral("about"), QStringLiteral("&About"));
@@ -237,6 +243,9 @@ void Form2::buildToolbar()
             widget->installEventFilter(this);  // this button has no tool tip
         connect(action, &QAction::triggered, this, [this, key] { Toolbar3_ButtonClick(key); });
     }
+    // The race book's button is the menu's own action, with a caption under its icon.
+    Toolbar3->addAction(mnuBook);
+    Toolbar3->widgetForAction(mnuBook)->setObjectName(QStringLiteral("book"));
 }
 
 void Form2::buildFrame()
@@ -769,6 +778,8 @@ void Form2::diffuser_Click()
     closeHorseOptions();   // its names are this player's: never applied to the next one
     if (Form7 *backupWindow = app::existingWindow<Form7>())
         backupWindow->close();  // it backs up and restores the signed-in slot: never the next player's
+    if (frmbook *raceBook = app::existingWindow<frmbook>())
+        raceBook->close();  // the book is this player's too
     signInShow_ = true;
     app::window<frmcontrol>()->show();
     hide();

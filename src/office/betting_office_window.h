@@ -175,6 +175,7 @@ public:
     QAction *about = nullptr;
     QAction *what = nullptr;
     QAction *mnuHelp = nullptr;
+    QAction *mnuBook = nullptr;        // Race Book (menu and toolbar)
 
     // The horse option button of horse 1..5, and the sale option of horse 1..5.
     QRadioButton *horseOption(int horse) const;
@@ -217,6 +218,7 @@ public:
     void takeConsoleAmounts(qint32 cash, qint32 debt);
     void stakeCodes();    // the hidden codes of the stake field, tested at every change of its text
     void backup_Click();  // Back Up / Restore
+    void mnuBook_Click(); // the race book
 
 public slots:
     // ---- save routines ----

@@ -5,6 +5,7 @@
 #include "administration/password_window.h"
 #include "app/window_registry.h"
 #include "backup/backup_window.h"
+#include "book/race_book_window.h"
 #include "info/programmer_window.h"
 #include "platform/conversions.h"
 #include "platform/dialogs.h"
@@ -53,3 +54,5 @@ void Form2::takeConsoleAmounts(qint32 cash, qint32 debt)
 }
 
 void Form2::backup_Click() { bringUp(app::window<Form7>()); }
+
+void Form2::mnuBook_Click() { bringUp(app::window<frmbook>()); }

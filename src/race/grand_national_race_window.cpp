@@ -4,7 +4,9 @@
 #include "race/grand_national_race_window.h"
 
 #include "app/window_registry.h"
+#include "book/race_book.h"
 #include "office/betting_office_window.h"
+#include "office/race_card.h"
 #include "platform/control_array.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
@@ -238,14 +240,25 @@ void Frmgrandrace::settle()
         }
     };
     auto cash = [&] { return platform::moneyOrZero(office->Text1->text()); };
+    // This race's row in the player's race book, filled in as the settlement goes.
+    book::Row bookRow;
+    bookRow.when = QDateTime::currentDateTime();
+    bookRow.kind = book::grandNationalKind;
+    bookRow.backed = betting->Label12->text();
+    bookRow.stake = race::captionMoney(betting->Label10->text());
+    bookRow.winner = name;
+    for (int lane = 1; lane <= grand::laneCount; ++lane) {
+        bookRow.horses[lane - 1] = betting->runner(lane)->text();
+        bookRow.odds[lane - 1] = office::oddsValue(betting->oddsLabel(lane)->text());
+    }
 
     say(QStringLiteral("The Winner Was ") + name + race::laneTag(winner));
     betting->Text4->setText(name);
 
     if (name == betting->Label12->text()) {
         say(QStringLiteral(" Your horse was the winner! You Have Won ") + sign + betting->Label11->text());
-        write(betting->Text1, office->Text1,
-              platform::heldAdd(cash(), race::captionMoney(betting->Label11->text(), &held), &held));
+        bookRow.winnings = race::captionMoney(betting->Label11->text(), &held);
+        write(betting->Text1, office->Text1, platform::heldAdd(cash(), bookRow.winnings, &held));
     } else {
         say(QStringLiteral(" Your Horse Lost"));  // the stake went at Confirm
     }
@@ -258,11 +271,13 @@ void Frmgrandrace::settle()
 
     if (betting->Label9->text() == name) {
         say(QStringLiteral("The Horse You Own As Won The Race, You Get ") + sign + QStringLiteral("1,000,000"));
+        bookRow.ownersPrize = grand::ownersPrize;
         write(betting->Text1, office->Text1, platform::heldAdd(cash(), grand::ownersPrize, &held));
     }
 
     if (const grand::Charge charge = grand::drawCharge(); charge.billed) {
         say(race::chargeLeadIn(charge.kind) + sign + platform::moneyText(charge.amount));
+        bookRow.charge = charge.amount;
         write(betting->Text1, office->Text1, platform::heldSub(cash(), charge.amount, &held));
     }
 
@@ -273,6 +288,10 @@ void Frmgrandrace::settle()
 
     office->show();
     write(office->Text1, betting->Text1, cash());
+    bookRow.cash = cash();
+    bookRow.debt = platform::moneyOrZero(office->Text2->text());
+    if (const QString error = book::recordRace(office->Label23->text().toInt(), bookRow); !error.isEmpty())
+        say(error, platform::Icon::Warning);
     betting->raceSettled();
     betting->hide();
     finished_ = true;

@@ -3,7 +3,9 @@
 #include "race/race_window.h"
 
 #include "app/window_registry.h"
+#include "book/race_book.h"
 #include "office/betting_office_window.h"
+#include "office/race_card.h"
 #include "platform/control_array.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
@@ -383,6 +385,17 @@ void Form4::Command3_Click()
     purse.cash = platform::moneyOrZero(office->Text1->text());
     purse.debt = platform::moneyOrZero(office->Text2->text());
     bool heldTold = false;
+    // This race's row in the player's race book, filled in as the settlement goes.
+    book::Row bookRow;
+    bookRow.when = QDateTime::currentDateTime();
+    bookRow.backed = office->Label14->text();
+    bookRow.stake = race::captionMoney(office->Label10->text());
+    bookRow.winner = winnerName;
+    bookRow.drug = Text1->text() == QLatin1String("1");
+    for (int horse = 1; horse <= race::laneCount; ++horse) {
+        bookRow.horses[horse - 1] = office->horseOption(horse)->text();
+        bookRow.odds[horse - 1] = office::oddsValue(office->oddsLabel(horse)->text());
+    }
     auto writeMoney = [&] {
         office->Text1->setText(platform::moneyText(purse.cash));
         office->Text2->setText(platform::moneyText(purse.debt));
@@ -404,7 +417,8 @@ void Form4::Command3_Click()
     } else {
         say(QStringLiteral(" Your horse was the winner! You Have Won ") + sign + office->Label12->text(),
             Icon::Information);
-        purse.pay(race::captionMoney(office->Label12->text(), &purse.held));
+        bookRow.winnings = race::captionMoney(office->Label12->text(), &purse.held);
+        purse.pay(bookRow.winnings);
         writeMoney();
     }
 
@@ -425,6 +439,7 @@ void Form4::Command3_Click()
         if (share == winnerName) {
             say(QStringLiteral("The Horse You Own As Won The Race, You Get ") + sign + QStringLiteral("10,000 "),
                 Icon::Information);
+            bookRow.ownersPrize = race::ownersPrize;
             purse.pay(race::ownersPrize);
             writeMoney();
         }
@@ -432,6 +447,7 @@ void Form4::Command3_Click()
             const int kind = platform::draw(race::chargeKinds);
             const int charge = platform::draw(race::chargeMaximum);
             say(race::chargeLeadIn(kind) + sign + QString::number(charge), Icon::Critical);
+            bookRow.charge = charge;
             purse.take(charge);
             writeMoney();
         }
@@ -450,6 +466,7 @@ void Form4::Command3_Click()
         say(QStringLiteral("you have been fined ") + sign + platform::moneyText(fine) +
                 QStringLiteral(" & your horse as been destroyed"),
             Icon::Critical);
+        bookRow.fine = fine;
         purse.take(fine);
         writeMoney();
         office->setShare(player::noShares);
@@ -463,6 +480,10 @@ void Form4::Command3_Click()
 
     // 12. Save, 13. and this race is over.
     office->paddoxsavenoname();
+    bookRow.cash = purse.cash;
+    bookRow.debt = purse.debt;
+    if (const QString error = book::recordRace(office->Label23->text().toInt(), bookRow); !error.isEmpty())
+        say(error, Icon::Warning);
     finished_ = true;
     close();
 }
