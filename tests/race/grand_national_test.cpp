@@ -99,235 +99,149 @@ struct Game {
 class GrandNationalTest : public QObject {
     Q_OBJECT
 private slots:
-    void raceLoop_data()
-    {
-        QTest::addColumn<QList<int>>("start");
-        QTest::addColumn<Pairs>("draws");
-        QTest::addColumn<QList<int>>("end");
-        QTest::addColumn<int>("winner");
-        QTest::newRow("a horse below 4500 keeps it going")
-            << QList<int>{8150, 4500, 4500, 4490, 4500} << Pairs{{1, 50}, {6, 50}, {300, 1}, {2, 10}, {4, 10}}
-            << QList<int>{8200, 4510, 4500, 4500, 4500} << 1;
-        QTest::newRow("two past 8160: the higher lane") << QList<int>{8150, 4500, 4500, 8100, 4480}
-                                                        << Pairs{{4, 50}, {1, 50}, {4, 20}, {5, 20}}
-                                                        << QList<int>{8200, 4500, 4500, 8170, 4500} << 4;
-    }
     void raceLoop()
     {
-        QFETCH(QList<int>, start);
-        QFETCH(Pairs, draws);
-        testing::ScriptedRandom random;
-        for (const auto &[mover, step] : draws)
-            random.pushDraw(mover, 300), random.pushDraw(step, 50);
-        const grand::Race race = grand::runRace({start[0], start[1], start[2], start[3], start[4]});
-        QTEST(QList<int>(race.left.begin(), race.left.end()), "end");
-        QTEST(race.winner, "winner");
-        QCOMPARE(race.iterations, draws.size());
-        QCOMPARE(random.remaining(), 0);
-        // The playback moves a horse evenly towards its next recorded move.
-        const grand::Point first = race.path[0].front();
-        QCOMPARE(grand::leftAt(race, 1, first.iteration / 2.0, start[0]), (start[0] + first.left) / 2.0);
+        const struct { grand::Lanes start; Pairs draws; grand::Lanes end; int winner; } rows[] = {
+            // A horse below 4500 keeps the race going; of two past 8160 the higher lane wins.
+            {{8150, 4500, 4500, 4490, 4500}, {{1, 50}, {6, 50}, {300, 1}, {2, 10}, {4, 10}}, {8200, 4510, 4500, 4500, 4500}, 1},
+            {{8150, 4500, 4500, 8100, 4480}, {{4, 50}, {1, 50}, {4, 20}, {5, 20}}, {8200, 4500, 4500, 8170, 4500}, 4}};
+        for (const auto &row : rows) {
+            testing::ScriptedRandom random;
+            for (const auto &[mover, step] : row.draws)
+                random.pushDraw(mover, 300), random.pushDraw(step, 50);
+            const grand::Race race = grand::runRace(row.start);
+            QVERIFY(race.left == row.end);
+            QCOMPARE(race.winner, row.winner);
+            QCOMPARE(race.iterations, row.draws.size());
+            QCOMPARE(random.remaining(), 0);
+            // The playback moves a horse evenly towards its next recorded move.
+            const grand::Point first = race.path[0].front();
+            QCOMPARE(grand::leftAt(race, 1, first.iteration / 2.0, row.start[0]), (row.start[0] + first.left) / 2.0);
+        }
+        // Odds times the stake as typed, half to even: 7.5 goes to 8, 12.5 to 12; not a number wins nothing.
+        const struct { int odds; const char *stake; int winnings; } bets[] = {{120, "500", 60000}, {3, "2.5", 8}, {5, "2.5", 12}, {9, "lots", 0}};
+        for (const auto &bet : bets)
+            QCOMPARE(int(grand::promisedWinnings(bet.odds, bet.stake)), bet.winnings);
     }
 
-    void promisedWinnings_data()
-    {
-        QTest::addColumn<int>("odds");
-        QTest::addColumn<QString>("stake");
-        QTest::addColumn<int>("winnings");
-        QTest::newRow("120 x 500") << 120 << "500" << 60000;
-        QTest::newRow("7.5 goes to 8") << 3 << "2.5" << 8;
-        QTest::newRow("12.5 goes to 12") << 5 << "2.5" << 12;
-        QTest::newRow("not a number") << 9 << "lots" << 0;
-    }
-    void promisedWinnings()
-    {
-        QFETCH(int, odds);
-        QFETCH(QString, stake);
-        QTEST(grand::promisedWinnings(odds, stake), "winnings");
-    }
-
-    void entry_data()
-    {
-        QTest::addColumn<QString>("share");
-        QTest::addColumn<QString>("cash");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("cashAfter");
-        QTest::newRow("no share, whatever the cash")
-            << player::noShares << "90000"
-            << "You Cannot Go To The GrandNational Because You Don't Own Any Shares In Any Horse" << "90000";
-        QTest::newRow("29999") << "Red Rum" << "29999"
-                               << "Youy Dont Have Enough Money To Enter Your Horse Into The GrandNational. You Need "
-                                  "At Least £30,000 To Enter"
-                               << "29999";
-        QTest::newRow("30000") << "Red Rum" << "30000"
-                               << "You Have Been Charged €30,000 To Enter You Horse Into The GrandNational. Your New "
-                                  "Cash Status Is: £0"
-                               << "0";
-        QTest::newRow("already showing") << "Red Rum" << "60000"
-                                         << "You Have Been Charged €30,000 To Enter You Horse Into The GrandNational. "
-                                            "Your New Cash Status Is: £30000"
-                                         << "30000";
-    }
     void entry()
     {
-        QFETCH(QString, share);
-        QFETCH(QString, cash);
-        QFETCH(QString, message);
-        Game game(cash, "700", share);
-        QVERIFY(game.office->reqgn->isEnabled() && game.office->sendgn->isEnabled());
-        game.dialogs.expectMessage(message);
-        game.office->sendgn->trigger();
-        QTEST(game.office->Text1->text(), "cashAfter");
-        FrmGrand *betting = app::existingWindow<FrmGrand>();
-        QCOMPARE(betting && betting->isVisible(), share != player::noShares && cash.toInt() >= 30000);
-        if (betting && betting->isVisible()) {
-            QTEST(betting->Text1->text(), "cashAfter");
-            if (cash == QLatin1String("30000")) {
-                game.confirm(betting, "1");  // every stake is more than nothing
-                QCOMPARE(game.dialogs.messageTexts().last(), QStringLiteral("you dont have enough cash, please try again"));
-            } else {
-                game.office->sendgn->trigger();  // already showing: nothing, not even a charge
-                QTEST(game.office->Text1->text(), "cashAfter");
+        const QString fee = QStringLiteral("You Have Been Charged €30,000 To Enter You Horse Into The GrandNational. Your New Cash Status Is: £");
+        const struct { QString share, cash, message, cashAfter; } rows[] = {
+            {player::noShares, "90000", "You Cannot Go To The GrandNational Because You Don't Own Any Shares In Any Horse", "90000"},
+            {"Red Rum", "29999", "Youy Dont Have Enough Money To Enter Your Horse Into The GrandNational. You Need At Least £30,000 To Enter", "29999"},
+            {"Red Rum", "30000", fee + "0", "0"},
+            {"Red Rum", "60000", fee + "30000", "30000"}};  // then entered again while showing
+        for (const auto &row : rows) {
+            Game game(row.cash, "700", row.share);
+            QVERIFY(game.office->reqgn->isEnabled() && game.office->sendgn->isEnabled());
+            game.dialogs.expectMessage(row.message);
+            game.office->sendgn->trigger();
+            QCOMPARE(game.office->Text1->text(), row.cashAfter);
+            FrmGrand *betting = app::existingWindow<FrmGrand>();
+            QCOMPARE(betting && betting->isVisible(), row.share != player::noShares && row.cash.toInt() >= 30000);
+            if (betting && betting->isVisible()) {
+                QCOMPARE(betting->Text1->text(), row.cashAfter);
+                if (row.cash == QLatin1String("30000")) {
+                    game.confirm(betting, "1");  // every stake is more than nothing
+                    QCOMPARE(game.dialogs.messageTexts().last(), QStringLiteral("you dont have enough cash, please try again"));
+                } else {
+                    game.office->sendgn->trigger();  // already showing: nothing, not even a charge
+                    QCOMPARE(game.office->Text1->text(), row.cashAfter);
+                }
             }
+            VERIFY_DIALOGS(game.dialogs);
         }
-        VERIFY_DIALOGS(game.dialogs);
     }
 
-    void creation_data()
-    {
-        QTest::addColumn<int>("lane");
-        QTest::addColumn<QStringList>("runners");
-        QTest::newRow("1") << 1 << QStringList{"Red Rum", "Super Z", "Runaway Heaven", "Xtra Mile", "Billy's Dream"};
-        QTest::newRow("2") << 2 << QStringList{"Super Z", "Red Rum", "Runaway Heaven", "Xtra Mile", "Billy's Dream"};
-        QTest::newRow("3") << 3 << QStringList{"Runaway Heaven", "Super Z", "Red Rum", "Xtra Mile", "Billy's Dream"};
-        QTest::newRow("4") << 4 << QStringList{"Xtra Mile", "Runaway Heaven", "Super Z", "Red Rum", "Billy's Dream"};
-        QTest::newRow("5") << 5 << QStringList{"Runaway Heaven", "Xtra Mile", "Billy's Dream", "Super Z", "Red Rum"};
-    }
     void creation()
     {
-        QFETCH(int, lane);
-        QFETCH(QStringList, runners);
-        Game game("40000", "1234");
-        FrmGrand *betting = game.enter(lane, 0.99999);  // the top of each range
         const QStringList tops{"150", "250", "450", "750", "1000"};
-        for (int i = 1; i <= 5; ++i) {
-            QCOMPARE(betting->runner(i)->text(), runners[i - 1]);
-            QCOMPARE(betting->oddsLabel(i)->text(), tops[i - 1]);
-            QVERIFY(!betting->runner(i)->isEnabled());
+        const QStringList horses{"Red Rum", "Super Z", "Runaway Heaven", "Xtra Mile", "Billy's Dream"};
+        const int order[5][5] = {{0, 1, 2, 3, 4}, {1, 0, 2, 3, 4}, {2, 1, 0, 3, 4}, {3, 2, 1, 0, 4}, {2, 3, 4, 1, 0}};
+        for (int lane = 1; lane <= 5; ++lane) {
+            Game game("40000", "1234");
+            FrmGrand *betting = game.enter(lane, 0.99999);  // the top of each range
+            for (int i = 1; i <= 5; ++i) {
+                QCOMPARE(betting->runner(i)->text(), horses[order[lane - 1][i - 1]]);
+                QCOMPARE(betting->oddsLabel(i)->text(), tops[i - 1]);
+                QVERIFY(!betting->runner(i)->isEnabled());
+            }
+            QCOMPARE(betting->Text2->text() + "/" + betting->Label9->text(), QStringLiteral("1234/Red Rum"));
+            QCOMPARE(betting->Label1->text(), QStringLiteral("Welcome To The GrandNational: Ann"));
+            VERIFY_DIALOGS(game.dialogs);
         }
-        QCOMPARE(betting->Text2->text() + "/" + betting->Label9->text(), QStringLiteral("1234/Red Rum"));
-        QCOMPARE(betting->Label1->text(), QStringLiteral("Welcome To The GrandNational: Ann"));
-        VERIFY_DIALOGS(game.dialogs);
     }
 
-    void confirm_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("cash");  // after the fee
-        QTest::addColumn<QString>("message");
-        QTest::newRow("1000") << "1000" << 5000 << "You are placing €1000 on this next race";
-        QTest::newRow("80 typed stays 80") << "80" << 5000 << "You are placing €80 on this next race";
-        QTest::newRow("1001") << "1001" << 5000 << " The bet is over €1000";
-        QTest::newRow("all the cash") << "900" << 900 << "you dont have enough cash, please try again";
-        QTest::newRow("0") << "0" << 5000 << "Please enter the amount you wish to bet";
-        QTest::newRow("not a number") << "lots" << 5000 << "Please enter the amount you wish to bet";
-    }
     void confirm()
     {
-        QFETCH(QString, typed);
-        QFETCH(int, cash);
-        QFETCH(QString, message);
-        Game game(QString::number(30000 + cash));
-        FrmGrand *betting = game.enter();
-        betting->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(betting));
-        betting->Text3->lineEdit()->clear();
-        betting->Text3->setFocus();
-        QTest::keyClicks(betting->Text3->lineEdit(), typed);
-        game.dialogs.expectMessage(message);
-        betting->Command1->click();
-        const bool accepted = message.startsWith(QLatin1String("You are placing"));
-        const QString left = QString::number(accepted ? cash - typed.toInt() : cash);
-        QCOMPARE(game.office->Text1->text() + "/" + betting->Text1->text(), left + "/" + left);
-        QCOMPARE(betting->Label10->text(), accepted ? typed : QStringLiteral("0"));
-        QCOMPARE(betting->Option3->isEnabled(), accepted);
-        QCOMPARE(betting->Text3->isEnabled() || betting->Command1->isEnabled(), !accepted);
-        // A confirmed stake holds the office's money: logging off waits.
-        game.dialogs.expectMessage(accepted ? logOffRefused : QStringLiteral("Are You Sure You Wish To Log Off?"), Answer::No);
-        game.office->diffuser_Click();
-        VERIFY_DIALOGS(game.dialogs);
+        const struct { QString typed; int cash; QString message; } rows[] = {  // cash after the fee
+            {"1000", 5000, "You are placing €1000 on this next race"}, {"80", 5000, "You are placing €80 on this next race"},
+            {"1001", 5000, " The bet is over €1000"}, {"900", 900, "you dont have enough cash, please try again"},
+            {"0", 5000, "Please enter the amount you wish to bet"}, {"lots", 5000, "Please enter the amount you wish to bet"}};
+        for (const auto &[typed, cash, message] : rows) {
+            Game game(QString::number(30000 + cash));
+            FrmGrand *betting = game.enter();
+            betting->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(betting));
+            betting->Text3->lineEdit()->clear();
+            betting->Text3->setFocus();
+            QTest::keyClicks(betting->Text3->lineEdit(), typed);
+            game.dialogs.expectMessage(message);
+            betting->Command1->click();
+            const bool accepted = message.startsWith(QLatin1String("You are placing"));
+            const QString left = QString::number(accepted ? cash - typed.toInt() : cash);
+            QCOMPARE(game.office->Text1->text() + "/" + betting->Text1->text(), left + "/" + left);
+            QCOMPARE(betting->Label10->text(), accepted ? typed : QStringLiteral("0"));
+            QCOMPARE(betting->Option3->isEnabled(), accepted);
+            QCOMPARE(betting->Text3->isEnabled() || betting->Command1->isEnabled(), !accepted);
+            // A confirmed stake holds the office's money: logging off waits.
+            game.dialogs.expectMessage(accepted ? logOffRefused : QStringLiteral("Are You Sure You Wish To Log Off?"), Answer::No);
+            game.office->diffuser_Click();
+            VERIFY_DIALOGS(game.dialogs);
+        }
     }
 
-    void settlement_data()
-    {
-        QTest::addColumn<int>("backed");
-        QTest::addColumn<int>("winner");
-        QTest::addColumn<int>("charge");  // 0 for none, else a stable charge of that much
-        QTest::addColumn<QString>("cash");
-        QTest::addColumn<QString>("debt");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QString>("cashAfter");
-        QTest::addColumn<QString>("debtAfter");
-        QTest::newRow("won") << 2 << 2 << 0 << "31000" << "1000"
-                             << QStringList{"The Winner Was Super Z (Horse 2)", " Your horse was the winner! You Have Won €300"}
-                             << "1200" << "1255";
-        QTest::newRow("lost") << 2 << 3 << 0 << "31000" << "500"
-                              << QStringList{"The Winner Was Runaway Heaven (Horse 3)", " Your Horse Lost"} << "900" << "628";
-        QTest::newRow("the owner's prize, another backed")
-            << 2 << 1 << 0 << "31000" << "0"
-            << QStringList{"The Winner Was Red Rum (Horse 1)", " Your Horse Lost",
-                           "The Horse You Own As Won The Race, You Get €1,000,000"}
-            << "1000900" << "0";
-        QTest::newRow("bet, prize, then the charge")
-            << 1 << 1 << 20000 << "31000" << "1000"
-            << QStringList{"The Winner Was Red Rum (Horse 1)", " Your horse was the winner! You Have Won €200",
-                           "The Horse You Own As Won The Race, You Get €1,000,000",
-                           "You have been billed for stable charges. This will cost you €20000"}
-            << "981100" << "1255";
-        QTest::newRow("the prize held at the limit")
-            << 3 << 1 << 0 << "2147483000" << "0"
-            << QStringList{"The Winner Was Red Rum (Horse 1)", " Your Horse Lost",
-                           "The Horse You Own As Won The Race, You Get €1,000,000",
-                           "Your cash or debt has reached the largest amount this game can hold (€2147483647 either "
-                           "way), so it has been held at that limit."}
-            << "2147483647" << "0";
-    }
     void settlement()
     {
-        QFETCH(int, backed);
-        QFETCH(int, winner);
-        QFETCH(int, charge);
-        QFETCH(QString, cash);
-        QFETCH(QString, debt);
-        QFETCH(QStringList, messages);
-        Game game(cash, debt);
-        FrmGrand *betting = game.enter(1);
-        Frmgrandrace *race = game.bet(betting, backed);
-        QCOMPARE(betting->Label11->text(), QString::number(100 * (backed + 1)));
-        QCOMPARE(race->windowTitle(), QStringLiteral("Welcome To The GrandNational Race. Your Horse Is: Red Rum"));
-        QCOMPARE(race->Label1->text(), "The Horse You Have Bet On Is: " + betting->runner(backed)->text());
-        game.scriptRace(winner, charge);
-        game.dialogs.expectMessage(logOffRefused);
-        for (const QString &message : messages)
-            game.dialogs.expectMessage(message);
-        race->Command1_Click();
-        QCOMPARE(race->winningLane, short(winner));  // decided before a horse is seen to move
-        race->Command1_Click();                      // once only: nothing more is drawn (see below)
-        QVERIFY(!race->close());
-        game.office->diffuser_Click();
-        if (winner == 2)
-            QTest::keyPress(race->cmdFast, Qt::Key_Space);
-        QCOMPARE(game.playBack(race), winner == 2 ? 235 : 938);  // 15 s at 16 ms a frame, or four times as fast
-        QCOMPARE(game.random.remaining(), 0);
-        QVERIFY(!app::existingWindow<Frmgrandrace>());
-        QTEST(game.office->Text1->text(), "cashAfter");
-        QTEST(game.office->Text2->text(), "debtAfter");
-        QCOMPARE(betting->Text1->text() + betting->Text2->text(), game.office->Text1->text() + game.office->Text2->text());
-        QVERIFY(betting->isHidden() && betting->Command1->isEnabled() && betting->Text3->isEnabled());
-        QVERIFY(!betting->Command2->isEnabled() && !FrmGrand::holdsOfficeMoney());
-        QCOMPARE(betting->Text4->text(), betting->runner(winner)->text());
-        QCOMPARE(betting->Label14->text() + betting->Label18->text(), QStringLiteral("15100"));
-        VERIFY_DIALOGS(game.dialogs);
+        const QString winner1 = QStringLiteral("The Winner Was Red Rum (Horse 1)"), lost = QStringLiteral(" Your Horse Lost");
+        const QString prize = QStringLiteral("The Horse You Own As Won The Race, You Get €1,000,000");
+        const struct { int backed, winner, charge; QString cash, debt; QStringList messages; QString cashAfter, debtAfter; } rows[] = {
+            {2, 2, 0, "31000", "1000", {"The Winner Was Super Z (Horse 2)", " Your horse was the winner! You Have Won €300"}, "1200", "1255"},
+            {2, 3, 0, "31000", "500", {"The Winner Was Runaway Heaven (Horse 3)", lost}, "900", "628"},
+            {2, 1, 0, "31000", "0", {winner1, lost, prize}, "1000900", "0"},  // the owner's prize, another backed
+            {1, 1, 20000, "31000", "1000", {winner1, " Your horse was the winner! You Have Won €200", prize,  // then the charge
+                                            "You have been billed for stable charges. This will cost you €20000"}, "981100", "1255"},
+            {3, 1, 0, "2147483000", "0", {winner1, lost, prize, "Your cash or debt has reached the largest amount this game can "
+                                          "hold (€2147483647 either way), so it has been held at that limit."}, "2147483647", "0"}};
+        for (const auto &row : rows) {
+            Game game(row.cash, row.debt);
+            FrmGrand *betting = game.enter(1);
+            Frmgrandrace *race = game.bet(betting, row.backed);
+            QCOMPARE(betting->Label11->text(), QString::number(100 * (row.backed + 1)));
+            QCOMPARE(race->Label1->text(), "The Horse You Have Bet On Is: " + betting->runner(row.backed)->text());
+            game.scriptRace(row.winner, row.charge);
+            game.dialogs.expectMessage(logOffRefused);
+            for (const QString &message : row.messages)
+                game.dialogs.expectMessage(message);
+            race->Command1_Click();
+            QCOMPARE(race->winningLane, short(row.winner));  // decided before a horse is seen to move
+            race->Command1_Click();                          // once only: nothing more is drawn (see below)
+            QVERIFY(!race->close());
+            game.office->diffuser_Click();
+            if (row.winner == 2)
+                QTest::keyPress(race->cmdFast, Qt::Key_Space);
+            QCOMPARE(game.playBack(race), row.winner == 2 ? 235 : 938);  // 15 s at 16 ms a frame, or four times as fast
+            QCOMPARE(game.random.remaining(), 0);
+            QVERIFY(!app::existingWindow<Frmgrandrace>());
+            QCOMPARE(game.office->Text1->text() + "/" + game.office->Text2->text(), row.cashAfter + "/" + row.debtAfter);
+            QCOMPARE(betting->Text1->text() + betting->Text2->text(), game.office->Text1->text() + game.office->Text2->text());
+            QVERIFY(betting->isHidden() && betting->Command1->isEnabled() && betting->Text3->isEnabled());
+            QVERIFY(!betting->Command2->isEnabled() && !FrmGrand::holdsOfficeMoney());
+            QCOMPARE(betting->Text4->text(), betting->runner(row.winner)->text());
+            QCOMPARE(betting->Label14->text() + betting->Label18->text(), QStringLiteral("15100"));
+            VERIFY_DIALOGS(game.dialogs);
+        }
     }
 
     void secondEntry()
@@ -353,35 +267,24 @@ private slots:
         VERIFY_DIALOGS(game.dialogs);
     }
 
-    void closing_data()
-    {
-        QTest::addColumn<bool>("staked");
-        QTest::addColumn<int>("answer");  // to the question, when one is asked
-        QTest::addColumn<bool>("closed");
-        QTest::newRow("no stake: at once") << false << int(Answer::No) << true;
-        QTest::newRow("staked, No") << true << int(Answer::No) << false;
-        QTest::newRow("staked, Yes") << true << int(Answer::Yes) << true;
-    }
+    // Closing the betting window: at once without a stake, else only on Yes; nothing is returned.
+    // Also the requirements window from the menu.
     void closing()
     {
-        QFETCH(bool, staked);
-        QFETCH(int, answer);
-        QFETCH(bool, closed);
-        Game game("32000");
-        QPointer<FrmGrand> betting = game.enter();
-        if (staked)
-            game.confirm(betting, "500"), game.dialogs.expectMessage("Leave the Grand National? Your entry fee and "
-                                                                     "your stake are not returned.", Answer(answer));
-        betting->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(betting.isNull(), closed);
-        QCOMPARE(game.office->Text1->text(), QString::number(staked ? 1500 : 2000));  // nothing returned
-        QCOMPARE(FrmGrand::holdsOfficeMoney(), !closed);
-        VERIFY_DIALOGS(game.dialogs);
-    }
-
-    void requirements()
-    {
+        const struct { bool staked; Answer answer; bool closed; } rows[] = {{false, Answer::No, true}, {true, Answer::No, false}, {true, Answer::Yes, true}};
+        for (const auto &[staked, answer, closed] : rows) {
+            Game game("32000");
+            QPointer<FrmGrand> betting = game.enter();
+            if (staked)
+                game.confirm(betting, "500"), game.dialogs.expectMessage("Leave the Grand National? Your entry fee and "
+                                                                         "your stake are not returned.", answer);
+            betting->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(betting.isNull(), closed);
+            QCOMPARE(game.office->Text1->text(), QString::number(staked ? 1500 : 2000));
+            QCOMPARE(FrmGrand::holdsOfficeMoney(), !closed);
+            VERIFY_DIALOGS(game.dialogs);
+        }
         Game game("0");
         game.office->reqgn->trigger();
         Form16 *requirements = app::existingWindow<Form16>();
@@ -391,38 +294,31 @@ private slots:
     }
 
     // The ordinary race with Space held: four steps a tick, and the drawn winner still first.
-    void ordinaryRaceWithSpace_data()
-    {
-        QTest::addColumn<int>("winner");
-        QTest::addColumn<bool>("onlyForLaneOne");  // Space down for lane 1's tick alone, every round
-        QTest::addColumn<int>("rounds");
-        QTest::newRow("1, held") << 1 << false << 275;
-        QTest::newRow("3, held") << 3 << false << 276;
-        QTest::newRow("3, down for lane 1 alone") << 3 << true << 1101;
-    }
     void ordinaryRaceWithSpace()
     {
-        QFETCH(int, winner);
-        QFETCH(bool, onlyForLaneOne);
-        Game game("500", "0", player::noShares);
-        game.office->Label14->setText(game.office->Option1->text());
-        Form4 *race = app::window<Form4>();
-        game.random.pushDraw(winner, 5);
-        race->Command1_Click();
-        game.dialogs.expectAnyMessage(), game.dialogs.expectAnyMessage();  // the winner, won or lost
-        void (Form4::*ticks[])() = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
-                                    &Form4::horse4t_Timer, &Form4::horse5t_Timer};
-        QTest::keyPress(race, Qt::Key_Space);
-        int rounds = 0;
-        for (; race->winningHorse == 0 && rounds < 2000; ++rounds) {
-            for (int lane = 1; lane <= 5 && race->winningHorse == 0; ++lane) {
-                if (onlyForLaneOne && lane <= 2)
-                    lane == 1 ? QTest::keyPress(race, Qt::Key_Space) : QTest::keyRelease(race, Qt::Key_Space);
-                (race->*ticks[lane - 1])();
+        // Space held throughout, or down for lane 1's tick alone every round.
+        const struct { int winner; bool onlyForLaneOne; int rounds; } rows[] = {{1, false, 275}, {3, false, 276}, {3, true, 1101}};
+        for (const auto &row : rows) {
+            Game game("500", "0", player::noShares);
+            game.office->Label14->setText(game.office->Option1->text());
+            Form4 *race = app::window<Form4>();
+            game.random.pushDraw(row.winner, 5);
+            race->Command1_Click();
+            game.dialogs.expectAnyMessage(), game.dialogs.expectAnyMessage();  // the winner, won or lost
+            void (Form4::*ticks[])() = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
+                                        &Form4::horse4t_Timer, &Form4::horse5t_Timer};
+            QTest::keyPress(race, Qt::Key_Space);
+            int rounds = 0;
+            for (; race->winningHorse == 0 && rounds < 2000; ++rounds) {
+                for (int lane = 1; lane <= 5 && race->winningHorse == 0; ++lane) {
+                    if (row.onlyForLaneOne && lane <= 2)
+                        lane == 1 ? QTest::keyPress(race, Qt::Key_Space) : QTest::keyRelease(race, Qt::Key_Space);
+                    (race->*ticks[lane - 1])();
+                }
             }
+            QCOMPARE(int(race->winningHorse), row.winner);
+            QCOMPARE(rounds, row.rounds);
         }
-        QCOMPARE(int(race->winningHorse), winner);
-        QTEST(rounds, "rounds");
     }
 };
 PADDOX_TEST(GrandNationalTest)
