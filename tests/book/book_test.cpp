@@ -235,6 +235,12 @@ private slots:
         QCOMPARE(read.rows.size(), 3);
         for (const int i : {0, 1, 2})
             QCOMPARE(book::rowFields(read.rows[i]), book::rowFields(rows[QList<int>{1, 3, 0}[i]]));
+        for (const auto answer : {platform::Answer::No, platform::Answer::Yes}) {
+            dialogs.expectMessage("Clear your race book? Every race in it is removed for good.", answer);
+            window->cmdClear->click();
+            QCOMPARE(QFile::exists(path), answer == platform::Answer::No);
+            QCOMPARE(window->filter->rowCount(), answer == platform::Answer::No ? 3 : 0);
+        }
         dialogs.expectMessage("Are You Sure You Wish To Log Off?", platform::Answer::Yes);
         office->diffuser_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
