@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/twips.h"
+#include "race/race_window_horse.h"
 #include "platform/widgets/svg_picture.h"
 #include "race/grand_national_window.h"
 #include "race/race_window.h"
@@ -44,36 +45,6 @@ constexpr int strideLength = 90;  // twips a horse covers in one stride of its p
 
 const QColor stripColour(20, 58, 24);
 
-// A horse in two strides, drawn from its SVG once and then only copied.
-class HorsePicture final : public QWidget {
-public:
-    HorsePicture(int lane, QWidget *parent) : QWidget(parent), lane_(lane)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    void setStride(int stride)
-    {
-        if (stride != stride_) {
-            stride_ = stride;
-            update();
-        }
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPixmap &frame = frames_[stride_];
-        if (frame.isNull() || frame.devicePixelRatio() != devicePixelRatioF())
-            frame = platform::svgPixmap(QStringLiteral(":/race/horse%1%2.svg").arg(lane_).arg(stride_ ? "_gather" : ""),
-                                        size(), devicePixelRatioF());
-        QPainter(this).drawPixmap(0, 0, frame);
-    }
-
-private:
-    int lane_;
-    int stride_ = 0;
-    QPixmap frames_[2];
-};
 
 }  // namespace
 
@@ -97,7 +68,7 @@ Frmgrandrace::Frmgrandrace()
         name->setPalette(white);
         name->setGeometry(twipsRect(240, laneTops[i] - 330, 6000, 300));
         *names[i] = name;
-        auto *horse = new HorsePicture(i + 1, this);
+        auto *horse = new race::HorsePicture(i + 1, this);
         horse->setObjectName(QStringLiteral("Picture%1").arg(2 + i));
         horse->setGeometry(twipsRect(grand::startLeft, laneTops[i], pictureWidth, pictureHeight));
         *pictures[i] = horse;
@@ -211,7 +182,7 @@ void Frmgrandrace::showFrame()
         const double left = grand::leftAt(race_, lane, iteration);
         QWidget *horse = picture(lane);
         horse->move(twips(std::min(int(left), rightmost)), horse->y());
-        static_cast<HorsePicture *>(horse)->setStride(int(left) / strideLength % 2);
+        static_cast<race::HorsePicture *>(horse)->setStride(int(left) / strideLength % 2);
     }
 }
 

@@ -16,6 +16,7 @@
 #include "player/record_files.h"
 #include "race/race_rules.h"
 #include "race/settlement.h"
+#include "race/race_window_horse.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -63,43 +64,6 @@ const QColor silks[race::laneCount] = {QColor(0xd6, 0x28, 0x28), QColor(0x1d, 0x
 // Two strides of a galloping horse; the picture changes stride as the horse covers ground.
 constexpr int strideLength = 60;
 
-// A horse picture: drawn from its SVG once, then only copied, so a tick costs a
-// move and a small repaint. It paints no background of its own: the grass and
-// the finish line show around the horse.
-class HorsePicture final : public QWidget {
-public:
-    HorsePicture(int lane, QWidget *parent) : QWidget(parent), lane_(lane)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-    void setStride(int stride)
-    {
-        if (stride != stride_) {
-            stride_ = stride;
-            update();
-        }
-    }
-    int stride() const { return stride_; }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        const qreal ratio = devicePixelRatioF();
-        QPixmap &frame = frames_[stride_];
-        if (frame.isNull() || frame.devicePixelRatio() != ratio) {
-            const QString file = QStringLiteral(":/race/horse%1%2.svg").arg(lane_).arg(stride_ ? "_gather" : "");
-            frame = platform::svgPixmap(file, size(), ratio);
-        }
-        QPainter painter(this);
-        painter.drawPixmap(0, 0, frame);
-    }
-
-private:
-    int lane_;
-    int stride_ = 0;
-    QPixmap frames_[2];
-};
 
 // A lane's progress. Its text is never shown, so it is never worked out: a tick
 // only moves the bar.
@@ -212,7 +176,7 @@ Form4::Form4()
         bar->setGeometry(platform::twipsRect(barLeft, rowTop + 30, barWidth, 300));
         *bars[i] = bar;
 
-        auto *picture = new HorsePicture(lane, this);
+        auto *picture = new race::HorsePicture(lane, this);
         picture->setObjectName(QStringLiteral("Picture%1").arg(lane));
         picture->setGeometry(platform::twipsRect(pictureStartLeft, firstLaneTop + i * laneSpacing, pictureWidth,
                                                  pictureHeight));
@@ -352,7 +316,7 @@ void Form4::placePicture(int lane, int progress)
 {
     QWidget *horse = picture(lane);
     horse->move(twips(race::pictureLeftTwips(progress)), horse->y());
-    static_cast<HorsePicture *>(horse)->setStride((progress / strideLength) % 2);
+    static_cast<race::HorsePicture *>(horse)->setStride((progress / strideLength) % 2);
 }
 
 void Form4::Timer1_Timer()
