@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -20,9 +21,7 @@ using platform::twipsRect;
 namespace {
 QLineEdit *field(QWidget *parent, const QString &name, QLabel *caption, const QRect &geometry)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
+    auto *edit = platform::placed(new QLineEdit(parent), name, geometry);
     edit->setAccessibleName(caption->text().remove(QLatin1Char(':')).trimmed());
     caption->setBuddy(edit);
     return edit;
@@ -30,10 +29,7 @@ QLineEdit *field(QWidget *parent, const QString &name, QLabel *caption, const QR
 
 QLabel *caption(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
+    return platform::placed(new QLabel(text, parent), name, geometry);
 }
 }  // namespace
 

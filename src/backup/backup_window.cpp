@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/program.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,9 +24,7 @@ using platform::twipsRect;
 namespace {
 QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
+    auto *b = platform::placed(new QPushButton(text, parent), name, geometry);
     b->setAutoDefault(false);  // Enter in the location field moves the folder list, nothing more
     return b;
 }

@@ -7,6 +7,7 @@
 #include "platform/intervals.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
+#include "platform/widgets/placed.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -24,10 +25,7 @@ constexpr int countdownSeconds = 10;
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &at)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(at);
-    return l;
+    return platform::placed(new QLabel(text, parent), name, at);
 }
 
 QFont bold(QFont font, qreal scale = 1.0)

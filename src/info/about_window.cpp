@@ -8,6 +8,7 @@
 #include "platform/version.h"
 #include "platform/widgets/link_label.h"
 #include "platform/widgets/svg_picture.h"
+#include "platform/widgets/placed.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -28,9 +29,7 @@ QString versionDigits()
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &at)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(at);
+    auto *l = platform::placed(new QLabel(text, parent), name, at);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;

@@ -3,6 +3,7 @@
 #include "platform/maker.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
+#include "platform/widgets/placed.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,9 +13,7 @@ using platform::twipsRect;
 namespace {
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &at, bool bold = false)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(at);
+    auto *l = platform::placed(new QLabel(text, parent), name, at);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (bold) {

@@ -16,6 +16,7 @@
 #include "platform/widgets/link_label.h"
 #include "platform/widgets/panel_status_bar.h"
 #include "platform/widgets/typed_combo.h"
+#include "platform/widgets/placed.h"
 #include "player/horse_options_window.h"
 #include "player/record_files.h"
 #include "player/record_safety.h"
@@ -63,17 +64,14 @@ W *named(W *widget, const QString &name)
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
-    auto *l = named(new QLabel(text, parent), name);
-    l->setGeometry(geometry);
+    auto *l = platform::placed(new QLabel(text, parent), name, geometry);
     l->setTextFormat(Qt::PlainText);  // names from files and players are shown as typed, never as markup
     return l;
 }
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
-    auto *b = named(new QPushButton(text, parent), name);
-    b->setGeometry(geometry);
-    return b;
+    return platform::placed(new QPushButton(text, parent), name, geometry);
 }
 
 QFont bolder(QFont font, int pointDelta = 0)

@@ -10,6 +10,7 @@
 #include "platform/widgets/link_label.h"
 #include "platform/widgets/panel_status_bar.h"
 #include "platform/widgets/typed_combo.h"
+#include "platform/widgets/placed.h"
 #include "player/record_files.h"
 #include "race/doping_offer_window.h"
 #include "race/grand_national_window.h"
@@ -34,9 +35,7 @@ namespace {
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(geometry);
+    auto *l = platform::placed(new QLabel(text, parent), name, geometry);
     l->setTextFormat(Qt::PlainText);  // horse names are shown as typed, never as markup
     return l;
 }
@@ -44,9 +43,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
                         const QString &icon = QString())
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
+    auto *b = platform::placed(new QPushButton(text, parent), name, geometry);
     if (!icon.isEmpty())
         b->setIcon(QIcon(icon));
     return b;

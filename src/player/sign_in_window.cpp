@@ -13,6 +13,7 @@
 #include "player/record_files.h"
 #include "player/record_safety.h"
 #include "platform/conversions.h"
+#include "platform/widgets/placed.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -42,10 +43,7 @@ QLineEdit *hiddenField(QWidget *parent, const QString &name, const QString &acce
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(at);
-    return b;
+    return platform::placed(new QPushButton(caption, parent), name, at);
 }
 }  // namespace
 

@@ -11,10 +11,10 @@
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/twips.h"
-#include "race/race_window_horse.h"
 #include "platform/widgets/svg_picture.h"
 #include "race/grand_national_window.h"
 #include "race/race_window.h"
+#include "race/race_window_horse.h"
 #include "race/settlement.h"
 
 #include <QCloseEvent>

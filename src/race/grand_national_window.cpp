@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
+#include "platform/widgets/placed.h"
 #include "race/grand_national.h"
 #include "race/grand_national_race_window.h"
 
@@ -29,9 +30,7 @@ namespace {
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry, bool bold = false)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(geometry);
+    auto *l = platform::placed(new QLabel(text, parent), name, geometry);
     if (bold) {
         QFont font = l->font();
         font.setBold(true);
@@ -42,17 +41,12 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 
 QGroupBox *frame(QWidget *parent, const QString &name, const QString &title, const QRect &geometry)
 {
-    auto *box = new QGroupBox(title, parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    return box;
+    return platform::placed(new QGroupBox(title, parent), name, geometry);
 }
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
+    auto *b = platform::placed(new QPushButton(text, parent), name, geometry);
     b->setAutoDefault(false);
     return b;
 }

@@ -1,0 +1,17 @@
+#pragma once
+// A control as every window lays out its own: named as the game's documents name it (tests and
+// assistive tools find it by that name) and put at its place on the window.
+#include <QRect>
+#include <QString>
+
+namespace platform {
+
+template <class W>
+W *placed(W *control, const QString &name, const QRect &geometry)
+{
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
+}
+
+}  // namespace platform
