@@ -1,6 +1,5 @@
 // Paddox: start-up. The splash window opens the game.
 #include "app/window_registry.h"
-#include "app/splash_window.h"
 #include "platform/dialogs.h"
 #include "platform/instance_lock.h"
 #include "platform/program.h"
@@ -89,7 +88,7 @@ int main(int argc, char **argv)
     // Interrupted saves are completed before anything reads a record; what cannot be
     // completed now is told when that player signs in.
     player::startUpRepairs();
-    app::window<Form1>()->show();
+    app::startGame();
     const int code = application.exec();
     platform::setDialogs(nullptr);
     return code;

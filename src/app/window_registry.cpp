@@ -1,5 +1,7 @@
 #include "app/window_registry.h"
 
+#include "app/splash_window.h"
+
 #include <QList>
 
 namespace app::detail {
@@ -26,4 +28,6 @@ void destroyAllWindows()
     for (const QPointer<QWidget> &w : windows)
         delete w.data();
 }
+
+void startGame() { window<Form1>()->show(); }
 }  // namespace app

@@ -39,4 +39,7 @@ W *existingWindow()
 // Destroys every window the registry handed out (tests start each case afresh).
 void destroyAllWindows();
 
+// Opens the game's first window, the splash, as the program does at start-up.
+void startGame();
+
 }  // namespace app
