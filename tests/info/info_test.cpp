@@ -103,8 +103,9 @@ private slots:
         QCOMPARE(help->WebBrowser2->address().fileName(), QStringLiteral("paddoxhelpmain.htm"));
     }
 
-    // Address mode: a page from the web, its title in the caption; "X" stores 0 and, with the
-    // office gone, ends the game. An address that cannot be reached says so.
+    // Address mode: a page from the web, its title in the caption; "X" leaves the credits flag as
+    // the player set it and, with the office gone, ends the game. An address that cannot be
+    // reached says so, and closing it by its title bar leaves the flag too.
     void addressMode()
     {
         TestInstallation install;
@@ -120,7 +121,7 @@ private slots:
         QCOMPARE(page->Text1->text(), server.url(QStringLiteral("/day.htm")).toString());
         QCOMPARE(server.paths, QStringList{QStringLiteral("/day.htm")});
         page->Command2_Click();
-        QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 0 \r\n"));
+        QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 1 \r\n"));
         QCOMPARE(install.endRequests(), 1);
         platform::setFetchAddressRewrite({}), app::destroyAllWindows();  // then an address that cannot be reached
         quietOffice();
@@ -130,6 +131,8 @@ private slots:
         QTRY_VERIFY(page->windowTitle().endsWith(QStringLiteral(" - Quarn Browser.")));
         QVERIFY(page->Webcred->toPlainText().contains(address));
         QCOMPARE(page->StatusBar1->currentMessage(), QStringLiteral("The page cannot be shown"));
+        page->close();
+        QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 1 \r\n"));
     }
 
     // The automatic check: from the first show on, once, two seconds in; only "66" exactly is the latest.
