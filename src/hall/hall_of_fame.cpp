@@ -83,11 +83,18 @@ Table withEntry(const Table &table, int index, platform::Money cash, const QStri
     return shown;
 }
 
-bool storeEntry(int index, platform::Money cash, const QString &name)
+bool storeEntry(const Table &shown, int index, platform::Money cash)
 {
-    const bool score = platform::writeNumberLine(scorePath(index), cash).ok;
-    const bool named = platform::writeTextLine(namePath(index), name).ok;
-    return score && named;
+    bool ok = true;
+    // From the bottom up: a write cut short leaves an entry twice on disk, never one lost.
+    for (int i = positions - 1; i >= index; --i) {
+        // A moved score goes back exactly as it was read, number line and all.
+        const bool score = i == index ? platform::writeNumberLine(scorePath(i), cash).ok
+                                      : platform::writeTextLine(scorePath(i), shown[i].score).ok;
+        const bool named = platform::writeTextLine(namePath(i), shown[i].name).ok;
+        ok = score && named && ok;
+    }
+    return ok;
 }
 
 }  // namespace hall

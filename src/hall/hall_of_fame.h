@@ -50,8 +50,11 @@ std::optional<int> rank(platform::Money cash, const Table &table);
 // move one place, the last drops off, and the new entry (cash as plain digits) takes the place.
 Table withEntry(const Table &table, int index, platform::Money cash, const QString &name);
 
-// Stores an entry: overwrites the score and name files of that index only. False when a file
-// could not be written.
-bool storeEntry(int index, platform::Money cash, const QString &name);
+// Stores an entry as the window shows it (`shown`, from withEntry): the new entry's place, its
+// score the cash as a number line, and every place below it, each score and name as shown, so
+// the entries that moved down move on disk too. The places above are not written. Each file is
+// replaced whole; a file that cannot be written is skipped and the others are still written.
+// False when any could not be written.
+bool storeEntry(const Table &shown, int index, platform::Money cash);
 
 }  // namespace hall

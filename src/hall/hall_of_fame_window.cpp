@@ -142,7 +142,7 @@ void frmHall::enter(int index, platform::Money cash, const QString &playerName)
         platform::dialogs().input(QStringLiteral("Enter Your Name"), QStringLiteral("You Have A High Score"), playerName);
     table_ = hall::withEntry(table_, index, cash, name.value_or(QString()));
     showTable();
-    const bool stored = hall::storeEntry(index, cash, name.value_or(QString()));
+    const bool stored = hall::storeEntry(table_, index, cash);
     platform::say(QStringLiteral("Your on the board"));
     if (!stored) {
         lblNote->setText(QStringLiteral("Your entry could not be written to the hall folder."));

@@ -154,9 +154,16 @@ void Form10::Command3_Click()
 
 void Form10::Command1_Click() { Webcred->goBack(); }
 
+void Form10::storeCreditsChoice()
+{
+    // A web page hides the box: the choice made on the credits page stays as it was.
+    if (!addressMode_)
+        info::writeCreditsFlag(Check1->isChecked());
+}
+
 void Form10::Command2_Click()
 {
-    info::writeCreditsFlag(Check1->isChecked());
+    storeCreditsChoice();
     if (info::mainWindowGone())
         platform::endProgram();
     else
@@ -165,7 +172,7 @@ void Form10::Command2_Click()
 
 void Form10::closeEvent(QCloseEvent *event)
 {
-    info::writeCreditsFlag(Check1->isChecked());
+    storeCreditsChoice();
     event->accept();
 }
 

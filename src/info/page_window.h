@@ -46,6 +46,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The credits page's "Dont Show Credits Again", stored on the way out.
+    void storeCreditsChoice();
     bool addressMode_ = false;
 };
 

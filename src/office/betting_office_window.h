@@ -293,7 +293,6 @@ private:
     void manualCheckAnswered(update::Verdict verdict);
     update::VersionCheck *automaticCheck_ = nullptr;
     update::VersionCheck *manualCheck_ = nullptr;
-    bool serverDownShown_ = false;  // the automatic check told the player once this run
     void buildMenus();
     void buildToolbar();
     void buildBettingTab(QWidget *tab);

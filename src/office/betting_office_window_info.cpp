@@ -136,12 +136,9 @@ void Form2::automaticCheckAnswered(update::Verdict verdict)
 {
     switch (verdict) {
     case update::Verdict::NothingFetched:
-        // Told once; afterwards the status bar says it, and the check goes on trying.
+        // Told in the status bar only: a box here would take the keys the player types just
+        // after signing in. The check goes on trying.
         StatusBar1->setPanelText(3, serverDown);
-        if (!serverDownShown_) {
-            serverDownShown_ = true;
-            platform::say(serverDown, platform::Icon::None, platform::Buttons::Ok, updateTitle);
-        }
         Timer3->start();
         break;
     case update::Verdict::Different:

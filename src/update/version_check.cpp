@@ -4,6 +4,8 @@
 #include "platform/maker.h"
 #include "platform/text_files.h"
 
+#include <algorithm>
+
 namespace update {
 
 namespace {
@@ -19,9 +21,13 @@ void setAutomaticChecksOn(bool on) { automaticChecks() = on; }
 
 Verdict judge(const QByteArray &body)
 {
-    if (body.isEmpty())
+    const QString code = platform::decodeText(body).trimmed();
+    const bool versionCode = !code.isEmpty() && std::all_of(code.begin(), code.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    if (!versionCode)
         return Verdict::NothingFetched;
-    return platform::decodeText(body) == ownVersionCode ? Verdict::Latest : Verdict::Different;
+    return code == ownVersionCode ? Verdict::Latest : Verdict::Different;
 }
 
 VersionCheck::VersionCheck(QObject *parent) : QObject(parent), fetch_(new platform::Fetch(this))

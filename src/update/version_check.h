@@ -1,6 +1,6 @@
 #pragma once
-// The update check's rule: the maker's version file, fetched over the web, is compared as a
-// whole text with this version's own code.
+// The update check's rule: the maker's version file, fetched over the web, is compared with this
+// version's own code once the blanks and line ends around its text are trimmed.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -16,9 +16,10 @@ namespace update {
 inline const QString ownVersionCode = QStringLiteral("66");
 
 enum class Verdict {
-    NothingFetched,  // no answer: no connection, the server refusing or not answering
-    Latest,          // the version file holds exactly this version's code
-    Different,       // any other answer: a newer (or older) version, an error page, a line break
+    NothingFetched,  // no answer: no connection, the server refusing or not answering, or a
+                     // body that is no version code (an error page)
+    Latest,          // the version file holds this version's code
+    Different,       // another version code, newer or older
 };
 
 // The automatic check of the betting office runs in the game; test programs switch it off, so
@@ -26,7 +27,10 @@ enum class Verdict {
 bool automaticChecksOn();
 void setAutomaticChecksOn(bool on);
 
-// What the version file's body says: its whole text, nothing trimmed.
+// What the version file's body says. White space around the text (blanks, tabs, line ends) is
+// trimmed, as a file saved by an editor ends in a line break; what is left is a version code
+// when it is one or more of the digits 0 to 9 and nothing else, and it is compared as text
+// ("066" is not "66"). Anything else, an empty body among it, is no answer.
 Verdict judge(const QByteArray &body);
 
 // One check at a time: fetches the maker's version file and reports the verdict.

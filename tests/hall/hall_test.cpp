@@ -100,26 +100,55 @@ private slots:
         QCOMPARE(hall::rank(cash, hall::defaultTable()).value_or(-1), index);
     }
 
-    // The entry moves the lower entries down on screen; on disk it only replaces its own place.
+    // An entry moves the places below it down, on screen and on disk alike: afterwards every
+    // place's files hold what the window shows. "|" parts the five places.
+    void entryOnScreenAndOnDisk_data()
+    {
+        QTest::addColumn<QString>("scores");  // the score files before, then after
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<int>("cash");
+        QTest::addColumn<QString>("scoresAfter");
+        QTest::addColumn<QString>("namesAfter");
+        const QString full = " 900 | 800 | 700 | 600 | 500 ", fullNames = "Ann|Bob|Cy|Di|Ed";
+        const QString partial = " 900 | 800 | 50 | 0 | 0 ", partialNames = "Ann|Bob|Cy||";
+        QTest::newRow("full, place 1") << full << fullNames << 1000 << " 1000 | 900 | 800 | 700 | 600 " << "Zoë|Ann|Bob|Cy|Di";
+        QTest::newRow("full, place 3") << full << fullNames << 750 << " 900 | 800 | 750 | 700 | 600 " << "Ann|Bob|Zoë|Cy|Di";
+        QTest::newRow("full, place 5") << full << fullNames << 550 << " 900 | 800 | 700 | 600 | 550 " << "Ann|Bob|Cy|Di|Zoë";
+        QTest::newRow("partial, place 1") << partial << partialNames << 1000 << " 1000 | 900 | 800 | 50 | 0 " << "Zoë|Ann|Bob|Cy|";
+        QTest::newRow("partial, place 3") << partial << partialNames << 60 << " 900 | 800 | 60 | 50 | 0 " << "Ann|Bob|Zoë|Cy|";
+        QTest::newRow("partial, place 5") << " 900 | 800 | 700 | 600 | 0 " << "Ann|Bob|Cy|Di|" << 5
+                                          << " 900 | 800 | 700 | 600 | 5 " << "Ann|Bob|Cy|Di|Zoë";
+    }
     void entryOnScreenAndOnDisk()
     {
+        QFETCH(QString, scores);
+        QFETCH(QString, names);
+        QFETCH(int, cash);
+        QFETCH(QString, scoresAfter);
+        QFETCH(QString, namesAfter);
         TestInstallation install;
         ScriptedDialogs dialogs;
-        officeWithCash(QStringLiteral("4975000"));
-        dialogs.expectInput(QStringLiteral("Ann"));
+        hall::writeDefaultTable();
+        for (int i = 0; i < 5; ++i) {
+            writeHallFile(QStringLiteral("posit%1.tam").arg(i), scores.split('|')[i].toUtf8() + "\r\n");
+            writeHallFile(QStringLiteral("positnam%1.tam").arg(i), names.split('|')[i].toUtf8() + "\r\n");
+        }
+        officeWithCash(QString::number(cash));
+        dialogs.expectInput(QStringLiteral("Zoë"));
         dialogs.expectMessage(QStringLiteral("Your on the board"));
         frmHall *hallWindow = app::window<frmHall>();
         VERIFY_DIALOGS(dialogs);
         QCOMPARE(dialogs.inputs().value(0).title, QStringLiteral("You Have A High Score"));
         QCOMPARE(dialogs.inputs().value(0).prompt, QStringLiteral("Enter Your Name"));
-        const QStringList scores{" 4990000 ", " 4980000 ", "4975000", " 4970000 ", " 4960000 "};
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(hallWindow->lblScore[i]->text(), scores[i]);
-        QCOMPARE(hallWindow->lblName[2]->text(), QStringLiteral("Ann"));
-        QCOMPARE(hallFile(QStringLiteral("posit2.tam")), QByteArray(" 4975000 \r\n"));
-        QCOMPARE(hallFile(QStringLiteral("positnam2.tam")), QByteArray("Ann\r\n"));
-        QCOMPARE(hallFile(QStringLiteral("posit3.tam")), defaultScores[3]);
-        QCOMPARE(hallFile(QStringLiteral("posit4.tam")), defaultScores[4]);
+        for (int i = 0; i < 5; ++i) {
+            const QString score = scoresAfter.split('|')[i], name = namesAfter.split('|')[i];
+            QCOMPARE(hallFile(QStringLiteral("posit%1.tam").arg(i)), score.toUtf8() + "\r\n");
+            QCOMPARE(hallFile(QStringLiteral("positnam%1.tam").arg(i)), name.toUtf8() + "\r\n");
+            // The new score shows as plain digits, the moved ones as they were read.
+            QCOMPARE(hallWindow->lblScore[i]->text(), name == QStringLiteral("Zoë") ? score.trimmed() : score);
+            QCOMPARE(hallWindow->lblName[i]->text(), name);
+        }
+        QVERIFY(hallWindow->lblNote->isHidden());
         QVERIFY(hallWindow->Timer1->isActive());  // the countdown goes on after the prompt
     }
 
