@@ -7,7 +7,7 @@
 # make package  builds the .deb and the portable .tar.gz in build/
 
 BUILD := build
-PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev fonts-dejavu-core
+PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-charts-dev qt6-multimedia-dev libgl-dev fonts-dejavu-core
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Rebuilds go faster through ccache where the machine has it; nothing depends on it.
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -1,5 +1,6 @@
 #include "support/test_main.h"
 
+#include <QStandardPaths>
 #include <memory>
 
 namespace testing {
@@ -12,6 +13,8 @@ QList<TestFactory> &registeredTests()
 
 int runRegisteredTests(int argc, char **argv)
 {
+    // Settings and other per-user files go to a test folder, never the real user's.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     int failures = 0;
     for (const TestFactory &factory : registeredTests()) {
