@@ -28,20 +28,27 @@ constexpr Money top = 2147483647, bottom = -top - 1;
 constexpr double none = std::numeric_limits<double>::quiet_NaN();  // not a number at all
 constexpr int ok = int(MoneyStatus::Ok), bad = int(MoneyStatus::NotANumber), out = int(MoneyStatus::OutOfRange);
 
-// A key as the keyboard sends it to a window: 'p' its press, 'u' its release, 'r' one repeat
-// (a release and a press, both marked auto-repeat, as a held key sends them).
+// A key as the keyboard sends it to the focused widget: 'p' its press, 'u' its release, 'r' one
+// repeat (a release and a press at one moment, both marked auto-repeat, as a held key sends them),
+// 'x' the same unmarked, as they sometimes come from an X server. Each stroke comes a moment later.
 struct Stroke { int key; char kind; };
-void send(QWindow *window, const QList<Stroke> &strokes)
+void send(QWidget *box, const QList<Stroke> &strokes)
 {
+    static ulong moment = 1000;
     for (const auto &[code, kind] : strokes) {
         const int key = code & ~Qt::KeyboardModifierMask;
         const auto modifiers = Qt::KeyboardModifiers(code & Qt::KeyboardModifierMask);
         const QString text = key == Qt::Key_Space || (key >= Qt::Key_A && key <= Qt::Key_Z) ? QString(QChar(key)).toLower()
                                                                                            : QString();
-        if (kind != 'p')
-            qt_handleKeyEvent(window, QEvent::KeyRelease, key, modifiers, text, kind == 'r');
-        if (kind != 'u')
-            qt_handleKeyEvent(window, QEvent::KeyPress, key, modifiers, text, kind == 'r');
+        moment += 40;
+        for (const bool press : {false, true}) {
+            QWidget *target = box->focusWidget() ? box->focusWidget() : box;
+            QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers, text, kind == 'r');
+            event.setTimestamp(moment);
+            if (press ? kind != 'u' && !qt_sendShortcutOverrideEvent(target, moment, key, modifiers, text, kind == 'r')
+                      : kind != 'p')
+                QApplication::sendEvent(target, &event);
+        }
     }
 }
 }  // namespace
@@ -156,9 +163,9 @@ private slots:
         const int ret = Qt::Key_Return, enter = Qt::Key_Enter, esc = Qt::Key_Escape, space = Qt::Key_Space;
         const int n = Qt::Key_N, altN = (Qt::ALT | Qt::Key_N).toCombined(), a = Qt::Key_A;
         const struct { bool input; QList<Stroke> held, fresh; QString answer; } rows[] = {
-            {false, {{ret, 'r'}, {ret, 'r'}, {ret, 'u'}}, {{ret, 'p'}}, "Yes"},
+            {false, {{ret, 'r'}, {ret, 'x'}, {ret, 'u'}}, {{ret, 'p'}}, "Yes"},
             {false, {{enter, 'r'}, {enter, 'u'}, {esc, 'r'}}, {{esc, 'p'}}, "Cancel"},
-            {false, {{space, 'r'}, {space, 'u'}}, {{space, 'p'}, {space, 'r'}, {space, 'u'}}, "Yes"},
+            {false, {{space, 'x'}, {space, 'r'}, {space, 'u'}}, {{space, 'p'}, {space, 'r'}, {space, 'u'}}, "Yes"},
             {false, {{n, 'r'}, {altN, 'r'}, {n, 'u'}}, {{Qt::Key_Tab, 'p'}, {space, 'p'}, {space, 'u'}}, "No"},
             {true, {{ret, 'r'}, {space, 'r'}, {space, 'u'}, {esc, 'r'}, {Qt::Key_X, 'r'}},
              {{a, 'p'}, {a, 'r'}, {a, 'u'}, {ret, 'p'}}, "aa"},  // "Bob" is selected: typing replaces it
@@ -170,13 +177,13 @@ private slots:
             QTimer::singleShot(0, [&] {
                 QPointer<QWidget> box = QApplication::activeModalWidget();
                 if (box && QTest::qWaitForWindowActive(box)) {
-                    send(box->windowHandle(), row.held);
+                    send(box, row.held);
                     const auto *field = box->findChild<QLineEdit *>();
                     const auto buttons = box->findChildren<QAbstractButton *>();  // a letter holds its button down
                     const bool answered = !box->isVisible() || std::any_of(buttons.begin(), buttons.end(),
                                                                            [](auto *b) { return b->isDown(); });
                     afterHeld = answered ? QStringLiteral("answered") : field ? field->text() : QStringLiteral("open");
-                    send(box->windowHandle(), row.fresh);
+                    send(box, row.fresh);
                 }
                 if (box && box->isVisible())  // not answered by the fresh press: leave with no answer
                     box->hide(), afterHeld = QStringLiteral("still open");

@@ -34,12 +34,20 @@ protected:
         if (!widget || (widget != box_ && !box_->isAncestorOf(widget)))
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->isAutoRepeat()) {
+        const std::pair stroke{key->key(), key->timestamp()};
+        // The X server sends a held key's repeats as a release and a press at one moment, and they
+        // are not always marked as repeats: such a press is a repeat too, even when the release went
+        // to the box before this one.
+        const bool repeat = key->isAutoRepeat() || (type != QEvent::KeyRelease && stroke.second != 0 &&
+                                                     stroke == lastRelease);
+        if (type == QEvent::KeyRelease && !key->isAutoRepeat())
+            lastRelease = stroke;
+        if (!repeat) {
             if (type == QEvent::KeyPress)
-                pressedHere_.insert(key->key());
-            if (type != QEvent::KeyRelease || pressedHere_.contains(key->key()))
+                pressedHere_.insert(stroke.first);
+            if (type != QEvent::KeyRelease || pressedHere_.contains(stroke.first))
                 return false;
-        } else if (pressedHere_.contains(key->key()) && typing(widget, key->key())) {
+        } else if (pressedHere_.contains(stroke.first) && typing(widget, stroke.first)) {
             return false;
         }
         key->accept();  // taken here: it goes no further, and runs no shortcut
@@ -53,6 +61,7 @@ private:
                key != Qt::Key_Escape;
     }
 
+    static inline std::pair<int, quint64> lastRelease;  // key and moment of the last release a box saw
     QWidget *box_;
     QSet<int> pressedHere_;  // keys whose first press came while the box was open
 };
