@@ -23,8 +23,8 @@ class OfficeWindowTest : public QObject {
 private slots:
     void loadReadsTheOfficeFiles()
     {
-        const struct { const char *wizardFlag, *country; bool titleShown; QString shown, sign; } rows[] = {
-            {nullptr, "Eire\r\n", true, "Eire", "$"}, {"0\r\n", "Eire\r\nFrance\r\n", false, "France", "€"}};
+        const struct { const char *wizardFlag, *country; QString shown, sign; } rows[] = {
+            {nullptr, "Eire\r\n", "Eire", "$"}, {"0\r\n", "Eire\r\nFrance\r\n", "France", "€"}};
         for (const auto &row : rows) {
             testing::TestInstallation installation;
             installation.writeDefaultPlayers();
@@ -33,7 +33,7 @@ private slots:
             installation.writeData(office::countryFileName, row.country);
             installation.writeData(office::optionFileName, "1\r\n");
             Form2 *office = app::window<Form2>();
-            QCOMPARE(!office->Label40->isHidden(), row.titleShown);
+            QVERIFY(!office->Label40->isHidden());  // the band keeps its title after the first run
             QCOMPARE(installation.readData(office::wizardFlagFileName), QByteArray("0\r\n"));
             QCOMPARE(office->SSTab1->tabShape(), QTabWidget::Triangular);
             QCOMPARE(office->Label26->text(), row.shown);
