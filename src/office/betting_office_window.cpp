@@ -281,7 +281,6 @@ void Form2::buildFrame()
     label(info, QStringLiteral("lblShareCaption"), QStringLiteral("Your Horse Share:"), twipsRect(180, 620, 1800, 285));
     Label57 = label(info, QStringLiteral("Label57"), noShares, twipsRect(2050, 620, 4840, 285));
     Label56 = label(info, QStringLiteral("Label56"), QString(), twipsRect(180, 930, 6710, 420));
-    Label56->setWordWrap(true);
     Label56->setStyleSheet(QStringLiteral("color: #7a1f00;"));
     Label56->setFont(bolder(Label56->font()));
 
