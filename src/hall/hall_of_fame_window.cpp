@@ -76,8 +76,13 @@ frmHall::frmHall()
     lblNote->setStyleSheet(QStringLiteral("color: #8a1010;"));
     lblNote->hide();
 
-    label(this, QStringLiteral("Label4"), QStringLiteral("This screen will close in:"), twipsRect(240, 4320, 2160, 330));
-    lblSeconds = label(this, QStringLiteral("lblSeconds"), QString(), twipsRect(2400, 4320, 1440, 330));
+    auto *caption = label(this, QStringLiteral("Label4"), QStringLiteral("This screen will close in:"),
+                          twipsRect(240, 4320, 2160, 330));
+    // The caption is shown whole and the seconds follow it after a blank, however wide the print.
+    caption->resize(caption->sizeHint().width(), caption->height());
+    const int secondsLeft = caption->x() + caption->width() + caption->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    lblSeconds = label(this, QStringLiteral("lblSeconds"), QString(),
+                       QRect(secondsLeft, caption->y(), platform::twips(1440), caption->height()));
     lblSeconds->setFont(bold(lblSeconds->font()));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));

@@ -281,7 +281,6 @@ void Form2::buildFrame()
     label(info, QStringLiteral("lblShareCaption"), QStringLiteral("Your Horse Share:"), twipsRect(180, 620, 1800, 285));
     Label57 = label(info, QStringLiteral("Label57"), noShares, twipsRect(2050, 620, 4840, 285));
     Label56 = label(info, QStringLiteral("Label56"), QString(), twipsRect(180, 930, 6710, 420));
-    Label56->setWordWrap(true);
     Label56->setStyleSheet(QStringLiteral("color: #7a1f00;"));
     Label56->setFont(bolder(Label56->font()));
 
@@ -428,7 +427,6 @@ void Form2::buildWizard()
     Label40 = label(band, QStringLiteral("Label40"), QStringLiteral("Paddox Wizard."), twipsRect(x, 150, 2800, 450));
     Label40->setFont(bolder(Label40->font(), 4));
     Label40->setStyleSheet(QStringLiteral("color: #3b2a80;"));
-    Label40->hide();
     auto *subtitle = label(band, QStringLiteral("lblWizardSubtitle"), QStringLiteral("The step by step route to placing a bet"),
                            twipsRect(x, 620, 2750, 480));
     subtitle->setWordWrap(true);
@@ -534,13 +532,11 @@ QLabel *Form2::sharePriceLabel(int horse) const
 
 void Form2::Form_Load()
 {
-    // 1. The wizard flag: a fresh installation (no file) or a 1 shows the wizard's title once.
-    if (office::readWizardFlag()) {
+    // 1. The wizard flag: a 1, or no file at all (a fresh installation), is taken once and written
+    //    back as 0. The band keeps its title at every load, whatever the flag says.
+    if (office::readWizardFlag())
         office::writeWizardFlag(false);
-        Label40->show();
-    } else {
-        Label40->hide();
-    }
+    Label40->show();
 
     // 2. The option file chooses how the tabs are drawn.
     tabPresentation_ = office::readTabPresentation();

@@ -368,17 +368,27 @@ void Form2::renderTip()
     if (!option)
         return;
     const QString tip = office::tipText(option->text());
-    // A long name in wide letters takes a smaller print rather than losing its last line.
-    if (const int usual = font().pointSize(); usual > 0) {
-        QFont print = Label56->font();
-        print.setPointSize(usual);
-        const QRect room = Label56->contentsRect();
-        while (print.pointSize() > 6 &&
-               QFontMetrics(print).boundingRect(room, Qt::TextWordWrap, tip).height() > room.height())
-            print.setPointSize(print.pointSize() - 1);
-        Label56->setFont(print);
+    // The tip stays on one line: a long name in wide letters takes narrower, then smaller print,
+    // down to a smallest readable size. A name too long even for that is cut short with "…" and
+    // shown whole in the tool tip.
+    const int room = Label56->contentsRect().width();
+    QFont print = Label56->font();
+    bool fits = QFontMetrics(print).horizontalAdvance(tip) <= room;
+    if (const qreal usual = font().pointSizeF(); usual > 0) {
+        fits = false;
+        for (qreal size = usual; !fits && size >= std::min(usual, 7.0); size -= 0.5) {
+            for (const int stretch : {QFont::Unstretched, QFont::SemiCondensed, QFont::Condensed}) {
+                print.setPointSizeF(size);
+                print.setStretch(stretch);
+                if ((fits = QFontMetrics(print).horizontalAdvance(tip) <= room))
+                    break;
+            }
+        }
     }
-    Label56->setText(tip);
+    Label56->setFont(print);
+    const int nameRoom = room - QFontMetrics(print).horizontalAdvance(office::tipText(QString()));
+    Label56->setText(fits ? tip : office::tipText(QFontMetrics(print).elidedText(option->text(), Qt::ElideRight, nameRoom)));
+    Label56->setToolTip(fits ? QString() : tip);
 }
 
 void Form2::Command9_Click() { drawTip(); }

@@ -19,10 +19,10 @@ bool readWizardFlag()
     return read.lastLine && numericallyOne(*read.lastLine);
 }
 
-platform::WriteResult writeWizardFlag(bool showTitle)
+platform::WriteResult writeWizardFlag(bool showAtStartUp)
 {
     return platform::writeTextLine(platform::dataPath(wizardFlagFileName),
-                                   showTitle ? QStringLiteral("1") : QStringLiteral("0"));
+                                   showAtStartUp ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 int readTabPresentation()

@@ -17,8 +17,8 @@ bool numericallyOne(const QString &line);
 // The wizard flag: true when its last line is 1, and when the file is missing (a fresh installation).
 // A file holding "0", another number, or no line at all gives false.
 bool readWizardFlag();
-// Writes "0" or "1", one line.
-platform::WriteResult writeWizardFlag(bool showTitle);
+// Writes "1" or "0", one line: the box "Don't Show At Start Up" left clear or ticked.
+platform::WriteResult writeWizardFlag(bool showAtStartUp);
 
 // The tab panel's presentation setting: 0 when the option file's last line is 1, otherwise
 // (other content, no line, no file) 1.

@@ -187,6 +187,12 @@ private slots:
         QPointer<frmHall> hallWindow = app::window<frmHall>();
         hallWindow->show();
         QCOMPARE(hallWindow->Timer1->interval(), 999);
+        // A blank stands between the caption, shown whole, and the seconds.
+        const QLabel *caption = hallWindow->findChild<QLabel *>(QStringLiteral("Label4"));
+        QCOMPARE(caption->text(), QStringLiteral("This screen will close in:"));
+        const int blank = caption->fontMetrics().horizontalAdvance(QStringLiteral("This screen will close in: "));
+        QVERIFY(caption->width() >= blank - caption->fontMetrics().horizontalAdvance(' '));
+        QVERIFY(hallWindow->lblSeconds->x() >= caption->x() + blank);
         for (int tick = 9; tick >= 0; --tick) {
             hallWindow->Timer1_Timer();
             QCOMPARE(hallWindow->lblSeconds->text(), QStringLiteral("%1 seconds").arg(tick));

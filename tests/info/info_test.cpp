@@ -101,6 +101,11 @@ private slots:
         QCOMPARE(help->WebBrowser1->address().fileName(), QStringLiteral("paddoxhelpcon.htm"));
         app::window<frmcontrol>()->show(), app::window<frmcontrol>()->Label2_Click();
         QCOMPARE(help->WebBrowser2->address().fileName(), QStringLiteral("paddoxhelpmain.htm"));
+        // The main page tells of the race book, holding Space in both races, and where the password is changed.
+        for (const char *told : {"\"Race Book\" on the \"Tools\" menu (Ctrl+B)", "Hold down the Space bar to watch the race",
+                                 "hold down the Space bar, or press \"Fast\"", "Press \"More >>\"", "Press \"Change Password\"",
+                                 "password 7351"})
+            QVERIFY2(help->WebBrowser2->toPlainText().contains(QLatin1String(told)), told);
     }
 
     // Address mode: a page from the web, its title in the caption; "X" leaves the credits flag as

@@ -91,7 +91,7 @@ private slots:
 
     void officeFiles()
     {
-        const struct { const char *bytes; bool wizardTitle; int tabSetting; } rows[] = {
+        const struct { const char *bytes; bool wizardFlag; int tabSetting; } rows[] = {
             {nullptr, true, 1}, {"1\r\n", true, 0}, {" 1 \r\n", true, 0}, {"0\r\n", false, 1}, {"", false, 1},
             {"1\r\n0\r\n", false, 1}, {"0\r\n 1 \r\n", true, 0}, {" 2 \r\n", false, 1}, {"\xff\xfe yes", false, 1}};
         for (const auto &row : rows) {
@@ -100,7 +100,7 @@ private slots:
                 installation.writeData(wizardFlagFileName, row.bytes);
                 installation.writeData(optionFileName, row.bytes);
             }
-            QCOMPARE(readWizardFlag(), row.wizardTitle);
+            QCOMPARE(readWizardFlag(), row.wizardFlag);
             QCOMPARE(readTabPresentation(), row.tabSetting);
             QVERIFY(writeWizardFlag(false));
             QCOMPARE(installation.readData(wizardFlagFileName), QByteArray("0\r\n"));

@@ -1,5 +1,5 @@
 // The desktop layer: numbers and money, the one-line files, random draws, twips,
-// numbered controls, the silent dialogs and ending the program.
+// numbered controls, the silent and the real dialogs and ending the program.
 #include "platform/control_array.h"
 #include "platform/conversions.h"
 #include "platform/dialogs.h"
@@ -8,13 +8,18 @@
 #include "platform/random.h"
 #include "platform/text_files.h"
 #include "platform/twips.h"
+#include "platform/widgets/qt_dialogs.h"
 #include "support/scripted_random.h"
 #include "support/test_main.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QLineEdit>
+#include <QPointer>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace platform;
 
@@ -22,6 +27,30 @@ namespace {
 constexpr Money top = 2147483647, bottom = -top - 1;
 constexpr double none = std::numeric_limits<double>::quiet_NaN();  // not a number at all
 constexpr int ok = int(MoneyStatus::Ok), bad = int(MoneyStatus::NotANumber), out = int(MoneyStatus::OutOfRange);
+
+// A key as the keyboard sends it to the focused widget: 'p' its press, 'u' its release, 'r' one
+// repeat (a release and a press at one moment, both marked auto-repeat, as a held key sends them),
+// 'x' the same unmarked, as they sometimes come from an X server. Each stroke comes a moment later.
+struct Stroke { int key; char kind; };
+void send(QWidget *box, const QList<Stroke> &strokes)
+{
+    static ulong moment = 1000;
+    for (const auto &[code, kind] : strokes) {
+        const int key = code & ~Qt::KeyboardModifierMask;
+        const auto modifiers = Qt::KeyboardModifiers(code & Qt::KeyboardModifierMask);
+        const QString text = key == Qt::Key_Space || (key >= Qt::Key_A && key <= Qt::Key_Z) ? QString(QChar(key)).toLower()
+                                                                                           : QString();
+        moment += 40;
+        for (const bool press : {false, true}) {
+            QWidget *target = box->focusWidget() ? box->focusWidget() : box;
+            QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers, text, kind == 'r');
+            event.setTimestamp(moment);
+            if (press ? kind != 'u' && !qt_sendShortcutOverrideEvent(target, moment, key, modifiers, text, kind == 'r')
+                      : kind != 'p')
+                QApplication::sendEvent(target, &event);
+        }
+    }
+}
 }  // namespace
 
 class PlatformTest : public QObject {
@@ -125,6 +154,48 @@ private slots:
             QCOMPARE(twips(twipsIn), pixels);
         QCOMPARE(effectiveInterval(1), 16);  // the desktop fires timers at most every 16 ms
         QCOMPARE(effectiveInterval(999), 999);
+    }
+
+    // The real boxes: a key held since before a box opened answers nothing, nor does a repeat; a
+    // fresh press answers, and a letter held in the text field types on.
+    void heldKeysAnswerNothing()
+    {
+        const int ret = Qt::Key_Return, enter = Qt::Key_Enter, esc = Qt::Key_Escape, space = Qt::Key_Space;
+        const int n = Qt::Key_N, altN = (Qt::ALT | Qt::Key_N).toCombined(), a = Qt::Key_A;
+        const struct { bool input; QList<Stroke> held, fresh; QString answer; } rows[] = {
+            {false, {{ret, 'r'}, {ret, 'x'}, {ret, 'u'}}, {{ret, 'p'}}, "Yes"},
+            {false, {{enter, 'r'}, {enter, 'u'}, {esc, 'r'}}, {{esc, 'p'}}, "Cancel"},
+            {false, {{space, 'x'}, {space, 'r'}, {space, 'u'}}, {{space, 'p'}, {space, 'r'}, {space, 'u'}}, "Yes"},
+            {false, {{n, 'r'}, {altN, 'r'}, {n, 'u'}}, {{Qt::Key_Tab, 'p'}, {space, 'p'}, {space, 'u'}}, "No"},
+            {true, {{ret, 'r'}, {space, 'r'}, {space, 'u'}, {esc, 'r'}, {Qt::Key_X, 'r'}},
+             {{a, 'p'}, {a, 'r'}, {a, 'u'}, {ret, 'p'}}, "aa"},  // "Bob" is selected: typing replaces it
+            {true, {{enter, 'r'}, {Qt::Key_Backspace, 'r'}}, {{esc, 'p'}}, "(cancelled)"}};
+        QtDialogs qtDialogs;
+        Dialogs &real = qtDialogs;
+        for (const auto &row : rows) {
+            QString afterHeld;
+            QTimer::singleShot(0, [&] {
+                QPointer<QWidget> box = QApplication::activeModalWidget();
+                if (box && QTest::qWaitForWindowActive(box)) {
+                    send(box, row.held);
+                    const auto *field = box->findChild<QLineEdit *>();
+                    const auto buttons = box->findChildren<QAbstractButton *>();  // a letter holds its button down
+                    const bool answered = !box->isVisible() || std::any_of(buttons.begin(), buttons.end(),
+                                                                           [](auto *b) { return b->isDown(); });
+                    afterHeld = answered ? QStringLiteral("answered") : field ? field->text() : QStringLiteral("open");
+                    send(box, row.fresh);
+                }
+                if (box && box->isVisible())  // not answered by the fresh press: leave with no answer
+                    box->hide(), afterHeld = QStringLiteral("still open");
+            });
+            QString answer = QStringLiteral("(cancelled)");
+            if (row.input)
+                answer = real.input("Name?", QString(), "Bob").value_or(answer);
+            else
+                answer = QStringList{"Ok", "Yes", "No", "Cancel"}[int(real.message("Sure?", Icon::Question, Buttons::YesNoCancel))];
+            QCOMPARE(afterHeld, row.input ? QStringLiteral("Bob") : QStringLiteral("open"));
+            QCOMPARE(answer, row.answer);
+        }
     }
 
     // Int(Rnd x n + 1) and Int(Rnd x n); the game's own draws never repeat in quick succession and
