@@ -1,5 +1,6 @@
-// What a race shows: the gait and frame each horse is drawn in, and the horse pictures in their
-// lanes' colours.
+// What a race shows and says: the caller's line from the horses' positions, the gait and frame
+// each horse is drawn in, and the horse pictures in their lanes' colours.
+#include "race/commentary.h"
 #include "race/gallop.h"
 #include "race/race_window_horse.h"
 #include "support/test_main.h"
@@ -9,6 +10,13 @@
 
 namespace {
 using race::Gait;
+
+struct Call {
+    const char *name;
+    QList<double> now, before;
+    int winner;  // -1: before the start
+    QString line;
+};
 
 struct Step {
     const char *name;
@@ -20,11 +28,64 @@ struct Step {
     int frame, changes;   // the pose after the ticks; how often the frame changed on the way
 };
 }  // namespace
+Q_DECLARE_METATYPE(Call)
 Q_DECLARE_METATYPE(Step)
 
 class RaceShowTest : public QObject {
     Q_OBJECT
 private slots:
+    // A course of 13000 from 0, 500 a length; the names go out exactly as they came in.
+    void commentary_data()
+    {
+        QTest::addColumn<Call>("call");
+        const QList<double> mid = {4000, 3800, 3000, 2000, 1000};
+        const Call calls[] = {
+            {"before the start", {0, 0, 0, 0, 900}, {}, -1, "They're lined up at the start, waiting for the off."},
+            {"the off", {300, 0, 0, 0, 0}, {}, 0, "And they're off!"},
+            {"a head, early", {2060, 2000, 1000, 500, 250}, {}, 0,
+             "Red Rum is quickly away and leads by a head from Desert Orchard."},
+            {"two lengths", {3000, 4000, 2000, 1000, 0}, {}, 0, "Desert Orchard leads by two lengths from Red Rum."},
+            {"ten lengths past halfway", {1000, 2000, 4000, 500, 9000}, {}, 0,
+             "Past halfway, Black Beauty leads by ten lengths from Mr Ed. <b>Whopper</b> & %2 Fries is at the back."},
+            {"12 lengths", {4000, 3000, 10000, 2000, 1000}, {}, 0,
+             "Into the last quarter, Mr Ed leads by 12 lengths from Red Rum."},
+            {"a distance", {500, 0, 0, 11000, 0}, {}, 0,
+             "Into the last quarter, <b>Whopper</b> & %2 Fries leads by a distance from Red Rum."},
+            {"level", {5000, 5010, 4000, 0, 0}, {}, 0, "Desert Orchard and Red Rum are level."},
+            {"closing", {4150, 3900, 3300, 2100, 1100}, mid, 0,
+             "Red Rum leads by half a length from Desert Orchard. Mr Ed is closing."},
+            {"closing fast", {4150, 3900, 3300, 2100, 1800}, mid, 0,
+             "Red Rum leads by half a length from Desert Orchard. Black Beauty is closing fast."},
+            {"drawing clear", {4600, 3950, 3150, 2150, 1150}, mid, 0,
+             "Red Rum leads by a length from Desert Orchard and is drawing clear."},
+            {"a new leader", {3350, 3200, 1000, 1000, 1000}, {3000, 3100, 900, 900, 900}, 0,
+             "Red Rum goes to the front by a neck from Desert Orchard."},
+            {"coming to the line", {11500, 12000, 10000, 9000, 12500}, {}, 0,
+             "Black Beauty in front as they come to the line, a length clear of Desert Orchard."},
+            {"past the post, not yet called", {13100, 12100, 11600, 11350, 11100}, {}, 0,
+             "Red Rum is first past the post, two lengths clear of Desert Orchard."},
+            {"won by a neck", {12000, 12500, 12650, 1000, 1000}, {}, 3, "Mr Ed wins it by a neck!"},
+            {"won by two lengths", {12990, 11990, 11490, 11240, 10990}, {}, 1, "Red Rum wins it by two lengths!"},
+            {"won by a short head", {9000, 9100, 9000, 9140, 8000}, {}, 4, "<b>Whopper</b> & %2 Fries wins it by a short head!"},
+            {"a photo finish", {12000, 12010, 0, 0, 0}, {}, 2, "Desert Orchard wins it in a photo finish!"},
+            {"given to a horse behind", {9000, 8000, 7000, 6000, 8500}, {}, 5, "The race is given to Black Beauty!"},
+        };
+        for (const Call &call : calls)
+            QTest::newRow(call.name) << call;
+    }
+    void commentary()
+    {
+        QFETCH(Call, call);
+        race::RaceView view;
+        view.names = {"Red Rum", "Desert Orchard", "Mr Ed", "<b>Whopper</b> & %2 Fries", "Black Beauty"};
+        view.positions = call.now;
+        view.previous = call.before;
+        view.finish = 13000;
+        view.started = call.winner >= 0;
+        view.winner = std::max(call.winner, 0);
+        QCOMPARE(race::commentary(view), call.line);
+    }
+
     // A stride is 300 twips, six frames of 50; each lane starts a fifth of a stride on from the last.
     void gallop_data()
     {
