@@ -1,8 +1,11 @@
 #pragma once
-// A horse of either race: its picture in two strides, drawn from its SVG once and then only
-// copied, so a tick costs a move and a small repaint. It paints no background of its own: the
-// course and the finish line show around the horse.
-#include <QPixmap>
+// A horse of either race: its picture standing, in the six frames of its gallop and the four of
+// its trot, in its lane's colours. Each frame is drawn from its SVG once for a lane and a size and
+// then only copied, so a tick costs a move and, when the pose changes, a repaint of the picture.
+// It paints no background of its own: the course and the finish line show around the horse.
+#include "race/gallop.h"
+
+#include <QByteArray>
 #include <QWidget>
 
 namespace race {
@@ -10,7 +13,11 @@ namespace race {
 class HorsePicture final : public QWidget {
 public:
     HorsePicture(int lane, QWidget *parent);
-    // 0 or 1: the picture changes stride as the horse covers ground.
+    // A frame out of range goes round the gait's frames.
+    void setPose(Pose pose);
+    void setPose(Gait gait, int frame) { setPose(Pose{gait, frame}); }
+    Pose pose() const { return pose_; }
+    // The two strides of old: 0 is the gallop stretched out, 1 gathered.
     void setStride(int stride);
 
 protected:
@@ -18,8 +25,10 @@ protected:
 
 private:
     int lane_;
-    int stride_ = 0;
-    QPixmap frames_[2];
+    Pose pose_;
 };
+
+// The SVG of a frame dressed in a lane's colours (1..5) with its number on the saddle cloth.
+QByteArray horseSvg(Pose pose, int lane);
 
 }  // namespace race

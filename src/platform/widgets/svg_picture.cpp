@@ -5,15 +5,28 @@
 
 namespace platform {
 
-QPixmap svgPixmap(const QString &resource, const QSize &size, qreal ratio)
+namespace {
+QPixmap rendered(QSvgRenderer &renderer, const QSize &size, qreal ratio)
 {
     QPixmap pixmap(size * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
     QPainter painter(&pixmap);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
+}
+}  // namespace
+
+QPixmap svgPixmap(const QString &resource, const QSize &size, qreal ratio)
+{
+    QSvgRenderer renderer(resource);
+    return rendered(renderer, size, ratio);
+}
+
+QPixmap svgPixmap(const QByteArray &contents, const QSize &size, qreal ratio)
+{
+    QSvgRenderer renderer(contents);
+    return rendered(renderer, size, ratio);
 }
 
 }  // namespace platform

@@ -7,4 +7,6 @@
 
 namespace platform {
 QPixmap svgPixmap(const QString &resource, const QSize &size, qreal ratio);
+// The same from the text of an SVG made or changed in memory.
+QPixmap svgPixmap(const QByteArray &contents, const QSize &size, qreal ratio);
 }
