@@ -21,6 +21,7 @@
 #include "player/record_files.h"
 #include "player/record_safety.h"
 #include "player/sign_in_window.h"
+#include "race/grand_national_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -770,6 +771,8 @@ void Form2::diffuser_Click()
     if (platform::say(QStringLiteral("Are You Sure You Wish To Log Off?"), platform::Icon::None,
                       platform::Buttons::YesNoCancel, QStringLiteral("QUESTION")) != platform::Answer::Yes)
         return;
+    if (!FrmGrand::leaveEntry())
+        return;  // a Grand National entry whose horse has not run: the player stays
     if (!saveWithDisplay())
         return;  // the player stays signed in: his game is not stored yet
     clearPlayerState();
@@ -842,7 +845,7 @@ void Form2::setShare(const QString &share)
 void Form2::exit_Click()
 {
     // Leaving now would save the record before the stake is taken and the interest added.
-    if (refusedDuringRace(QStringLiteral("leave Paddox")))
+    if (refusedDuringRace(QStringLiteral("leave Paddox")) || !FrmGrand::leaveEntry())
         return;
     paddoxsavenoname();
     if (!mayLeave())
@@ -852,7 +855,7 @@ void Form2::exit_Click()
 
 void Form2::closeEvent(QCloseEvent *event)
 {
-    if (refusedDuringRace(QStringLiteral("leave Paddox"))) {
+    if (refusedDuringRace(QStringLiteral("leave Paddox")) || !FrmGrand::leaveEntry()) {
         event->ignore();
         return;
     }
