@@ -114,7 +114,7 @@ void frmadim::Command1_Click()
         return;
     }
     // While a race runs its settlement owns the cash and debt; the console waits.
-    if (office && !office->consoleMayChangeMoney())
+    if (office && office->refusedDuringRace(QStringLiteral("change your cash and debt")))
         return;
     if (const QString problem = administration::writeSlotOneMoney(check.cash, check.debt); !problem.isEmpty()) {
         platform::say(problem + QStringLiteral("\n\nThe betting office keeps its cash and debt."),

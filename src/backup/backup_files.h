@@ -21,7 +21,9 @@ struct Step {
     QString name;      // the player's name: read from the data folder, or from the backup
     int fromSlot = 0;  // restore: the slot the backup was made from
     bool wroteFailed = false;  // a write failed (rather than a backup file missing or damaged)
+    bool missing = false;      // restore: a file of the backup is not there, or no slot is named
     QString problem;
+    QStringList values;        // restore: the eight playing values read, in save order
 };
 
 // Backup, first part: reads the slot's name from the data folder, then writes "userbackup.pdx"
@@ -30,11 +32,14 @@ Step beginBackup(const QString &folder, int slot);
 // Backup, second part: the eight playing files, from the values the player sees now.
 Step finishBackup(const QString &folder, int slot, const player::PlayingFields &fields);
 
-// Restore, first part: the backed-up slot from "userbackup.pdx", the name from "usern.pdx",
-// then the name is written into the slot's name file.
-Step beginRestore(const QString &folder, int slot);
-// Restore, second part: each of the backed-up slot's eight files, in save order, is read and
-// written into the slot's data file. It stops at the first failure; what was written stays.
-Step finishRestore(const QString &folder, int fromSlot, int slot);
+// Restore, first part: the whole backup is read and checked before anything is written: the
+// backed-up slot from "userbackup.pdx", the name from "usern.pdx", then that slot's eight files.
+// Every file must be there and readable, the cash and debt amounts of money, and the name, the
+// share and the horse names what the game takes (one line of at most 30 characters; the share
+// may also be none).
+Step readBackup(const QString &folder);
+// Restore, second part: the name, then the eight values in save order, into the slot's data
+// files. It stops at the first write that fails; what was written stays.
+Step writeRestore(const Step &backup, int slot);
 
 }  // namespace backup

@@ -208,11 +208,18 @@ void Form7::cmdrestore_Click()
     const int slot = slotToUse();
     if (!slot)
         return;
-    backup::Step step = backup::beginRestore(folder_, slot);
+    // The whole backup is checked first: a bad one restores nothing.
+    backup::Step step = backup::readBackup(folder_);
+    if (!step.ok && !step.missing) {
+        platform::say(QStringLiteral("This backup cannot be restored because of this file:\n") + step.problem +
+                          QStringLiteral("\n\nNothing has been restored; your game is unchanged."),
+                      platform::Icon::Critical);
+        return;
+    }
     if (step.ok) {
         platform::say(QStringLiteral("Now restoring user %1 Data, to the current user").arg(step.name),
                       platform::Icon::Information);
-        step = backup::finishRestore(folder_, step.fromSlot, slot);
+        step = backup::writeRestore(step, slot);
     }
     if (!step.ok) {
         platform::say(QStringLiteral("Backed Up Data Not Found"), platform::Icon::Critical);

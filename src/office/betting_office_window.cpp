@@ -21,6 +21,7 @@
 #include "player/record_files.h"
 #include "player/record_safety.h"
 #include "player/sign_in_window.h"
+#include "race/grand_national_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -766,6 +767,8 @@ void Form2::diffuser_Click()
     if (platform::say(QStringLiteral("Are You Sure You Wish To Log Off?"), platform::Icon::None,
                       platform::Buttons::YesNoCancel, QStringLiteral("QUESTION")) != platform::Answer::Yes)
         return;
+    if (!FrmGrand::leaveEntry())
+        return;  // a Grand National entry whose horse has not run: the player stays
     if (!saveWithDisplay())
         return;  // the player stays signed in: his game is not stored yet
     clearPlayerState();
@@ -838,7 +841,7 @@ void Form2::setShare(const QString &share)
 void Form2::exit_Click()
 {
     // Leaving now would save the record before the stake is taken and the interest added.
-    if (refusedDuringRace(QStringLiteral("leave Paddox")))
+    if (refusedDuringRace(QStringLiteral("leave Paddox")) || !FrmGrand::leaveEntry())
         return;
     paddoxsavenoname();
     if (!mayLeave())
@@ -848,7 +851,7 @@ void Form2::exit_Click()
 
 void Form2::closeEvent(QCloseEvent *event)
 {
-    if (refusedDuringRace(QStringLiteral("leave Paddox"))) {
+    if (refusedDuringRace(QStringLiteral("leave Paddox")) || !FrmGrand::leaveEntry()) {
         event->ignore();
         return;
     }

@@ -212,8 +212,6 @@ public:
     // The eight playing fields as the window shows them: what a save writes.
     player::PlayingFields playingFields() const;
     // ---- administration and backup (betting_office_window_admin.cpp) ----
-    // False, after telling the player, while a race runs: the console's amounts wait until it is over.
-    bool consoleMayChangeMoney();
     // The console's amounts become the signed-in player's cash and debt.
     void takeConsoleAmounts(qint32 cash, qint32 debt);
     void stakeCodes();    // the hidden codes of the stake field, tested at every change of its text

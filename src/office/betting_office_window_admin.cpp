@@ -34,17 +34,10 @@ void Form2::stakeCodes()
     } else if (text == QLatin1String("Odmar Vellis Trunch") && Option1->text() == text) {
         bringUp(app::window<frmprog>());
     } else if (text == QLatin1String("lanternbounty")) {
-        Text1->setText(QStringLiteral("100000"));  // set, not added; the next save stores it
+        // Set, not added; the next save stores it. Never under a race's settlement.
+        if (!refusedDuringRace(QStringLiteral("change your cash")))
+            Text1->setText(QStringLiteral("100000"));
     }
-}
-
-bool Form2::consoleMayChangeMoney()
-{
-    if (!raceUnderWay())
-        return true;
-    platform::say(QStringLiteral("A race is under way. Apply the new cash and debt once it is over."),
-                  platform::Icon::Information);
-    return false;
 }
 
 void Form2::takeConsoleAmounts(qint32 cash, qint32 debt)

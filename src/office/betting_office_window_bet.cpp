@@ -492,8 +492,10 @@ void Form2::Command17_Click()
 void Form2::horseNamesChanged(const QStringList &oldNames)
 {
     followHorseNames();
+    QStringList newNames;
     for (int horse = 1; horse <= 5; ++horse) {
         const QString now = horseOption(horse)->text();
+        newNames << now;
         const QString before = oldNames.value(horse - 1);
         // The horse backed in this bet keeps its bet under its new name.
         if (horseOption(horse)->isChecked() && Label14->text() == before) {
@@ -504,5 +506,7 @@ void Form2::horseNamesChanged(const QStringList &oldNames)
         if (QRadioButton *sale = saleOption(horse); sale && sale->text() == before)
             sale->setText(now);
     }
+    if (FrmGrand *grandNational = app::existingWindow<FrmGrand>())
+        grandNational->horsesRenamed(oldNames, newNames);
     renderTip();
 }

@@ -14,6 +14,9 @@
 
 void Form2::sendgn_Click()
 {
+    // The fee is taken from the cash that a race being run will settle.
+    if (refusedDuringRace(QStringLiteral("enter the Grand National")))
+        return;
     const platform::Money cash = platform::moneyOrZero(Text1->text());
     const grand::Entry entry = grand::checkEntry(Label16->text(), cash);
     if (entry != grand::Entry::Allowed) {
@@ -27,6 +30,7 @@ void Form2::sendgn_Click()
     betting->takeOfficeDebtAndHorse();
     const QString left = platform::moneyText(cash - grand::entryFee);
     Text1->setText(left);
+    betting->entryPaid();
     platform::say(grand::feeMessage(curr->text(), cash - grand::entryFee), platform::Icon::Warning);
     betting->show();
     betting->Text1->setText(left);

@@ -40,11 +40,19 @@ bool breaksLine(const QString &text)
 }
 }  // namespace
 
-QString nameRefusal(const QString &name)
+NameFault nameFault(const QString &name)
 {
     if (breaksLine(name))
+        return NameFault::LineBreak;
+    return name.size() > longestName ? NameFault::TooLong : NameFault::None;
+}
+
+QString nameRefusal(const QString &name)
+{
+    const NameFault fault = nameFault(name);
+    if (fault == NameFault::LineBreak)
         return QStringLiteral("A player's name must fit on one line. Please type it again without line breaks.");
-    if (name.size() > longestName)
+    if (fault == NameFault::TooLong)
         return QStringLiteral("A player's name can have at most %1 characters. Please choose a shorter name.")
             .arg(longestName);
     return QString();

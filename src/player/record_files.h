@@ -34,6 +34,8 @@ QString defaultFieldText(int slot, const QString &suffix);
 // A player name or password is one line of text; a name has at most this many characters, like a
 // horse's. The refusal to show for a typed name or password, empty when it may be stored.
 inline constexpr int longestName = 30;
+enum class NameFault { None, LineBreak, TooLong };
+NameFault nameFault(const QString &name);
 QString nameRefusal(const QString &name);
 QString passwordRefusal(const QString &password);
 

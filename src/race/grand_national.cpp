@@ -33,6 +33,21 @@ QString feeMessage(const QString &sign, Money newCash)
            platform::moneyText(newCash);
 }
 
+QString leaveQuestion(const QString &sign, Money stake)
+{
+    const QString lead = QStringLiteral("Leave the Grand National? Your horse has not run, and the ") + sign +
+                         QStringLiteral("30,000 entry fee ");
+    if (stake <= 0)
+        return lead + QStringLiteral("is not refunded.");
+    return lead + QStringLiteral("and your ") + sign + platform::moneyText(stake) + QStringLiteral(" stake are not refunded.");
+}
+
+QString horseGoneMessage(const QString &horse)
+{
+    return horse + QStringLiteral(" is no longer your horse, so it cannot run in the Grand National. "
+                                  "Your stake has not been taken.");
+}
+
 QString stakePrompt() { return QStringLiteral("Enter Bet Amount"); }
 
 QStringList stakeList()
@@ -85,14 +100,6 @@ QString stakeMessage(const StakeCheck &check, const QString &sign)
     }
     return QStringLiteral("You are placing ") + sign + platform::moneyText(check.stake) +
            QStringLiteral(" on this next race");
-}
-
-Money promisedWinnings(int odds, const QString &stakeText)
-{
-    if (!platform::wholeNumber(stakeText))
-        return 0;
-    // The stake as typed, before any rounding: odds 3 on 2.5 promise 7.5, that is 8.
-    return platform::heldMoney(platform::roundHalfEven(odds * stakeText.trimmed().toDouble()));
 }
 
 int winningLane(const Lanes &left)

@@ -38,6 +38,10 @@ enum class Entry { NoShare, NotEnoughCash, Allowed };
 Entry checkEntry(const QString &share, Money cash);
 QString entryRefusal(Entry refusal);
 QString feeMessage(const QString &sign, Money newCash);
+// Leaving an entry whose horse has not run: the question (`stake` 0 when none is confirmed).
+QString leaveQuestion(const QString &sign, Money stake);
+// Confirm, when the horse entered is no longer the player's.
+QString horseGoneMessage(const QString &horse);
 
 // ---- the betting window ----
 QString stakePrompt();  // "Enter Bet Amount"
@@ -57,8 +61,6 @@ using office::StakeOutcome;
 // Over 1000 first, then not below the cash, then below 1. A text that is not a number is 0.
 StakeCheck checkStake(const QString &stakeText, Money cash);
 QString stakeMessage(const StakeCheck &check, const QString &sign);
-// The odds times the stake as typed, to the nearest pound (a half to the even neighbour).
-Money promisedWinnings(int odds, const QString &stakeText);
 
 // ---- the race ----
 struct Point {

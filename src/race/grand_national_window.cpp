@@ -72,7 +72,8 @@ const char *const helpText =
     "Your own horse always runs. If it wins you get the owner's prize of 1,000,000, whichever horse you "
     "backed. An owner may be billed for the horse's keep after the race. Your debt grows by 25.5 per "
     "cent with every Grand National.\n\n"
-    "Closing this window after you have confirmed a stake gives up your entry fee and your stake.";
+    "Leaving before your horse has run (closing this window, logging off or leaving Paddox) gives up "
+    "your entry fee, and your stake if you have confirmed one. You are asked first.";
 
 }  // namespace
 
@@ -193,7 +194,7 @@ FrmGrand::FrmGrand()
     if (Form2 *office = app::existingWindow<Form2>()) {
         office->installEventFilter(this);
         connect(office, &QObject::destroyed, this, [this] {
-            stakeConfirmed_ = false;
+            stakeConfirmed_ = feePaid_ = false;
             close();
         });
     }
@@ -253,6 +254,16 @@ void FrmGrand::takeOfficeDebtAndHorse()
     runner(ownedLane_)->setToolTip(Label9->text());
 }
 
+void FrmGrand::horsesRenamed(const QStringList &before, const QStringList &after)
+{
+    const qsizetype horse = before.indexOf(Label9->text());
+    if (horse < 0 || horse >= after.size())
+        return;
+    Label9->setText(after[horse]);
+    runner(ownedLane_)->setText(after[horse]);
+    runner(ownedLane_)->setToolTip(after[horse]);
+}
+
 void FrmGrand::Text3_Change() { Command1->setEnabled(true); }
 
 void FrmGrand::Command1_Click()
@@ -260,6 +271,14 @@ void FrmGrand::Command1_Click()
     Form2 *office = app::existingWindow<Form2>();
     if (stakeConfirmed_ || !office)
         return;
+    // While an ordinary race is settled its cash is not to be touched.
+    if (office->refusedDuringRace(QStringLiteral("place a bet")))
+        return;
+    // Only the player's own horse runs: a share sold since the entry leaves nothing to race.
+    if (office->Label16->text() != Label9->text()) {
+        platform::say(grand::horseGoneMessage(Label9->text()), platform::Icon::Warning);
+        return;
+    }
     // The cash and debt as the office holds them now: whatever happened there since the entry
     // counts, and nothing of it is written over later.
     Text1->setText(platform::moneyText(platform::moneyOrZero(office->Text1->text())));
@@ -274,6 +293,7 @@ void FrmGrand::Command1_Click()
     Command1->setEnabled(false);
     for (int lane = 1; lane <= grand::laneCount; ++lane)
         runner(lane)->setEnabled(true);
+    stake_ = check.stake;
     Label10->setText(platform::moneyText(check.stake));
     // The stake is paid now: 1 <= stake < cash, so this cannot leave the range.
     const QString left = platform::moneyText(cash - check.stake);
@@ -292,7 +312,8 @@ void FrmGrand::Option5_Click() { runnerClicked(5); }
 void FrmGrand::runnerClicked(int lane)
 {
     const int odds = office::oddsValue(oddsLabel(lane)->text());
-    Label11->setText(platform::moneyText(grand::promisedWinnings(odds, Text3->currentText())));
+    // The winnings of the stake taken: 1000.5 typed is 1000 paid, and 1000 is what wins.
+    Label11->setText(office::promisedWinnings(odds, stake_));
     Label12->setText(runner(lane)->text());
     Command3->setEnabled(true);
 }
@@ -316,7 +337,7 @@ void FrmGrand::Command2_Click()
 
 void FrmGrand::raceSettled()
 {
-    stakeConfirmed_ = false;
+    stakeConfirmed_ = feePaid_ = false;
     // Nothing more to race until a new stake is confirmed.
     Command2->setEnabled(false);
 }
@@ -336,19 +357,29 @@ void FrmGrand::closeEvent(QCloseEvent *event)
         platform::say(QStringLiteral("The Grand National is being run. Please wait until it is over."));
         return;
     }
-    if (stakeConfirmed_ &&
-        platform::say(QStringLiteral("Leave the Grand National? Your entry fee and your stake are not returned."),
-                      platform::Icon::Question, platform::Buttons::YesNo) != platform::Answer::Yes) {
-        event->ignore();
-        return;
+    // The fee (and a stake) are paid and the horse has not run: leaving gives them up.
+    if (feePaid_ || stakeConfirmed_) {
+        const Form2 *office = app::existingWindow<Form2>();
+        const QString sign = office ? office->curr->text() : office::defaultCurrencySign();
+        if (platform::say(grand::leaveQuestion(sign, stakeConfirmed_ ? stake_ : 0), platform::Icon::Question,
+                          platform::Buttons::YesNo) != platform::Answer::Yes) {
+            event->ignore();
+            return;
+        }
     }
-    stakeConfirmed_ = false;
+    stakeConfirmed_ = feePaid_ = false;
     if (race)
         race->close();  // not started: it has nothing left to run
     event->accept();
 }
 
 void FrmGrand::reject() { close(); }
+
+bool FrmGrand::leaveEntry()
+{
+    FrmGrand *betting = app::existingWindow<FrmGrand>();
+    return !betting || betting->close();
+}
 
 bool FrmGrand::eventFilter(QObject *watched, QEvent *event)
 {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QStringList>
 
 class QComboBox;
 class QLabel;
@@ -53,6 +54,14 @@ public:
 
     // The entry: the debt and the owned horse are the betting office's as they stand now.
     void takeOfficeDebtAndHorse();
+    // The five horses were renamed (the names before and after, horses 1..5): the entered horse
+    // keeps its entry under its new name.
+    void horsesRenamed(const QStringList &before, const QStringList &after);
+    // The entry fee is paid: the horse is entered and has not run yet.
+    void entryPaid() { feePaid_ = true; }
+    // Leaving the game or the player's turn: closes the betting window, asking first when the fee
+    // is paid and the horse has not run. False when the player chose to stay.
+    static bool leaveEntry();
     // The race's settlement is over: the stake is spent, the window waits for the next entry.
     void raceSettled();
     // True while the Grand National holds the office's money: a confirmed stake not raced yet,
@@ -80,4 +89,6 @@ private:
     void runnerClicked(int lane);
     int ownedLane_ = 0;
     bool stakeConfirmed_ = false;
+    bool feePaid_ = false;
+    int stake_ = 0;  // the stake taken at Confirm, in whole pounds
 };

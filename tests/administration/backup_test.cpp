@@ -73,35 +73,54 @@ private slots:
         QCOMPARE(game.file(1, "n.pdx") + game.file(1, "cash.pdx") + game.file(1, "hor5.pdx") + game.file(1, "p.dll"),
                  QByteArray("user4\r\n44\r\nBlack Beauty\r\nsecret\r\n"));
     }
+    // A backup with a file missing, unreadable or holding what the game does not take restores
+    // nothing: every file of the slot stays as it was.
     void restoreFails_data()
     {
-        QTest::addColumn<QByteArray>("slotFile");  // empty: an empty folder
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QByteArray>("nameAfter");
-        const QString notFound = QStringLiteral("Backed Up Data Not Found");
-        QTest::newRow("empty folder") << QByteArray() << QStringList{notFound} << QByteArray("User 1\r\n");
-        QTest::newRow("no cash file") << QByteArray(" 3 \r\n")
-                                      << QStringList{"Now restoring user Ann Data, to the current user", notFound}
-                                      << QByteArray("Ann\r\n");
-        QTest::newRow("not a number") << QByteArray("three\r\n") << QStringList{notFound} << QByteArray("User 1\r\n");
+        QTest::addColumn<QString>("file");      // the backup file spoilt; "*": every one
+        QTest::addColumn<QByteArray>("bytes");  // what it holds instead; none: it is not there; "/": a folder
+        QTest::addColumn<QString>("reason");    // none: "Backed Up Data Not Found"
+        QTest::newRow("empty folder") << "*" << QByteArray() << "";
+        QTest::newRow("no cash file") << "user3cash.pdx" << QByteArray() << "";
+        QTest::newRow("slot not a number") << "userbackup.pdx" << QByteArray("three\r\n") << "";
+        QTest::newRow("debt is a folder") << "user3debt.pdx" << QByteArray("/") << "it is a folder, not a file";
+        QTest::newRow("cash not an amount") << "user3cash.pdx" << QByteArray("lots\r\n") << "it does not hold an amount of money";
+        QTest::newRow("name of 31") << "usern.pdx" << QByteArray(31, 'a') << "the name has more than 30 characters";
+        QTest::newRow("name on two lines") << "usern.pdx" << QByteArray("Ann\rBob\r\n") << "the name is not on one line";
+        QTest::newRow("200 KB share") << "user3share.pdx" << QByteArray(200 * 1024, 'x') << "the name has more than 30 characters";
     }
     void restoreFails()
     {
-        QFETCH(QByteArray, slotFile);
-        QFETCH(QStringList, messages);
-        QFETCH(QByteArray, nameAfter);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         SignedIn game(1);
         QTemporaryDir folder;
-        for (const auto &[name, bytes] : {std::pair{"userbackup.pdx", slotFile}, {"usern.pdx", QByteArray("Ann\r\n")}}) {
-            QFile file(folder.filePath(name));
-            if (!slotFile.isEmpty() && file.open(QIODevice::WriteOnly))
-                file.write(bytes);
+        const QStringList names{"userbackup.pdx", "usern.pdx", "user3cash.pdx", "user3debt.pdx", "user3share.pdx",
+                                "user3hor1.pdx", "user3hor2.pdx", "user3hor3.pdx", "user3hor4.pdx", "user3hor5.pdx"};
+        for (const QString &name : names) {
+            QFile backup(folder.filePath(name));
+            if (file != "*" && backup.open(QIODevice::WriteOnly))
+                backup.write(name == file ? bytes : name == names[0] ? " 3 \r\n" : name.contains("cash") || name.contains("debt") ? "900\r\n" : "Ann\r\n");
         }
-        for (const QString &message : messages)
-            game.dialogs.expectMessage(message);
+        if (bytes.isNull())
+            QFile::remove(folder.filePath(file));
+        if (bytes == "/")
+            QFile::remove(folder.filePath(file)), QDir(folder.path()).mkdir(file);
+        const auto slotFiles = [&] {
+            QByteArray all;
+            for (const QString &suffix : player::recordSuffixes())
+                all += game.file(1, suffix.toLatin1().constData());
+            return all;
+        };
+        const QByteArray before = slotFiles();
+        game.dialogs.expectMessage(reason.isEmpty() ? QStringLiteral("Backed Up Data Not Found")
+                                                    : QStringLiteral("This backup cannot be restored because of this file:\n"
+                                                                     "%1/%2\n(%3)\n\nNothing has been restored; your game is "
+                                                                     "unchanged.").arg(folder.path(), file, reason));
         backupWindowAt(folder.path())->cmdrestore->click();
         VERIFY_DIALOGS(game.dialogs);
-        QCOMPARE(game.file(1, "n.pdx") + game.file(1, "cash.pdx"), nameAfter + "500\r\n");
+        QCOMPARE(slotFiles(), before);
         QCOMPARE(game.endRequests(), 0);
     }
     void location()

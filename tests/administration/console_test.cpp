@@ -4,6 +4,7 @@
 #include "administration/password_window.h"
 #include "backup/backup_window.h"
 #include "info/programmer_window.h"
+#include "race/race_window.h"
 #include "support/test_main.h"
 
 #include <QAction>
@@ -50,15 +51,19 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("newCash");  // empty: nothing changes
         QTest::addColumn<QString>("newDebt");
+        QTest::addColumn<bool>("racing");  // an ordinary race is being run
         const QString tooBig = QStringLiteral("ERROR! That amount is way too big! Please reduced it now!");
-        QTest::newRow("million and nothing") << "1000000" << "0" << "Actions Changed" << "1000000" << "0";
-        QTest::newRow("negative") << "-250" << "-5" << "Actions Changed" << "-250" << "-5";
-        QTest::newRow("blanks, half to even") << " 42 " << "7.5" << "Actions Changed" << "42" << "8";
+        QTest::newRow("million and nothing") << "1000000" << "0" << "Actions Changed" << "1000000" << "0" << false;
+        QTest::newRow("negative") << "-250" << "-5" << "Actions Changed" << "-250" << "-5" << false;
+        QTest::newRow("blanks, half to even") << " 42 " << "7.5" << "Actions Changed" << "42" << "8" << false;
         QTest::newRow("abc") << "abc" << "0"
                              << "The cash \"abc\" is not an amount of money. Type a whole number of pounds, for "
-                                "example 1000 or -50.\n\nNothing has been changed." << "" << "";
-        QTest::newRow("cash too big") << "3000000000" << "0" << tooBig << "" << "";
-        QTest::newRow("debt too big, cash fine") << "100" << "-2147483649" << tooBig << "" << "";
+                                "example 1000 or -50.\n\nNothing has been changed." << "" << "" << false;
+        QTest::newRow("cash too big") << "3000000000" << "0" << tooBig << "" << "" << false;
+        QTest::newRow("debt too big, cash fine") << "100" << "-2147483649" << tooBig << "" << "" << false;
+        QTest::newRow("during a race") << "1000000" << "0"
+                                       << "Please wait until the race is over before you change your cash and debt."
+                                       << "" << "" << true;
     }
     void apply()
     {
@@ -67,7 +72,10 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, newCash);
         QFETCH(QString, newDebt);
+        QFETCH(bool, racing);
         SignedIn game(3);  // the console sets slot 1 whoever is signed in
+        if (racing)
+            app::window<Form4>()->show();
         game.writeData(QStringLiteral("user1cash.pdx"), "1500\r\n");
         frmadim *console = app::window<frmadim>();
         QCOMPARE(console->Text1->text() + console->Text2->text(), QStringLiteral("User 11500"));
@@ -99,23 +107,30 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stakeAfter");
         QTest::addColumn<QString>("cashAfter");
-        QTest::newRow("vesko") << "vesko" << "" << "12345";
-        QTest::newRow("Vesko") << "Vesko" << "Vesko" << "12345";
-        QTest::newRow("vesko and a blank") << "vesko " << "vesko " << "12345";
-        QTest::newRow("lanternbounty") << "lanternbounty" << "lanternbounty" << "100000";
-        QTest::newRow("lanternBounty") << "lanternBounty" << "lanternBounty" << "12345";
-        QTest::newRow("inside other text") << "xlanternbounty" << "xlanternbounty" << "12345";
-        QTest::newRow("Odmar, horse 1 of that name") << "Odmar Vellis Trunch" << "Odmar Vellis Trunch" << "12345";
-        QTest::newRow("Odmar, another horse 1") << "Odmar Vellis Trunch." << "Odmar Vellis Trunch." << "12345";
+        QTest::addColumn<QString>("refusal");  // an ordinary race is being run: what the player is told
+        QTest::newRow("vesko") << "vesko" << "" << "12345" << "";
+        QTest::newRow("Vesko") << "Vesko" << "Vesko" << "12345" << "";
+        QTest::newRow("vesko and a blank") << "vesko " << "vesko " << "12345" << "";
+        QTest::newRow("lanternbounty") << "lanternbounty" << "lanternbounty" << "100000" << "";
+        QTest::newRow("lanternBounty") << "lanternBounty" << "lanternBounty" << "12345" << "";
+        QTest::newRow("inside other text") << "xlanternbounty" << "xlanternbounty" << "12345" << "";
+        QTest::newRow("Odmar, horse 1 of that name") << "Odmar Vellis Trunch" << "Odmar Vellis Trunch" << "12345" << "";
+        QTest::newRow("Odmar, another horse 1") << "Odmar Vellis Trunch." << "Odmar Vellis Trunch." << "12345" << "";
+        QTest::newRow("lanternbounty during a race") << "lanternbounty" << "lanternbounty" << "12345"
+                                                     << "Please wait until the race is over before you change your cash.";
     }
     void codes()
     {
         QFETCH(QString, typed);
         QFETCH(QString, stakeAfter);
         QFETCH(QString, cashAfter);
+        QFETCH(QString, refusal);
         SignedIn game(2, QStringLiteral("12345"));
         game.office->Option1->setText(QStringLiteral("Odmar Vellis Trunch"));
+        if (!refusal.isEmpty())
+            app::window<Form4>()->show(), game.dialogs.expectMessage(refusal);
         game.office->Text3->setEditText(typed);
+        VERIFY_DIALOGS(game.dialogs);
         QCOMPARE(app::existingWindow<frmprog>() != nullptr, typed == "Odmar Vellis Trunch");
         QCOMPARE(game.office->Text3->currentText(), stakeAfter);
         QCOMPARE(game.office->Label10->text(), stakeAfter);

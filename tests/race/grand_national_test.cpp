@@ -2,6 +2,7 @@
 // played back and settled, a second entry, closing the betting window; and Space in the ordinary race.
 #include "app/window_registry.h"
 #include "office/betting_office_window.h"
+#include "player/horse_options_window.h"
 #include "player/record_files.h"
 #include "race/grand_national.h"
 #include "race/grand_national_race_window.h"
@@ -27,6 +28,7 @@ using Pairs = QList<QPair<int, int>>;  // scripted (mover, step) draws of the ra
 namespace {
 
 const QString logOffRefused = QStringLiteral("Please wait until the race is over before you log off.");
+enum class Meanwhile { Nothing, OrdinaryRace, ShareSold, HorseRenamed };  // between the entry and Confirm
 
 // A betting office of slot 1 made before the draws are scripted, then scripted dialogs and draws.
 struct Game {
@@ -59,10 +61,10 @@ struct Game {
         dialogs.expectAnyMessage();
         betting->Command1->click();
     }
-    // Stake 100 on `backed`, then to Aintree.
-    Frmgrandrace *bet(FrmGrand *betting, int backed)
+    // The stake on `backed`, then to Aintree.
+    Frmgrandrace *bet(FrmGrand *betting, int backed, const QString &stake = QStringLiteral("100"))
     {
-        confirm(betting, "100");
+        confirm(betting, stake);
         betting->runner(backed)->click();
         betting->Command3->click(), betting->Command2->click();
         return app::existingWindow<Frmgrandrace>();
@@ -118,28 +120,27 @@ private slots:
             const grand::Point first = race.path[0].front();
             QCOMPARE(grand::leftAt(race, 1, first.iteration / 2.0, row.start[0]), (row.start[0] + first.left) / 2.0);
         }
-        // Odds times the stake as typed, half to even: 7.5 goes to 8, 12.5 to 12; not a number wins nothing.
-        const struct { int odds; const char *stake; int winnings; } bets[] = {{120, "500", 60000}, {3, "2.5", 8}, {5, "2.5", 12}, {9, "lots", 0}};
-        for (const auto &bet : bets)
-            QCOMPARE(int(grand::promisedWinnings(bet.odds, bet.stake)), bet.winnings);
     }
 
     void entry()
     {
         const QString fee = QStringLiteral("You Have Been Charged €30,000 To Enter You Horse Into The GrandNational. Your New Cash Status Is: £");
-        const struct { QString share, cash, message, cashAfter; } rows[] = {
+        const struct { QString share, cash, message, cashAfter; bool racing = false; } rows[] = {
             {player::noShares, "90000", "You Cannot Go To The GrandNational Because You Don't Own Any Shares In Any Horse", "90000"},
             {"Red Rum", "29999", "Youy Dont Have Enough Money To Enter Your Horse Into The GrandNational. You Need At Least £30,000 To Enter", "29999"},
             {"Red Rum", "30000", fee + "0", "0"},
-            {"Red Rum", "60000", fee + "30000", "30000"}};  // then entered again while showing
+            {"Red Rum", "60000", fee + "30000", "30000"},  // then entered again while showing
+            {"Red Rum", "60000", "Please wait until the race is over before you enter the Grand National.", "60000", true}};
         for (const auto &row : rows) {
             Game game(row.cash, "700", row.share);
+            if (row.racing)
+                app::window<Form4>()->show();
             QVERIFY(game.office->reqgn->isEnabled() && game.office->sendgn->isEnabled());
             game.dialogs.expectMessage(row.message);
             game.office->sendgn->trigger();
             QCOMPARE(game.office->Text1->text(), row.cashAfter);
             FrmGrand *betting = app::existingWindow<FrmGrand>();
-            QCOMPARE(betting && betting->isVisible(), row.share != player::noShares && row.cash.toInt() >= 30000);
+            QCOMPARE(betting && betting->isVisible(), row.share != player::noShares && row.cash.toInt() >= 30000 && !row.racing);
             if (betting && betting->isVisible()) {
                 QCOMPARE(betting->Text1->text(), row.cashAfter);
                 if (row.cash == QLatin1String("30000")) {
@@ -175,13 +176,27 @@ private slots:
 
     void confirm()
     {
-        const struct { QString typed; int cash; QString message; } rows[] = {  // cash after the fee
+        const struct { QString typed; int cash; QString message; Meanwhile meanwhile = Meanwhile::Nothing; } rows[] = {  // cash after the fee
             {"1000", 5000, "You are placing €1000 on this next race"}, {"80", 5000, "You are placing €80 on this next race"},
             {"1001", 5000, " The bet is over €1000"}, {"900", 900, "you dont have enough cash, please try again"},
-            {"0", 5000, "Please enter the amount you wish to bet"}, {"lots", 5000, "Please enter the amount you wish to bet"}};
-        for (const auto &[typed, cash, message] : rows) {
+            {"0", 5000, "Please enter the amount you wish to bet"}, {"lots", 5000, "Please enter the amount you wish to bet"},
+            {"500", 5000, "Please wait until the race is over before you place a bet.", Meanwhile::OrdinaryRace},
+            {"500", 5000, "Red Rum is no longer your horse, so it cannot run in the Grand National. Your stake has not "
+                          "been taken.", Meanwhile::ShareSold},
+            {"80", 5000, "You are placing €80 on this next race", Meanwhile::HorseRenamed}};  // still the player's
+        for (const auto &[typed, cash, message, meanwhile] : rows) {
             Game game(QString::number(30000 + cash));
             FrmGrand *betting = game.enter();
+            if (meanwhile == Meanwhile::OrdinaryRace)
+                app::window<Form4>()->show();
+            if (meanwhile == Meanwhile::ShareSold)
+                game.office->Label16->setText(player::noShares);
+            if (meanwhile == Meanwhile::HorseRenamed) {
+                Form5 *names = app::window<Form5>();
+                names->txtHorse[0]->setText("Red Rum II");
+                names->Command1_Click();
+                QCOMPARE(betting->Option1->text(), QStringLiteral("Red Rum II"));
+            }
             betting->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(betting));
             betting->Text3->lineEdit()->clear();
@@ -196,7 +211,8 @@ private slots:
             QCOMPARE(betting->Option3->isEnabled(), accepted);
             QCOMPARE(betting->Text3->isEnabled() || betting->Command1->isEnabled(), !accepted);
             // A confirmed stake holds the office's money: logging off waits.
-            game.dialogs.expectMessage(accepted ? logOffRefused : QStringLiteral("Are You Sure You Wish To Log Off?"), Answer::No);
+            const bool racing = accepted || meanwhile == Meanwhile::OrdinaryRace;
+            game.dialogs.expectMessage(racing ? logOffRefused : QStringLiteral("Are You Sure You Wish To Log Off?"), Answer::No);
             game.office->diffuser_Click();
             VERIFY_DIALOGS(game.dialogs);
         }
@@ -206,8 +222,9 @@ private slots:
     {
         const QString winner1 = QStringLiteral("The Winner Was Red Rum (Horse 1)"), lost = QStringLiteral(" Your Horse Lost");
         const QString prize = QStringLiteral("The Horse You Own As Won The Race, You Get €1,000,000");
-        const struct { int backed, winner, charge; QString cash, debt; QStringList messages; QString cashAfter, debtAfter; } rows[] = {
-            {2, 2, 0, "31000", "1000", {"The Winner Was Super Z (Horse 2)", " Your horse was the winner! You Have Won €300"}, "1200", "1255"},
+        const struct { int backed, winner, charge; QString cash, debt; QStringList messages; QString cashAfter, debtAfter, stake = "100"; } rows[] = {
+            // A stake typed 100.5 is taken as 100, and the winnings are those of the 100 taken.
+            {2, 2, 0, "31000", "1000", {"The Winner Was Super Z (Horse 2)", " Your horse was the winner! You Have Won €300"}, "1200", "1255", "100.5"},
             {2, 3, 0, "31000", "500", {"The Winner Was Runaway Heaven (Horse 3)", lost}, "900", "628"},
             {2, 1, 0, "31000", "0", {winner1, lost, prize}, "1000900", "0"},  // the owner's prize, another backed
             {1, 1, 20000, "31000", "1000", {winner1, " Your horse was the winner! You Have Won €200", prize,  // then the charge
@@ -217,7 +234,7 @@ private slots:
         for (const auto &row : rows) {
             Game game(row.cash, row.debt);
             FrmGrand *betting = game.enter(1);
-            Frmgrandrace *race = game.bet(betting, row.backed);
+            Frmgrandrace *race = game.bet(betting, row.backed, row.stake);
             QCOMPARE(betting->Label11->text(), QString::number(100 * (row.backed + 1)));
             QCOMPARE(race->Label1->text(), "The Horse You Have Bet On Is: " + betting->runner(row.backed)->text());
             game.scriptRace(row.winner, row.charge);
@@ -267,22 +284,36 @@ private slots:
         VERIFY_DIALOGS(game.dialogs);
     }
 
-    // Closing the betting window: at once without a stake, else only on Yes; nothing is returned.
-    // Also the requirements window from the menu.
+    // Leaving an entry whose horse has not run asks first, however the player leaves; No leaves all
+    // as it was, Yes gives up the fee (and the stake). Also the requirements window from the menu.
     void closing()
     {
-        const struct { bool staked; Answer answer; bool closed; } rows[] = {{false, Answer::No, true}, {true, Answer::No, false}, {true, Answer::Yes, true}};
-        for (const auto &[staked, answer, closed] : rows) {
+        enum How { BettingWindow, LogOff, OfficeCloseBox, Exit };
+        const struct { How how; bool staked; Answer answer; } rows[] = {
+            {BettingWindow, false, Answer::No}, {BettingWindow, false, Answer::Yes}, {BettingWindow, true, Answer::No},
+            {BettingWindow, true, Answer::Yes}, {LogOff, false, Answer::No},         {LogOff, false, Answer::Yes},
+            {OfficeCloseBox, false, Answer::No}, {Exit, false, Answer::No},          {Exit, false, Answer::Yes}};
+        for (const auto &[how, staked, answer] : rows) {
             Game game("32000");
             QPointer<FrmGrand> betting = game.enter();
             if (staked)
-                game.confirm(betting, "500"), game.dialogs.expectMessage("Leave the Grand National? Your entry fee and "
-                                                                         "your stake are not returned.", answer);
-            betting->close();
+                game.confirm(betting, "500");
+            if (how == LogOff)
+                game.dialogs.expectMessage("Are You Sure You Wish To Log Off?", Answer::Yes);
+            game.dialogs.expectMessage(staked ? "Leave the Grand National? Your horse has not run, and the €30,000 entry "
+                                                "fee and your €500 stake are not refunded."
+                                              : "Leave the Grand National? Your horse has not run, and the €30,000 entry "
+                                                "fee is not refunded.", answer);
+            how == BettingWindow ? void(betting->close())
+            : how == LogOff      ? game.office->diffuser_Click()
+            : how == Exit        ? game.office->exit_Click()
+                                 : void(game.office->close());
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCOMPARE(betting.isNull(), closed);
+            const bool left = answer == Answer::Yes;
+            QCOMPARE(betting.isNull(), left);
+            QCOMPARE(game.installation.endRequests(), how == Exit && left ? 1 : 0);
             QCOMPARE(game.office->Text1->text(), QString::number(staked ? 1500 : 2000));
-            QCOMPARE(FrmGrand::holdsOfficeMoney(), !closed);
+            QCOMPARE(FrmGrand::holdsOfficeMoney(), staked && !left);
             VERIFY_DIALOGS(game.dialogs);
         }
         Game game("0");
