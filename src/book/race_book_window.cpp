@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <cmath>
 #include <set>
 
 namespace {
@@ -59,6 +60,18 @@ QList<QPointF> sumLine(const QList<book::Race> &races, book::Money book::Race::*
         }
     }
     return points;
+}
+
+// A whole number of races between the ticks of the race axis, 1, 2 or 5 times a power of ten, so
+// that each race number shows once and there are ten of them at most.
+int raceStep(qsizetype races)
+{
+    for (int step = 1;; step *= 10) {
+        for (const int times : {1, 2, 5}) {
+            if ((races - 1) / (step * times) <= 10)
+                return step * times;
+        }
+    }
 }
 }  // namespace
 
@@ -255,10 +268,13 @@ void frmbook::showBook(const book::Reading &reading)
     fillHorses();
     showMoneyChart(reading.cash, reading.debt);
     showOdds(reading.odds);
-    tblRows->resizeColumnsToContents();
+    fitColumns();
     const int skipped = reading.book.skipped;
     const QString &error = reading.book.error;
     QString status = QStringLiteral("%1 races").arg(model->rowCount());
+    if (model->rowCount() == 0 && skipped == 0 && error.isEmpty())
+        status = QStringLiteral("No races yet: every race you run, the Grand National too, is written here "
+                                "when it is settled.");
     if (skipped > 0)
         status += QStringLiteral("; %1 damaged %2 skipped").arg(skipped).arg(skipped == 1 ? "line" : "lines");
     lblStatus->setText(status);
@@ -314,6 +330,9 @@ void frmbook::showMoneyChart(const QList<QPointF> &cashLine, const QList<QPointF
     x->setTitleText(QStringLiteral("Race"));
     x->setLabelFormat(QStringLiteral("%d"));
     x->setRange(1, std::max<double>(2, double(races.size())));
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(raceStep(std::max<qsizetype>(2, races.size())));
     auto *y = new QValueAxis(chart);
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setRange(low, high);
@@ -355,10 +374,12 @@ void frmbook::showOdds(const book::OddsFigures &figures)
     auto *won = new QBarSet(QStringLiteral("Share won (%)"));
     auto *promised = new QBarSet(QStringLiteral("Share the odds promise (%)"));
     QStringList bands;
+    double largest = 0;
     for (int band = 0; band < book::bandCount; ++band) {
         const book::BandFigures &f = figures.bands[band];
         *won << 100.0 * f.shareWon();
         *promised << 100.0 * f.promised;
+        largest = std::max({largest, 100.0 * f.shareWon(), 100.0 * f.promised});
         bands << book::bandName(band);
     }
     auto *series = new QBarSeries(chart);
@@ -368,9 +389,11 @@ void frmbook::showOdds(const book::OddsFigures &figures)
     auto *x = new QBarCategoryAxis(chart);
     x->append(bands);
     x->setTitleText(QStringLiteral("Odds (to 1)"));
+    // Up to 50%, or to the ten above the largest bar.
     auto *y = new QValueAxis(chart);
-    y->setRange(0, 50);
-    y->setTickCount(6);
+    const int ceiling = std::max(50, 10 * int(std::ceil(largest / 10 - 1e-9)));
+    y->setRange(0, ceiling);
+    y->setTickCount(ceiling / 10 + 1);
     y->setLabelFormat(QStringLiteral("%.0f%%"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -393,6 +416,55 @@ void frmbook::showOdds(const book::OddsFigures &figures)
         cell(row, 3, QStringLiteral("%1%").arg(100.0 * f.promised, 0, 'f', 1));
         cell(row, 4, QString::number(f.bets));
         cell(row, 5, f.staked ? QString::number(f.returnPerPound(), 'f', 2) : QStringLiteral("-"));
+    }
+}
+
+void frmbook::fitColumns()
+{
+    tblRows->resizeColumnsToContents();
+    // The table measures only some of the races, and a long book's later races hold the larger
+    // sums: each column is made as wide as its widest entry too. A number's longest text is that of
+    // its lowest or its highest value; a name's width is measured once.
+    using Model = book::BookModel;
+    const book::Book &book = model->book();
+    std::array<qint64, Model::ColumnCount> low{}, high{};
+    std::array<int, Model::ColumnCount> lowAt{}, highAt{};
+    std::vector<int> backed(size_t(book.names.size()), -1), winner(backed);  // a race of each name
+    for (int i = 0; i < book.races.size(); ++i) {
+        const book::Race &race = book.races[i];
+        for (int column = Model::Odds; column <= Model::Debt; ++column) {
+            const qint64 value = Model::number(race, column, i);
+            if (i == 0 || value < low[column])
+                low[column] = value, lowAt[column] = i;
+            if (i == 0 || value > high[column])
+                high[column] = value, highAt[column] = i;
+        }
+        backed[race.backed] = backed[race.backed] < 0 ? i : backed[race.backed];
+        winner[race.winner] = winner[race.winner] < 0 ? i : winner[race.winner];
+    }
+    auto widen = [this](int race, int column) {
+        const QModelIndex shown = filter->mapFromSource(model->index(race, column));
+        if (shown.isValid())  // and the grid line:
+            tblRows->setColumnWidth(column, std::max(tblRows->columnWidth(column),
+                                                     tblRows->sizeHintForIndex(shown).width() + 1));
+    };
+    for (int column = Model::Odds; column <= Model::Debt && !book.races.isEmpty(); ++column) {
+        if (column == Model::Odds || book::BookModel::isMoney(column)) {
+            widen(lowAt[column], column);
+            widen(highAt[column], column);
+        }
+    }
+    // The longest names are measured, a few dozen at most however many names a book holds.
+    for (const auto &[column, races] : {std::pair{Model::Backed, &backed}, std::pair{Model::Winner, &winner}}) {
+        std::vector<std::pair<qsizetype, int>> named;  // a name's length, a race it is in
+        for (size_t name = 0; name < races->size(); ++name) {
+            if ((*races)[name] >= 0)
+                named.emplace_back(book.names[quint32(name)].size(), (*races)[name]);
+        }
+        const auto measured = named.begin() + std::min<qsizetype>(named.size(), 40);
+        std::partial_sort(named.begin(), measured, named.end(), std::greater<>());
+        for (auto each = named.begin(); each != measured; ++each)
+            widen(each->second, column);
     }
 }
 

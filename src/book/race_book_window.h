@@ -66,6 +66,7 @@ private:
     void showMoneyChart(const QList<QPointF> &cash, const QList<QPointF> &debt);
     void showOdds(const book::OddsFigures &figures);
     void fillHorses();
+    void fitColumns();
     int slot_ = 0;
     QString sign_;
     QFutureWatcher<book::Reading> reading_;

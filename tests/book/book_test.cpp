@@ -12,6 +12,7 @@
 #include "support/test_installation.h"
 #include "support/test_main.h"
 
+#include <QtCharts>
 #include <QtWidgets>
 #include <sys/stat.h>
 
@@ -275,6 +276,59 @@ private slots:
         QCOMPARE(figures.bands[0].promised, 2.25 / 8);
         QCOMPARE(figures.bands[0].returnPerPound(), 1.5);
         QCOMPARE(figures.overall.returnPerPound(), 5.25);
+    }
+
+    // The odds chart's axis reaches over its largest bar, the race axis shows whole race numbers once
+    // each, the Cash column holds its widest sum wherever it is in the book, and an empty book says
+    // how it fills.
+    void windowChartsAndColumns_data()
+    {
+        QTest::addColumn<int>("races");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("raceLabels");
+        QTest::addColumn<double>("oddsCeiling");
+        QTest::newRow("empty") << 0 << "No races yet: every race you run, the Grand National too, is written here "
+                                       "when it is settled." << "1 2" << 50.0;
+        QTest::newRow("three") << 3 << "3 races" << "1 2 3" << 70.0;
+        QTest::newRow("400") << 400 << "400 races" << "50 100 150 200 250 300 350 400" << 70.0;
+    }
+    void windowChartsAndColumns()
+    {
+        QFETCH(int, races);
+        testing::TestInstallation installation;
+        installation.writeDefaultPlayers();
+        Form2 *office = app::window<Form2>();
+        office->Label23->setText("1"), office->curr->setText("£");
+        // The horse at 1-5 wins two races in three: 66.7%.
+        const std::array<int, 5> cards[] = {{2, 7, 15, 30, 60}, {3, 10, 20, 40, 41}, {4, 8, 12, 25, 50}};
+        QList<book::Row> rows;
+        for (int i = 0; i < races; ++i)
+            rows << made(book::raceKind, cards[i % 3], i % 3 == 2 ? 2 : 1, 1, 10, 0);
+        if (races)
+            rows.last().cash = -1234567890, bookOf(rows, installation.dataFile("user1book.csv"));
+        office->mnuBook->trigger();
+        frmbook *window = app::existingWindow<frmbook>();
+        window->finishLoading();
+        QTEST(window->lblStatus->text(), "status");
+        QTEST(static_cast<QValueAxis *>(window->chtOdds->chart()->axes(Qt::Vertical)[0])->max(), "oddsCeiling");
+        window->tabBook->setCurrentWidget(window->chtMoney);
+        QApplication::processEvents();
+        QStringList labels;  // the race axis's, left to right
+        const QRectF plot = window->chtMoney->chart()->plotArea();
+        QList<QGraphicsItem *> items = window->chtMoney->scene()->items(Qt::AscendingOrder);
+        std::sort(items.begin(), items.end(), [](auto *a, auto *b) { return a->scenePos().x() < b->scenePos().x(); });
+        for (QGraphicsItem *item : items) {
+            auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item);
+            if (text && text->isVisible() && text->sceneBoundingRect().top() >= plot.bottom() &&
+                text->toPlainText() != "Race")
+                labels << text->toPlainText();
+        }
+        QTEST(labels.join(' '), "raceLabels");
+        if (races) {
+            const QString cash = window->model->index(races - 1, book::BookModel::Cash).data().toString();
+            QVERIFY2(window->tblRows->columnWidth(book::BookModel::Cash) >
+                         window->tblRows->fontMetrics().horizontalAdvance(cash), qPrintable(cash));
+        }
     }
 
     // The window: the damaged line told, filtering by kind and horse, sorting on money, the visible
