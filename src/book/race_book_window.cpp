@@ -17,12 +17,15 @@
 #include <QCursor>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QtConcurrent>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -30,106 +33,46 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <cmath>
 #include <set>
 
-namespace book {
-
-void BookModel::setRows(QList<Row> rows, const QString &sign)
-{
-    beginResetModel();
-    rows_ = std::move(rows);
-    sign_ = sign;
-    endResetModel();
-}
-
-int BookModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
-
-int BookModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
-
-QVariant BookModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || index.row() >= rows_.size())
-        return {};
-    const Row &row = rows_[index.row()];
-    const int column = index.column();
-    const bool money = column == Stake || column == Winnings || column == OwnersPrize || column == Charge ||
-                       column == Fine || column == Cash || column == Debt;
-    auto amount = [&]() -> Money {
-        switch (column) {
-        case Stake: return row.stake;
-        case Winnings: return row.winnings;
-        case OwnersPrize: return row.ownersPrize;
-        case Charge: return row.charge;
-        case Fine: return row.fine;
-        case Cash: return row.cash;
-        default: return row.debt;
-        }
-    };
-    if (role == Qt::TextAlignmentRole)
-        return money || column == Odds ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
-    if (role == Qt::ToolTipRole && (column == Backed || column == Winner)) {
-        QStringList card;
-        for (int i = 0; i < 5; ++i)
-            card << QStringLiteral("%1 (%2/1)").arg(row.horses[i]).arg(row.odds[i]);
-        return card.join(QLatin1Char('\n'));
-    }
-    if (role != Qt::DisplayRole && role != Qt::UserRole)
-        return {};
-    const bool raw = role == Qt::UserRole;
-    if (money)
-        return raw ? QVariant(amount())
-                   : QVariant((amount() < 0 ? QStringLiteral("-") : QString()) + sign_ +
-                              QLocale().toString(std::abs(qint64(amount()))));
-    switch (column) {
-    // The book holds the races in the order they were run: that order sorts the dates.
-    case When: return raw ? QVariant(index.row()) : QVariant(row.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    case Kind: return row.kind;
-    case Backed: return row.backed;
-    case Odds: return raw ? QVariant(row.oddsOf(row.backed)) : QVariant(QStringLiteral("%1/1").arg(row.oddsOf(row.backed)));
-    case Winner: return row.winner;
-    case Drug: return row.drug ? QStringLiteral("yes") : QStringLiteral("no");
-    default: return {};
-    }
-}
-
-QVariant BookModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return {};
-    if (orientation == Qt::Vertical)
-        return section + 1;
-    static const char *const titles[ColumnCount] = {"Date",   "Kind",          "Backed", "Odds", "Stake",
-                                                    "Winner", "Winnings",      "Owner's Prize",  "Charge",
-                                                    "Fine",   "Drug",          "Cash",   "Debt"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section]) : QVariant();
-}
-
-BookFilter::BookFilter(QObject *parent) : QSortFilterProxyModel(parent) { setSortRole(Qt::UserRole); }
-
-void BookFilter::setKind(const QString &kind)
-{
-    kind_ = kind;
-    invalidateFilter();
-}
-
-void BookFilter::setBacked(const QString &horse)
-{
-    backed_ = horse;
-    invalidateFilter();
-}
-
-bool BookFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
-{
-    const auto *source = static_cast<const BookModel *>(sourceModel());
-    const Row &row = source->rows()[sourceRow];
-    return (kind_.isEmpty() || row.kind == kind_) && (backed_.isEmpty() || row.backed == backed_);
-}
-
-}  // namespace book
-
 namespace {
+constexpr int readingSteps = 1000;  // of the progress bar
 const QString allKinds = QStringLiteral("All races");
 const QString allHorses = QStringLiteral("All horses");
+
+// The line of one sum race by race. A long book is drawn as the lowest and the highest race of
+// each run of races, in their order: no fewer turns than the chart can show, and far fewer points.
+QList<QPointF> sumLine(const QList<book::Race> &races, book::Money book::Race::*sum)
+{
+    constexpr qsizetype runs = 2000;
+    const qsizetype length = std::max<qsizetype>(1, (races.size() + runs - 1) / runs);
+    QList<QPointF> points;
+    for (qsizetype start = 0; start < races.size(); start += length) {
+        qsizetype low = start, high = start;
+        for (qsizetype i = start; i < std::min(races.size(), start + length); ++i) {
+            low = races[i].*sum < races[low].*sum ? i : low;
+            high = races[i].*sum > races[high].*sum ? i : high;
+        }
+        for (const qsizetype i : {std::min(low, high), std::max(low, high)}) {
+            if (points.isEmpty() || points.last().x() != double(i + 1))
+                points << QPointF(double(i + 1), races[i].*sum);
+        }
+    }
+    return points;
+}
+
+// A whole number of races between the ticks of the race axis, 1, 2 or 5 times a power of ten, so
+// that each race number shows once and there are ten of them at most.
+int raceStep(qsizetype races)
+{
+    for (int step = 1;; step *= 10) {
+        for (const int times : {1, 2, 5}) {
+            if ((races - 1) / (step * times) <= 10)
+                return step * times;
+        }
+    }
+}
 }  // namespace
 
 std::function<QString(QWidget *)> &frmbook::exportPathSeam()
@@ -199,10 +142,18 @@ frmbook::frmbook()
     tblRows->horizontalHeader()->setResizeContentsPrecision(200);  // a long book sizes its columns quickly
     tblRows->horizontalHeader()->setStretchLastSection(true);
     racesLayout->addWidget(tblRows);
+    auto *status = new QHBoxLayout;
     lblStatus = new QLabel(races);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setTextFormat(Qt::PlainText);
-    racesLayout->addWidget(lblStatus);
+    status->addWidget(lblStatus, 1);
+    prgRead = new QProgressBar(races);
+    prgRead->setObjectName(QStringLiteral("prgRead"));
+    prgRead->setAccessibleName(QStringLiteral("Reading the race book"));
+    prgRead->setRange(0, readingSteps);
+    prgRead->hide();
+    status->addWidget(prgRead, 1);
+    racesLayout->addLayout(status);
     tabBook->addTab(races, QStringLiteral("&Races"));
 
     // Cash and debt.
@@ -245,26 +196,85 @@ frmbook::frmbook()
             [this](int index) { filter->setBacked(index <= 0 ? QString() : cboHorse->currentText()); });
     connect(cmdExport, &QPushButton::clicked, this, &frmbook::cmdExport_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmbook::cmdClear_Click);
+    connect(&reading_, &QFutureWatcher<book::Reading>::progressValueChanged, prgRead, &QProgressBar::setValue);
+    connect(&reading_, &QFutureWatcher<book::Reading>::finished, this, &frmbook::bookRead);
 
     loadBook();
 }
 
-frmbook::~frmbook() = default;
+frmbook::~frmbook()
+{
+    // A reading still under way is stopped (it ends at its next piece) before the window goes.
+    reading_.cancel();
+    reading_.waitForFinished();
+}
 
 void frmbook::loadBook()
 {
+    reading_.cancel();
+    reading_.waitForFinished();
     const Form2 *office = app::existingWindow<Form2>();
     slot_ = office ? office->Label23->text().toInt() : 0;
-    const QString sign = office ? office->curr->text() : QString();
-    book::Book loaded = slot_ >= 1 && slot_ <= player::slotCount ? book::loadBook(book::bookPath(slot_)) : book::Book{};
-    const int skipped = loaded.skipped;
-    const QString error = loaded.error;
-    model->setRows(std::move(loaded.rows), sign);
+    sign_ = office ? office->curr->text() : QString();
+    const QString path = slot_ >= 1 && slot_ <= player::slotCount ? book::bookPath(slot_) : QString();
+    model->setBook({}, sign_);
     fillHorses();
-    showMoneyChart();
-    showOdds();
     tblRows->resizeColumnsToContents();
+    lblStatus->setText(QStringLiteral("Reading your race book..."));
+    prgRead->setValue(0);
+    prgRead->show();
+    cmdExport->setEnabled(false);
+    cmdClear->setEnabled(false);
+    waiting_ = true;
+    reading_.setFuture(QtConcurrent::run([path](QPromise<book::Reading> &promise) {
+        promise.setProgressRange(0, readingSteps);
+        book::Reading reading;
+        reading.book = book::loadBook(path, [&promise](qint64 done, qint64 size) {
+            promise.setProgressValue(size > 0 ? int(std::min(done, size) * readingSteps / size) : 0);
+            return !promise.isCanceled();
+        });
+        reading.odds = book::oddsFigures(reading.book);
+        reading.cash = sumLine(reading.book.races, &book::Race::cash);
+        reading.debt = sumLine(reading.book.races, &book::Race::debt);
+        promise.addResult(std::move(reading));
+    }));
+}
+
+void frmbook::finishLoading()
+{
+    reading_.waitForFinished();
+    bookRead();
+}
+
+void frmbook::bookRead()
+{
+    if (!waiting_ || !reading_.isFinished() || reading_.isCanceled())
+        return;
+    waiting_ = false;
+    showBook(reading_.result());  // shares the races with the finished reading, no copy
+}
+
+void frmbook::showBook(const book::Reading &reading)
+{
+    prgRead->hide();
+    cmdExport->setEnabled(true);
+    cmdClear->setEnabled(true);
+    // The races come in the order they were run, the dates' order: a book shown by date needs no
+    // sorting, however long it is.
+    const QHeaderView *header = tblRows->horizontalHeader();
+    if (header->sortIndicatorSection() == book::BookModel::When && header->sortIndicatorOrder() == Qt::AscendingOrder)
+        filter->sort(-1);
+    model->setBook(reading.book, sign_);
+    fillHorses();
+    showMoneyChart(reading.cash, reading.debt);
+    showOdds(reading.odds);
+    fitColumns();
+    const int skipped = reading.book.skipped;
+    const QString &error = reading.book.error;
     QString status = QStringLiteral("%1 races").arg(model->rowCount());
+    if (model->rowCount() == 0 && skipped == 0 && error.isEmpty())
+        status = QStringLiteral("No races yet: every race you run, the Grand National too, is written here "
+                                "when it is settled.");
     if (skipped > 0)
         status += QStringLiteral("; %1 damaged %2 skipped").arg(skipped).arg(skipped == 1 ? "line" : "lines");
     lblStatus->setText(status);
@@ -281,16 +291,22 @@ void frmbook::fillHorses()
 {
     const QSignalBlocker quiet(cboHorse);
     cboHorse->clear();
+    const book::Book &book = model->book();
+    std::vector<bool> backed(size_t(book.names.size()), false);
+    for (const book::Race &race : book.races)
+        backed[race.backed] = true;
     std::set<QString> horses;
-    for (const book::Row &row : model->rows())
-        horses.insert(row.backed);
+    for (qsizetype name = 0; name < book.names.size(); ++name) {
+        if (backed[size_t(name)])
+            horses.insert(book.name(quint32(name)));
+    }
     cboHorse->addItem(allHorses);
     for (const QString &horse : horses)
         cboHorse->addItem(horse);
     filter->setBacked(QString());
 }
 
-void frmbook::showMoneyChart()
+void frmbook::showMoneyChart(const QList<QPointF> &cashLine, const QList<QPointF> &debtLine)
 {
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("Cash and debt after each race"));
@@ -298,25 +314,25 @@ void frmbook::showMoneyChart()
     cash->setName(QStringLiteral("Cash"));
     auto *debt = new QLineSeries(chart);
     debt->setName(QStringLiteral("Debt"));
-    QList<QPointF> cashPoints, debtPoints;
-    const QList<book::Row> &rows = model->rows();
-    cashPoints.reserve(rows.size());
-    debtPoints.reserve(rows.size());
+    const QList<book::Race> &races = model->book().races;
     double low = 0, high = 1;
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        cashPoints << QPointF(double(i + 1), rows[i].cash);
-        debtPoints << QPointF(double(i + 1), rows[i].debt);
-        low = std::min({low, double(rows[i].cash), double(rows[i].debt)});
-        high = std::max({high, double(rows[i].cash), double(rows[i].debt)});
+    for (const QList<QPointF> *line : {&cashLine, &debtLine}) {
+        for (const QPointF &point : *line) {
+            low = std::min(low, point.y());
+            high = std::max(high, point.y());
+        }
     }
-    cash->replace(cashPoints);
-    debt->replace(debtPoints);
+    cash->replace(cashLine);
+    debt->replace(debtLine);
     chart->addSeries(cash);
     chart->addSeries(debt);
     auto *x = new QValueAxis(chart);
     x->setTitleText(QStringLiteral("Race"));
     x->setLabelFormat(QStringLiteral("%d"));
-    x->setRange(1, std::max<double>(2, double(rows.size())));
+    x->setRange(1, std::max<double>(2, double(races.size())));
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(raceStep(std::max<qsizetype>(2, races.size())));
     auto *y = new QValueAxis(chart);
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setRange(low, high);
@@ -333,16 +349,15 @@ void frmbook::showMoneyChart()
             return;
         }
         const int race = qRound(point.x());
-        const QList<book::Row> &all = model->rows();
+        const QList<book::Race> &all = model->book().races;
         if (race < 1 || race > all.size())
             return;
-        const book::Row &row = all[race - 1];
+        const QString when = book::BookModel::clockText(all[race - 1], QStringLiteral("yyyy-MM-dd HH:mm"));
         const QModelIndex cashIndex = model->index(race - 1, book::BookModel::Cash);
         const QModelIndex debtIndex = model->index(race - 1, book::BookModel::Debt);
         QToolTip::showText(QCursor::pos(), QStringLiteral("Race %1, %2\nCash %3\nDebt %4")
                                                .arg(race)
-                                               .arg(row.when.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                                                    cashIndex.data().toString(), debtIndex.data().toString()),
+                                               .arg(when, cashIndex.data().toString(), debtIndex.data().toString()),
                            chtMoney);
     };
     connect(cash, &QLineSeries::hovered, this, tip);
@@ -352,18 +367,19 @@ void frmbook::showMoneyChart()
     delete old;
 }
 
-void frmbook::showOdds()
+void frmbook::showOdds(const book::OddsFigures &figures)
 {
-    const book::OddsFigures figures = book::oddsFigures(model->rows());
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("How often the horse at these odds won"));
     auto *won = new QBarSet(QStringLiteral("Share won (%)"));
     auto *promised = new QBarSet(QStringLiteral("Share the odds promise (%)"));
     QStringList bands;
+    double largest = 0;
     for (int band = 0; band < book::bandCount; ++band) {
         const book::BandFigures &f = figures.bands[band];
         *won << 100.0 * f.shareWon();
         *promised << 100.0 * f.promised;
+        largest = std::max({largest, 100.0 * f.shareWon(), 100.0 * f.promised});
         bands << book::bandName(band);
     }
     auto *series = new QBarSeries(chart);
@@ -373,9 +389,11 @@ void frmbook::showOdds()
     auto *x = new QBarCategoryAxis(chart);
     x->append(bands);
     x->setTitleText(QStringLiteral("Odds (to 1)"));
+    // Up to 50%, or to the ten above the largest bar.
     auto *y = new QValueAxis(chart);
-    y->setRange(0, 50);
-    y->setTickCount(6);
+    const int ceiling = std::max(50, 10 * int(std::ceil(largest / 10 - 1e-9)));
+    y->setRange(0, ceiling);
+    y->setTickCount(ceiling / 10 + 1);
     y->setLabelFormat(QStringLiteral("%.0f%%"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -401,16 +419,65 @@ void frmbook::showOdds()
     }
 }
 
+void frmbook::fitColumns()
+{
+    tblRows->resizeColumnsToContents();
+    // The table measures only some of the races, and a long book's later races hold the larger
+    // sums: each column is made as wide as its widest entry too. A number's longest text is that of
+    // its lowest or its highest value; a name's width is measured once.
+    using Model = book::BookModel;
+    const book::Book &book = model->book();
+    std::array<qint64, Model::ColumnCount> low{}, high{};
+    std::array<int, Model::ColumnCount> lowAt{}, highAt{};
+    std::vector<int> backed(size_t(book.names.size()), -1), winner(backed);  // a race of each name
+    for (int i = 0; i < book.races.size(); ++i) {
+        const book::Race &race = book.races[i];
+        for (int column = Model::Odds; column <= Model::Debt; ++column) {
+            const qint64 value = Model::number(race, column, i);
+            if (i == 0 || value < low[column])
+                low[column] = value, lowAt[column] = i;
+            if (i == 0 || value > high[column])
+                high[column] = value, highAt[column] = i;
+        }
+        backed[race.backed] = backed[race.backed] < 0 ? i : backed[race.backed];
+        winner[race.winner] = winner[race.winner] < 0 ? i : winner[race.winner];
+    }
+    auto widen = [this](int race, int column) {
+        const QModelIndex shown = filter->mapFromSource(model->index(race, column));
+        if (shown.isValid())  // and the grid line:
+            tblRows->setColumnWidth(column, std::max(tblRows->columnWidth(column),
+                                                     tblRows->sizeHintForIndex(shown).width() + 1));
+    };
+    for (int column = Model::Odds; column <= Model::Debt && !book.races.isEmpty(); ++column) {
+        if (column == Model::Odds || book::BookModel::isMoney(column)) {
+            widen(lowAt[column], column);
+            widen(highAt[column], column);
+        }
+    }
+    // The longest names are measured, a few dozen at most however many names a book holds.
+    for (const auto &[column, races] : {std::pair{Model::Backed, &backed}, std::pair{Model::Winner, &winner}}) {
+        std::vector<std::pair<qsizetype, int>> named;  // a name's length, a race it is in
+        for (size_t name = 0; name < races->size(); ++name) {
+            if ((*races)[name] >= 0)
+                named.emplace_back(book.names[quint32(name)].size(), (*races)[name]);
+        }
+        const auto measured = named.begin() + std::min<qsizetype>(named.size(), 40);
+        std::partial_sort(named.begin(), measured, named.end(), std::greater<>());
+        for (auto each = named.begin(); each != measured; ++each)
+            widen(each->second, column);
+    }
+}
+
 void frmbook::cmdExport_Click()
 {
     const QString path = exportPathSeam()(this);
     if (path.isEmpty())
         return;
-    QList<book::Row> visible;
+    QList<qsizetype> visible;
     visible.reserve(filter->rowCount());
     for (int row = 0; row < filter->rowCount(); ++row)
-        visible << model->rows()[filter->mapToSource(filter->index(row, 0)).row()];
-    const book::AppendResult written = book::writeRows(path, visible);
+        visible << filter->mapToSource(filter->index(row, 0)).row();
+    const book::AppendResult written = book::writeRows(path, model->book(), visible);
     if (!written.ok)
         platform::say(QStringLiteral("The rows could not be exported: ") + written.error, platform::Icon::Critical);
     else
@@ -425,8 +492,10 @@ void frmbook::cmdClear_Click()
                       platform::Icon::Question, platform::Buttons::YesNo,
                       QStringLiteral("QUESTION")) != platform::Answer::Yes)
         return;
+    // A book that is a link loses the link, never what it points to.
     QFile file(book::bookPath(slot_));
-    if (file.exists() && !file.remove()) {
+    const QFileInfo info(file.fileName());
+    if ((info.exists() || info.isSymLink()) && !file.remove()) {
         platform::say(QStringLiteral("Your race book could not be cleared: ") + file.errorString(),
                       platform::Icon::Critical);
         return;

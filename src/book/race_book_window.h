@@ -1,15 +1,16 @@
 #pragma once
 // The race book: every settled race of the signed-in player, the cash and debt race by
 // race, and how often horses at each odds really won.
-#include "book/race_book.h"
+#include "book/race_book_table.h"
 
-#include <QAbstractTableModel>
 #include <QDialog>
-#include <QSortFilterProxyModel>
+#include <QFutureWatcher>
+#include <QPointF>
 #include <functional>
 
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTableView;
 class QTableWidget;
@@ -18,37 +19,12 @@ class QChartView;
 
 namespace book {
 
-// The book's rows as a table; the money columns carry the player's currency sign.
-class BookModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    enum Column { When, Kind, Backed, Odds, Stake, Winner, Winnings, OwnersPrize, Charge, Fine, Drug, Cash, Debt,
-                  ColumnCount };
-    explicit BookModel(QObject *parent = nullptr) : QAbstractTableModel(parent) {}
-    void setRows(QList<Row> rows, const QString &sign);
-    const QList<Row> &rows() const { return rows_; }
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-private:
-    QList<Row> rows_;
-    QString sign_;
-};
-
-// Sorts on the raw values and keeps the rows of one kind and one backed horse.
-class BookFilter : public QSortFilterProxyModel {
-    Q_OBJECT
-public:
-    explicit BookFilter(QObject *parent = nullptr);
-    void setKind(const QString &kind);     // empty: every kind
-    void setBacked(const QString &horse);  // empty: every horse
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
-
-private:
-    QString kind_, backed_;
+// A book read for the window, with what its charts show worked out alongside, away from the
+// game's own thread.
+struct Reading {
+    Book book;
+    OddsFigures odds;
+    QList<QPointF> cash, debt;  // the lines of the cash and debt chart
 };
 
 }  // namespace book
@@ -67,6 +43,7 @@ public:
     QComboBox *cboHorse = nullptr;
     QTableView *tblRows = nullptr;
     QLabel *lblStatus = nullptr;
+    QProgressBar *prgRead = nullptr;  // while the book is read
     QPushButton *cmdExport = nullptr;
     QPushButton *cmdClear = nullptr;
     QChartView *chtMoney = nullptr;
@@ -75,14 +52,23 @@ public:
     book::BookModel *model = nullptr;
     book::BookFilter *filter = nullptr;
 
-    // The signed-in player's book read afresh.
+    // The signed-in player's book read afresh, in the background: the window stays usable and
+    // shows how far the reading has come.
     void loadBook();
+    // Waits for the book being read and shows it.
+    void finishLoading();
     void cmdExport_Click();
     void cmdClear_Click();
 
 private:
-    void showMoneyChart();
-    void showOdds();
+    void bookRead();
+    void showBook(const book::Reading &reading);
+    void showMoneyChart(const QList<QPointF> &cash, const QList<QPointF> &debt);
+    void showOdds(const book::OddsFigures &figures);
     void fillHorses();
+    void fitColumns();
     int slot_ = 0;
+    QString sign_;
+    QFutureWatcher<book::Reading> reading_;
+    bool waiting_ = false;  // for the book being read
 };

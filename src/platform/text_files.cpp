@@ -54,49 +54,67 @@ QString decodeText(const QByteArray &bytes)
     return text;
 }
 
+OpenedFile openOrdinaryFile(const QString &path, int flags, bool noLinks)
+{
+    OpenedFile opened;
+    // Opened without waiting: a named pipe would otherwise hang the game.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (noLinks ? O_NOFOLLOW : 0), 0666);
+    if (fd < 0) {
+        const int code = errno;
+        opened.error = code == ENOENT   ? QStringLiteral("the file does not exist")
+                       : code == ELOOP  ? QStringLiteral("it is a link to another file, not a file of its own")
+                       : code == EISDIR ? QStringLiteral("it is a folder, not a file")
+                                        : systemError(code);
+        return opened;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        opened.error = systemError(errno);
+    else if (S_ISDIR(info.st_mode))
+        opened.error = QStringLiteral("it is a folder, not a file");
+    else if (!S_ISREG(info.st_mode))
+        opened.error = QStringLiteral("it is not an ordinary file (a device or a pipe)");
+    if (!opened.error.isEmpty()) {
+        ::close(fd);
+        return opened;
+    }
+    opened.fd = fd;
+    opened.size = info.st_size;
+    return opened;
+}
+
 BytesRead readGameFile(const QString &path, qint64 limit)
 {
     BytesRead result;
-    // Opened without waiting (a named pipe would otherwise hang the game), then
-    // checked to be an ordinary file before a byte is read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        const int code = errno;
-        result.error = code == ENOENT ? QStringLiteral("the file does not exist") : systemError(code);
+    const OpenedFile file = openOrdinaryFile(path, O_RDONLY);
+    if (file.fd < 0) {
+        result.error = file.error;
         return result;
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        result.error = systemError(errno);
-    } else if (S_ISDIR(info.st_mode)) {
-        result.error = QStringLiteral("it is a folder, not a file");
-    } else if (!S_ISREG(info.st_mode)) {
-        result.error = QStringLiteral("it is not an ordinary file (a device or a pipe)");
-    } else {
-        // One byte past the limit tells a file that is too large, whatever its size claims.
-        char chunk[4096];
-        QByteArray bytes;
-        while (bytes.size() <= limit) {
-            const auto want = static_cast<size_t>(std::min<qint64>(sizeof chunk, limit + 1 - bytes.size()));
-            const ssize_t n = ::read(fd, chunk, want);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                result.error = systemError(errno);
-                break;
-            }
-            if (n == 0)
-                break;
-            bytes.append(chunk, n);
+    // One byte past the limit tells a file that is too large, whatever its size claims.
+    char chunk[4096];
+    QByteArray bytes;
+    while (bytes.size() <= limit) {
+        const auto want = static_cast<size_t>(std::min<qint64>(sizeof chunk, limit + 1 - bytes.size()));
+        const ssize_t n = ::read(file.fd, chunk, want);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.error = systemError(errno);
+            break;
         }
-        if (result.error.isEmpty() && bytes.size() > limit)
-            result.error = QStringLiteral("the file is too large to be a game file");
-        if (result.error.isEmpty()) {
-            result.bytes = bytes;
-            result.opened = true;
-        }
+        if (n == 0)
+            break;
+        bytes.append(chunk, n);
     }
-    ::close(fd);
+    if (result.error.isEmpty() && bytes.size() > limit)
+        result.error = QStringLiteral("the file is too large to be a game file");
+    if (result.error.isEmpty()) {
+        result.bytes = bytes;
+        result.opened = true;
+    }
+    ::close(file.fd);
     return result;
 }
 

@@ -30,6 +30,16 @@ struct BytesRead {
 };
 BytesRead readGameFile(const QString &path, qint64 limit = gameFileSizeLimit);
 
+// A file opened (`flags` as for ::open) without waiting, and checked to be an ordinary file
+// before a byte is read or written: never a folder, a device or a pipe, and with `noLinks` never
+// a link in the file's own place either (nothing is read or written through it).
+struct OpenedFile {
+    int fd = -1;    // -1 when it could not be opened or is not an ordinary file
+    qint64 size = 0;
+    QString error;  // why not, for the player
+};
+OpenedFile openOrdinaryFile(const QString &path, int flags, bool noLinks = false);
+
 // The last line of a file's bytes; nullopt when they hold no line at all.
 std::optional<QString> lastLineOf(const QByteArray &bytes);
 

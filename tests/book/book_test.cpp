@@ -12,7 +12,9 @@
 #include "support/test_installation.h"
 #include "support/test_main.h"
 
+#include <QtCharts>
 #include <QtWidgets>
+#include <sys/stat.h>
 
 namespace {
 const QStringList names = {"Red Rum", "Desert Orchard", "Mr Ed", "Whopper Meal With Fries", "Black Beauty"};
@@ -22,9 +24,21 @@ const QString card = "Red Rum,2,Desert Orchard,4,Mr Ed,6,Whopper Meal With Fries
 QString onlyRow(const testing::TestInstallation &installation)
 {
     const book::Book read = book::loadBook(installation.dataFile("user1book.csv"));
-    if (read.rows.size() != 1 || read.skipped || !read.rows[0].when.isValid())
-        return QStringLiteral("%1 rows, %2 skipped").arg(read.rows.size()).arg(read.skipped);
-    return book::rowFields(read.rows[0]).mid(1).join(',');
+    if (read.races.size() != 1 || read.skipped)
+        return QStringLiteral("%1 rows, %2 skipped").arg(read.races.size()).arg(read.skipped);
+    return book::rowFields(read.row(read.races[0])).mid(1).join(',');
+}
+
+// A book file of these rows, read.
+book::Book bookOf(const QList<book::Row> &rows, const QString &path = {})
+{
+    QTemporaryDir dir;
+    QFile file(path.isEmpty() ? dir.filePath("book.csv") : path);
+    QByteArray bytes = book::encodeLine(book::headerFields());
+    for (const book::Row &row : rows)
+        bytes += book::encodeLine(book::rowFields(row));
+    file.open(QIODevice::WriteOnly), file.write(bytes), file.close();
+    return book::loadBook(file.fileName());
 }
 
 book::Row made(const QString &kind, std::array<int, 5> odds, int winner, int backed, int stake, int winnings)
@@ -159,15 +173,84 @@ private slots:
         file.write("not,a,row\r\n2026-12-06T20:05:00,race,Red Ru");
         file.close();
         book::Book read = book::loadBook(path);
-        QVERIFY(read.rows.size() == 1 && read.skipped == 2);
+        QVERIFY(read.races.size() == 1 && read.skipped == 2);
         QVERIFY(book::appendRow(path, made(book::grandNationalKind, {1, 2, 3, 4, 5}, 2, 2, 10, 20)).ok);
         read = book::loadBook(path);
-        QVERIFY(read.rows.size() == 2 && read.skipped == 1);  // only the garbage line is left
-        QCOMPARE(book::rowFields(read.rows[0]), book::rowFields(quoted));
+        QVERIFY(read.races.size() == 2 && read.skipped == 1);  // only the garbage line is left
+        QCOMPARE(book::rowFields(read.row(read.races[0])), book::rowFields(quoted));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("date,kind,horse1,odds1,") && bytes.endsWith(",no,1010,7\r\n"));
         QVERIFY(bytes.contains("\"Mr \"\"Ed\"\", Jr\",1,"));
+    }
+
+    // A book that is a link, a pipe or a folder is neither written through nor read, nor one too large
+    // for the window; the settlement's message names the file, the window tells and shows nothing.
+    void oddBooksRefused()
+    {
+        testing::TestInstallation installation;
+        installation.writeDefaultPlayers();
+        const QString path = installation.dataFile("user1book.csv"), target = installation.folder() + "/other";
+        const QString link = "it is a link to another file, not a file of its own";
+        const struct { const char *book; QString error; } rows[] = {
+            {"link", link}, {"dangling link", link}, {"pipe", "it is not an ordinary file (a device or a pipe)"},
+            {"folder", "it is a folder, not a file"},
+            {"too large", "it is larger than 64 MB (some 400,000 races), more than the Race Book shows. Races are "
+                          "still added to it; to start a new book, move user1book.csv out of the data folder, or "
+                          "clear it with Clear Book."}};
+        for (const auto &row : rows) {
+            const QString book = row.book;
+            QFile::remove(path), QDir().rmdir(path), QFile::remove(target);
+            QFile file(book == "too large" ? path : target);
+            QVERIFY(book == "dangling link" || book == "folder" || book == "pipe" ||
+                    (file.open(QIODevice::WriteOnly) && file.write("date\r\ntorn")));
+            if (book == "too large")
+                QVERIFY(file.resize(book::bookSizeLimit + 1));  // sparse: nothing written
+            file.close();
+            QVERIFY(!book.contains("link") || QFile::link(target, path));
+            QVERIFY(book != "folder" || QDir().mkdir(path));
+            QVERIFY(book != "pipe" || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            QCOMPARE(book::loadBook(path).error, row.error);
+            if (book == "too large")
+                continue;
+            QCOMPARE(book::recordRace(1, made(book::raceKind, {1, 2, 3, 4, 5}, 1, 1, 10, 20)),
+                     "This race could not be written to your race book (user1book.csv): " + row.error);
+            QCOMPARE(QFile::exists(target), book == "link");
+            QVERIFY(book != "link" || (file.open(QIODevice::ReadOnly) && file.readAll() == "date\r\ntorn"));
+        }
+        QFile::remove(path), QFile::link(target, path);
+        testing::ScriptedDialogs dialogs;
+        dialogs.expectMessage("Your race book could not be read: " + link);
+        app::window<Form2>()->Label23->setText("1");
+        QPointer<frmbook> window = app::window<frmbook>();
+        window->finishLoading();
+        QCOMPARE(window->filter->rowCount(), 0);
+        VERIFY_DIALOGS(dialogs);
+        // Closed while it reads: the reading stops with the window.
+        window->loadBook(), window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window);
+    }
+
+    // A book read piece by piece, the pieces ending anywhere, reads as it does whole.
+    void readInPieces()
+    {
+        QByteArray bytes = "\xEF\xBB\xBF" + book::encodeLine(book::headerFields()) + "\n";
+        book::Row quoted = made(book::raceKind, {1, 2, 3, 4, 5}, 1, 1, 10, 20);
+        quoted.horses[0] = quoted.winner = quoted.backed = "Mr \"Ed\", Jr\r\n";
+        for (const book::Row &row : {quoted, made(book::grandNationalKind, {6, 7, 8, 9, 99}, 2, 3, 10, 0)})
+            bytes += book::encodeLine(book::rowFields(row)).chopped(1) + "not,a,row\r";
+        bytes += "2026-12-06T20:05:00,race,Red Ru";
+        for (const qsizetype piece : {qsizetype(1), qsizetype(7), bytes.size()}) {
+            book::BookReader reader;
+            for (qsizetype at = 0; at < bytes.size(); at += piece)
+                reader.feed(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at)));
+            const book::Book read = reader.finish();
+            QCOMPARE(read.races.size(), 2);
+            QCOMPARE(read.skipped, 3);  // one garbage line after each row, and the torn last one
+            QCOMPARE(book::rowFields(read.row(read.races[0])), book::rowFields(quoted));
+            QCOMPARE(read.name(read.races[1].backed), names[2]);
+        }
     }
 
     // Shares won and promised, and the return per pound, band by band from a fixed set of rows.
@@ -180,7 +263,7 @@ private slots:
                                        made(book::raceKind, {5, 10, 20, 40, 41}, 5, 1, 10, 0),
                                        made(book::grandNationalKind, {1, 6, 11, 21, 100}, 2, 2, 100, 600),
                                        made(book::raceKind, {3, 3, 3, 3, 3}, 3, 0, 0, 0)};
-        const book::OddsFigures figures = book::oddsFigures(rows);
+        const book::OddsFigures figures = book::oddsFigures(bookOf(rows));
         // runners, wins, bets, staked, returned
         const int expected[][5] = {{8, 2, 2, 20, 30}, {3, 1, 1, 100, 600}, {3, 0, 0, 0, 0}, {3, 0, 0, 0, 0},
                                    {3, 1, 0, 0, 0}, {20, 4, 3, 120, 630}};
@@ -193,6 +276,59 @@ private slots:
         QCOMPARE(figures.bands[0].promised, 2.25 / 8);
         QCOMPARE(figures.bands[0].returnPerPound(), 1.5);
         QCOMPARE(figures.overall.returnPerPound(), 5.25);
+    }
+
+    // The odds chart's axis reaches over its largest bar, the race axis shows whole race numbers once
+    // each, the Cash column holds its widest sum wherever it is in the book, and an empty book says
+    // how it fills.
+    void windowChartsAndColumns_data()
+    {
+        QTest::addColumn<int>("races");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("raceLabels");
+        QTest::addColumn<double>("oddsCeiling");
+        QTest::newRow("empty") << 0 << "No races yet: every race you run, the Grand National too, is written here "
+                                       "when it is settled." << "1 2" << 50.0;
+        QTest::newRow("three") << 3 << "3 races" << "1 2 3" << 70.0;
+        QTest::newRow("400") << 400 << "400 races" << "50 100 150 200 250 300 350 400" << 70.0;
+    }
+    void windowChartsAndColumns()
+    {
+        QFETCH(int, races);
+        testing::TestInstallation installation;
+        installation.writeDefaultPlayers();
+        Form2 *office = app::window<Form2>();
+        office->Label23->setText("1"), office->curr->setText("£");
+        // The horse at 1-5 wins two races in three: 66.7%.
+        const std::array<int, 5> cards[] = {{2, 7, 15, 30, 60}, {3, 10, 20, 40, 41}, {4, 8, 12, 25, 50}};
+        QList<book::Row> rows;
+        for (int i = 0; i < races; ++i)
+            rows << made(book::raceKind, cards[i % 3], i % 3 == 2 ? 2 : 1, 1, 10, 0);
+        if (races)
+            rows.last().cash = -1234567890, bookOf(rows, installation.dataFile("user1book.csv"));
+        office->mnuBook->trigger();
+        frmbook *window = app::existingWindow<frmbook>();
+        window->finishLoading();
+        QTEST(window->lblStatus->text(), "status");
+        QTEST(static_cast<QValueAxis *>(window->chtOdds->chart()->axes(Qt::Vertical)[0])->max(), "oddsCeiling");
+        window->tabBook->setCurrentWidget(window->chtMoney);
+        QApplication::processEvents();
+        QStringList labels;  // the race axis's, left to right
+        const QRectF plot = window->chtMoney->chart()->plotArea();
+        QList<QGraphicsItem *> items = window->chtMoney->scene()->items(Qt::AscendingOrder);
+        std::sort(items.begin(), items.end(), [](auto *a, auto *b) { return a->scenePos().x() < b->scenePos().x(); });
+        for (QGraphicsItem *item : items) {
+            auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item);
+            if (text && text->isVisible() && text->sceneBoundingRect().top() >= plot.bottom() &&
+                text->toPlainText() != "Race")
+                labels << text->toPlainText();
+        }
+        QTEST(labels.join(' '), "raceLabels");
+        if (races) {
+            const QString cash = window->model->index(races - 1, book::BookModel::Cash).data().toString();
+            QVERIFY2(window->tblRows->columnWidth(book::BookModel::Cash) >
+                         window->tblRows->fontMetrics().horizontalAdvance(cash), qPrintable(cash));
+        }
     }
 
     // The window: the damaged line told, filtering by kind and horse, sorting on money, the visible
@@ -218,6 +354,12 @@ private slots:
         office->mnuBook->trigger();
         QPointer<frmbook> window = app::existingWindow<frmbook>();
         QVERIFY(window && window->isVisible());
+        // Read in the background: the progress shown, nothing of the book yet, then all of it.
+        QVERIFY(!window->prgRead->isHidden() && !window->cmdClear->isEnabled());
+        QCOMPARE(window->filter->rowCount(), 0);
+        window->finishLoading();
+        QVERIFY(window->prgRead->isHidden() && window->cmdClear->isEnabled());
+        QCOMPARE(window->lblStatus->text(), "4 races; 1 damaged line skipped");
         QCOMPARE(window->filter->rowCount(), 4);
         window->cboKind->setCurrentText(book::raceKind);
         QCOMPARE(window->filter->rowCount(), 3);
@@ -232,9 +374,9 @@ private slots:
         dialogs.expectMessage("3 races exported.");
         window->cmdExport->click();
         const book::Book read = book::loadBook(exported);
-        QCOMPARE(read.rows.size(), 3);
+        QCOMPARE(read.races.size(), 3);
         for (const int i : {0, 1, 2})
-            QCOMPARE(book::rowFields(read.rows[i]), book::rowFields(rows[QList<int>{1, 3, 0}[i]]));
+            QCOMPARE(book::rowFields(read.row(read.races[i])), book::rowFields(rows[QList<int>{1, 3, 0}[i]]));
         for (const auto answer : {platform::Answer::No, platform::Answer::Yes}) {
             dialogs.expectMessage("Clear your race book? Every race in it is removed for good.", answer);
             window->cmdClear->click();
