@@ -56,6 +56,24 @@ DealResult sellShare(Money salePrice, const QString &cashText)
     return {DealOutcome::Done, *total};
 }
 
+DealResult buyShare(Money price, Money cash)
+{
+    if (price > cash)
+        return {DealOutcome::NotEnoughMoney, 0};
+    const auto left = platform::checkedSub(cash, price);
+    if (!left)
+        return {DealOutcome::OutOfRange, 0};
+    return {DealOutcome::Done, *left};
+}
+
+DealResult sellShare(Money salePrice, Money cash)
+{
+    const auto total = platform::checkedAdd(cash, salePrice);
+    if (!total)
+        return {DealOutcome::OutOfRange, 0};
+    return {DealOutcome::Done, *total};
+}
+
 QString dealRefusal(DealOutcome outcome, const QString &sign)
 {
     switch (outcome) {

@@ -38,6 +38,9 @@ struct DealResult {
 DealResult buyShare(const QString &priceText, const QString &cashText);
 // Selling at a drawn sale price with the cash field's text.
 DealResult sellShare(Money salePrice, const QString &cashText);
+// Buying at the price shown with the player's cash; selling at a drawn sale price.
+DealResult buyShare(Money price, Money cash);
+DealResult sellShare(Money salePrice, Money cash);
 
 QString dealRefusal(DealOutcome outcome, const QString &sign);
 QString soldMessage(Money salePrice, const QString &sign);
