@@ -33,7 +33,9 @@ struct SettlementBeat {
     enum class Mark {
         None,
         WinnerKnown,     // the last winner is set
-        BettingReopened, // the office takes stakes again (its stake list and picker come back)
+        BettingReopened, // the office takes stakes again (its stake list and picker come back); in
+                         // the Grand National its betting window shows again, Confirm offered
+        StakeBoxReopened, // the Grand National's stake box opens again
         OddsDrawn,       // the next race's odds are on the card
         ShareLost,       // the drugged horse is destroyed: no share any more
     };

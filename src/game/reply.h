@@ -13,6 +13,11 @@ namespace game {
 
 // One message box: its text, icon, buttons and title (empty: the program's own title).
 struct Notice {
+    Notice(QString text = QString(), platform::Icon icon = platform::Icon::None,
+           platform::Buttons buttons = platform::Buttons::Ok, QString title = QString())
+        : text(std::move(text)), icon(icon), buttons(buttons), title(std::move(title))
+    {
+    }
     QString text;
     platform::Icon icon = platform::Icon::None;
     platform::Buttons buttons = platform::Buttons::Ok;

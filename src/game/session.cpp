@@ -3,6 +3,9 @@
 #include "game/session.h"
 
 #include "game/grand_national_betting.h"
+
+#include <algorithm>
+#include <memory>
 #include "office/race_card.h"
 #include "platform/dialogs.h"
 #include "player/record_safety.h"
@@ -108,13 +111,21 @@ Reply Session::logOff()
               [this](Answer answer) {
                   if (answer != Answer::Yes)
                       return Reply();
-                  // The player stays signed in while his game is not stored.
-                  return save([this] {
-                      clearPlayerState();
-                      record_ = PlayerRecord();
-                      emit recordChanged();
-                      emit signedOut();
+                  // A Grand National entry whose horse has not run is given up first, or the player stays.
+                  auto entryLeft = std::make_shared<bool>(false);
+                  Reply reply = leaveGrandNational([entryLeft] { *entryLeft = true; });
+                  reply.thenTell([this, entryLeft] {
+                      if (!*entryLeft)
+                          return Reply();
+                      // The player stays signed in while his game is not stored.
+                      return save([this] {
+                          clearPlayerState();
+                          record_ = PlayerRecord();
+                          emit recordChanged();
+                          emit signedOut();
+                      });
                   });
+                  return reply;
               });
     return reply;
 }
@@ -186,8 +197,13 @@ Reply Session::leave(const QString &what, std::function<void()> leave)
     // Leaving during a race would save the record before the stake is taken and the interest added.
     if (Reply refusal = refusedDuringRace(what); !refusal.isEmpty())
         return refusal;
-    Reply reply = saveQuietly();
-    reply.thenTell([this, leave = std::move(leave)] {
+    // A Grand National entry whose horse has not run is given up first, or the player stays.
+    auto entryLeft = std::make_shared<bool>(false);
+    Reply reply = leaveGrandNational([entryLeft] { *entryLeft = true; });
+    reply.thenTell([this, entryLeft] { return *entryLeft ? saveQuietly() : Reply(); });
+    reply.thenTell([this, entryLeft, leave = std::move(leave)] {
+        if (!*entryLeft)
+            return Reply();
         if (!unsaved_) {
             leave();
             return Reply();
@@ -257,6 +273,11 @@ Reply Session::renameHorses(const std::array<QString, horseCount> &typed, int *b
         }
     }
     const std::array<QString, horseCount> before = record_.horses;
+    if (grandNational_) {
+        const auto entered = std::find(before.begin(), before.end(), grandNational_->ownedHorse());
+        if (entered != before.end())
+            grandNational_->horseRenamed(*entered, names[entered - before.begin()]);
+    }
     const int owned = record_.ownsHorse() ? office::shareHorse(record_.share, before) : 0;
     record_.horses = names;
     if (owned)

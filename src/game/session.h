@@ -79,8 +79,8 @@ public:
     // From "Start The Race" to the end of its settlement, and while the Grand National holds the
     // player's money: nothing the settlements read may change.
     bool raceUnderWay() const;
-    // The Grand National entry of this player, while its betting window is open or waiting.
-    GrandNationalBetting *grandNational() const { return grandNational_.get(); }
+    // The Grand National entry of this player, from the first entry until its betting window closes.
+    std::shared_ptr<GrandNationalBetting> grandNational() const { return grandNational_; }
 
     // ---- the betting office opens: the country, the tip, the jockeys, the first odds ----
     void openOffice(const QString &country, bool countryKnown);
@@ -141,9 +141,24 @@ public:
     Reply settleRace();
 
     // ---- the Grand National ----
+    // "Send Your Horse To The Grand National": the checks, the fee, the betting window (made at the
+    // first entry, its odds and the owned horse's lane drawn then).
     Reply enterGrandNational();
-    // The betting window closed: the entry is over.
-    void leaveGrandNational();
+    void grandNationalStakeTyped();
+    // "Confirm": the stake checks; an accepted stake is paid at once.
+    Reply confirmGrandNationalStake(const QString &stakeText);
+    void chooseGrandNationalRunner(int lane);
+    void selectGrandNationalRunner();
+    // "Start" at Aintree: the whole race is run now; false when no stake is confirmed (nothing to run).
+    bool runGrandNational();
+    // An ordinary race is running or being settled: the Grand National's settlement waits for it.
+    bool ordinaryRaceRunning() const { return racePhase_ == RacePhase::Running || racePhase_ == RacePhase::Settling; }
+    // The playback is over: the settlement.
+    Reply settleGrandNational();
+    // Leaving the entry (its window closed, log off, leaving the game). A race being run cannot be
+    // left; while the fee or a stake would be lost the player is asked. `left` runs when the entry
+    // is given up (at once when there is none).
+    Reply leaveGrandNational(std::function<void()> left);
 
     // ---- the rest of the office ----
     Reply resetMoney();
@@ -182,8 +197,11 @@ signals:
     void administrationRequested();
     void programmerRequested();
     void stakeFieldCleared();
-    // The Grand National's betting window is to be shown.
+    // The Grand National's betting window is to be shown; the entry is over (it closes); its race is
+    // settled (the race window closes, the betting window hides).
     void grandNationalOpened();
+    void grandNationalClosed();
+    void grandNationalSettled();
 
 private:
     void setGuidance(const QString &text);
@@ -207,7 +225,7 @@ private:
     QString countrySign_;
     RacePhase racePhase_ = RacePhase::None;
     std::shared_ptr<OrdinaryRace> race_;
-    std::unique_ptr<GrandNationalBetting> grandNational_;
+    std::shared_ptr<GrandNationalBetting> grandNational_;
 };
 
 // Shorthand for the game's one session.

@@ -25,8 +25,10 @@ Reply Session::stakeTextChanged(const QString &text)
     if (text == QLatin1String("Odmar Vellis Trunch") && record_.horses[0] == text) {
         emit programmerRequested();
     } else if (text == QLatin1String("lanternbounty")) {
-        // Set, not added; the next save stores it.
-        setMoney(100000, record_.debt);
+        // Set, not added; the next save stores it. Never under a race's settlement.
+        reply = refusedDuringRace(QStringLiteral("change your cash"));
+        if (reply.isEmpty())
+            setMoney(100000, record_.debt);
     }
     bet_.stakeShown = text;
     emit betChanged();

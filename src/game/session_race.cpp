@@ -75,7 +75,8 @@ Reply Session::settleRace()
         if (beat.money)
             reply.then([this, money = *beat.money] { setMoney(money.cash, money.debt); });
         switch (beat.mark) {
-        case SettlementBeat::Mark::None: break;
+        case SettlementBeat::Mark::None:
+        case SettlementBeat::Mark::StakeBoxReopened: break;
         case SettlementBeat::Mark::WinnerKnown:
             reply.then([this, name = settled.winnerName] {
                 lastWinner_ = name;
