@@ -85,9 +85,9 @@ bool prepareInstallation(const QString &folder)
 }
 
 // The betting office of slot 1 with a bet on horse 1, money enough for any number of races.
-Form2 *officeReadyToRace()
+BettingOfficeWindow *officeReadyToRace()
 {
-    Form2 *office = app::window<Form2>();
+    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
     office->Label23->setText(QStringLiteral("1"));
     office->Text1->setText(QStringLiteral("100000"));
     office->Text2->setText(QStringLiteral("0"));
@@ -147,12 +147,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not prepare a program folder\n");
         return 1;
     }
-    Form2 *office = officeReadyToRace();
+    BettingOfficeWindow *office = officeReadyToRace();
     office->show();
 
     // ---- 20 races at full speed: every handler called in turn, no event loop ----
-    void (Form4::*ticks[])() = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
-                                &Form4::horse4t_Timer, &Form4::horse5t_Timer};
+    void (RaceWindow::*ticks[])() = {&RaceWindow::horse1t_Timer, &RaceWindow::horse2t_Timer, &RaceWindow::horse3t_Timer,
+                                &RaceWindow::horse4t_Timer, &RaceWindow::horse5t_Timer};
     constexpr int headlessRaces = 20;
     int wins[6] = {};
     long long totalRounds = 0;
@@ -161,7 +161,7 @@ int main(int argc, char **argv)
     headless.start();
     for (int i = 0; i < headlessRaces; ++i) {
         officeReadyToRace();
-        Form4 *race = app::window<Form4>();
+        RaceWindow *race = app::window<RaceWindow>();
         race->Command1_Click();
         while (race->winningHorse == 0) {
             ++totalRounds;
@@ -183,7 +183,7 @@ int main(int argc, char **argv)
 
     // ---- one real race under the event loop ----
     officeReadyToRace();
-    QPointer<Form4> race = app::window<Form4>();
+    QPointer<RaceWindow> race = app::window<RaceWindow>();
     PaintWatch watch(race);
     application.installEventFilter(&watch);
     race->show();

@@ -94,7 +94,7 @@ struct Opening {
 
 // Opens the Race Book from the office as the player does and runs the game until the book's
 // `count` races are shown, a 10 ms timer telling how long the event loop was away at worst.
-Opening open(Form2 *office, int count)
+Opening open(BettingOfficeWindow *office, int count)
 {
     Opening result;
     QElapsedTimer clock;
@@ -106,7 +106,7 @@ Opening open(Form2 *office, int count)
         sinceTick.restart();
     });
     auto shown = [&] {
-        const frmbook *window = app::existingWindow<frmbook>();
+        const RaceBookWindow *window = app::existingWindow<RaceBookWindow>();
         return window && window->isVisible() && window->filter->rowCount() == count;
     };
     QTimer::singleShot(0, [&] {
@@ -119,7 +119,7 @@ Opening open(Form2 *office, int count)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     result.shownMs = double(clock.nsecsElapsed()) / 1e6;
     // The window painted with its races, as the player sees it.
-    app::existingWindow<frmbook>()->repaint();
+    app::existingWindow<RaceBookWindow>()->repaint();
     QCoreApplication::processEvents();
     result.worstGapMs = std::max(result.worstGapMs, double(sinceTick.nsecsElapsed()) / 1e6);
     return result;
@@ -127,7 +127,7 @@ Opening open(Form2 *office, int count)
 
 void closeBook()
 {
-    app::existingWindow<frmbook>()->close();
+    app::existingWindow<RaceBookWindow>()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -147,7 +147,7 @@ int main(int argc, char **argv)
         return 1;
     }
     platform::setProgramFolder(folder.path());
-    Form2 *office = app::window<Form2>();
+    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
     office->Label23->setText(QStringLiteral("1"));
     office->curr->setText(QStringLiteral("£"));
     office->show();  // the office is up, as in the game, before its Race Book is opened
@@ -164,7 +164,7 @@ int main(int argc, char **argv)
     // The cash and debt of every race drawn.
     QElapsedTimer chartClock;
     chartClock.start();
-    frmbook *window = app::existingWindow<frmbook>();
+    RaceBookWindow *window = app::existingWindow<RaceBookWindow>();
     window->tabBook->setCurrentIndex(1);
     window->repaint();
     const double chartMs = double(chartClock.nsecsElapsed()) / 1e6;

@@ -33,7 +33,7 @@ QLabel *caption(QWidget *parent, const QString &name, const QString &text, const
 }
 }  // namespace
 
-frmadim::frmadim()
+AdminConsoleWindow::AdminConsoleWindow()
 {
     setObjectName(QStringLiteral("frmadim"));
     setWindowTitle(QStringLiteral("Tamblor Networks Paddox Admin"));
@@ -59,8 +59,8 @@ frmadim::frmadim()
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(twipsRect(4380, 1200, 2040, 420));
     Command1->setDefault(true);  // Enter in an amount applies
-    connect(Command1, &QPushButton::clicked, this, &frmadim::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmadim::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &AdminConsoleWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &AdminConsoleWindow::Command2_Click);
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -77,7 +77,7 @@ frmadim::frmadim()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(platform::effectiveInterval(platform::consoleLifetimeMs));
-    connect(Timer1, &QTimer::timeout, this, &frmadim::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &AdminConsoleWindow::Timer1_Timer);
 
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Command1);
@@ -86,9 +86,9 @@ frmadim::frmadim()
     Timer1->start();
 }
 
-frmadim::~frmadim() = default;
+AdminConsoleWindow::~AdminConsoleWindow() = default;
 
-void frmadim::Form_Load()
+void AdminConsoleWindow::Form_Load()
 {
     // A file that cannot be read leaves its field as it is.
     const administration::SlotOneRecord record = administration::readSlotOne();
@@ -102,12 +102,12 @@ void frmadim::Form_Load()
     }
 }
 
-void frmadim::Command1_Click()
+void AdminConsoleWindow::Command1_Click()
 {
     // The console's life stands still while its messages are up.
     Timer1->stop();
     const auto resume = qScopeGuard([this] { Timer1->start(); });
-    Form2 *office = app::existingWindow<Form2>();
+    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     const administration::AmountsCheck check = administration::checkAmounts(Text2->text(), Text3->text());
     if (!check.ok) {
         platform::say(check.message);
@@ -126,9 +126,9 @@ void frmadim::Command1_Click()
     platform::say(QStringLiteral("Actions Changed"));
 }
 
-void frmadim::Command2_Click() { close(); }
+void AdminConsoleWindow::Command2_Click() { close(); }
 
-void frmadim::Timer1_Timer()
+void AdminConsoleWindow::Timer1_Timer()
 {
     ProgressBar1->setValue(ProgressBar1->value() + 1);
     if (ProgressBar1->value() >= platform::consoleLifetimeTicks) {

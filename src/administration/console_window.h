@@ -9,11 +9,11 @@ class QTimer;
 
 // The administration console: sets the cash and debt of player slot 1, whoever is signed in, and
 // hands the amounts to the betting office. It closes itself once its progress bar is full.
-class frmadim : public QDialog {
+class AdminConsoleWindow : public QDialog {
     Q_OBJECT
 public:
-    frmadim();
-    ~frmadim() override;
+    AdminConsoleWindow();
+    ~AdminConsoleWindow() override;
 
     QLabel *Label1 = nullptr;        // "All these actions Will Effect User 1:"
     QLineEdit *Text1 = nullptr;      // slot 1's name, shown only

@@ -12,7 +12,7 @@
 
 using platform::twipsRect;
 
-Form15::Form15()
+AdminPasswordWindow::AdminPasswordWindow()
 {
     setObjectName(QStringLiteral("Form15"));
     setWindowTitle(QStringLiteral("Tamblor Networks iPaddoxV Administration Area"));
@@ -31,19 +31,19 @@ Form15::Form15()
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(3720, 780, 1500, 450));
     Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &Form15::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &AdminPasswordWindow::Command1_Click);
 }
 
-Form15::~Form15() = default;
+AdminPasswordWindow::~AdminPasswordWindow() = default;
 
-void Form15::Command1_Click()
+void AdminPasswordWindow::Command1_Click()
 {
     // The answer starts as one blank, which has to go before the password can match.
     const std::optional<QString> typed = platform::dialogs().input(
         QStringLiteral("Enter The Administration Password:"), QStringLiteral("Enter Password"), QStringLiteral(" "),
         true);
     if (administration::passwordAccepted(typed)) {
-        frmadim *console = app::window<frmadim>();
+        AdminConsoleWindow *console = app::window<AdminConsoleWindow>();
         console->show();
         console->raise();
     } else {

@@ -5,11 +5,11 @@ class QLabel;
 class QPushButton;
 
 // The way into the administration console: "Enter" asks for the administration password.
-class Form15 : public QDialog {
+class AdminPasswordWindow : public QDialog {
     Q_OBJECT
 public:
-    Form15();
-    ~Form15() override;
+    AdminPasswordWindow();
+    ~AdminPasswordWindow() override;
 
     QLabel *Label1 = nullptr;
     QPushButton *Command1 = nullptr;  // "Enter"

@@ -16,7 +16,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-Form1::Form1()
+SplashWindow::SplashWindow()
 {
     using platform::twipsRect;
     setObjectName(QStringLiteral("Form1"));
@@ -57,15 +57,15 @@ Form1::Form1()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(platform::effectiveInterval(platform::splashMs));
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
 
     Form_Load();
     Timer1->start();
 }
 
-Form1::~Form1() = default;
+SplashWindow::~SplashWindow() = default;
 
-void Form1::Form_Load()
+void SplashWindow::Form_Load()
 {
     Label3->setText(QStringLiteral("Paddox Version  %1.%2.%3")
                         .arg(platform::versionMajor)
@@ -73,13 +73,13 @@ void Form1::Form_Load()
                         .arg(platform::versionRevision));
 }
 
-bool Form1::firstRun() { return !QFileInfo::exists(platform::dataPath(player::countryFileName)); }
+bool SplashWindow::firstRun() { return !QFileInfo::exists(platform::dataPath(player::countryFileName)); }
 
-void Form1::Timer1_Timer() { leave(); }
+void SplashWindow::Timer1_Timer() { leave(); }
 
-void Form1::Picture1_Click() { leave(); }
+void SplashWindow::Picture1_Click() { leave(); }
 
-void Form1::leave()
+void SplashWindow::leave()
 {
     // The timer and a click can both arrive; the way in opens once.
     if (left_)
@@ -87,13 +87,13 @@ void Form1::leave()
     left_ = true;
     Timer1->stop();
     if (firstRun())
-        app::window<Form14>()->show();
+        app::window<CountryWindow>()->show();
     else
-        app::window<frmcontrol>()->show();
+        app::window<SignInWindow>()->show();
     close();
 }
 
-bool Form1::eventFilter(QObject *watched, QEvent *event)
+bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Picture1 && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -106,7 +106,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 }
 
 // Escape does not skip the way in: the splash leaves by its timer or a click.
-void Form1::keyPressEvent(QKeyEvent *event)
+void SplashWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();

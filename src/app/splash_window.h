@@ -6,11 +6,11 @@ class QTimer;
 
 // The splash: the game's picture and version for two seconds, then the way in
 // (the country choice on a first run, otherwise the sign-in window).
-class Form1 : public QDialog {
+class SplashWindow : public QDialog {
     Q_OBJECT
 public:
-    Form1();
-    ~Form1() override;
+    SplashWindow();
+    ~SplashWindow() override;
 
     QLabel *Picture1 = nullptr;  // the large picture; a click leaves the splash
     QLabel *Picture2 = nullptr;  // the small picture

@@ -29,5 +29,5 @@ void destroyAllWindows()
         delete w.data();
 }
 
-void startGame() { window<Form1>()->show(); }
+void startGame() { window<SplashWindow>()->show(); }
 }  // namespace app

@@ -37,7 +37,7 @@ QString stepProblem(const backup::Step &step)
 }
 }  // namespace
 
-Form7::Form7()
+BackupWindow::BackupWindow()
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Back Up / Restore"));
@@ -62,7 +62,7 @@ Form7::Form7()
     Dir1->setHeaderHidden(true);
     Dir1->setGeometry(twipsRect(120, 480, 5160, 3840));
     Dir1->setAccessibleName(Label1->text());
-    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form7::Dir1_Change);
+    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &BackupWindow::Dir1_Change);
     // The list reads folders in the background: once the chosen one is read, it goes to the middle.
     connect(fileSystem_, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
         if (folder_.startsWith(loaded))
@@ -87,10 +87,10 @@ Form7::Form7()
     Label2->setBuddy(Text1);
     Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("&Close"), twipsRect(5520, 5100, 2280, 450));
 
-    connect(Text1, &QLineEdit::returnPressed, this, &Form7::Text1_Enter);
-    connect(cmdbackup, &QPushButton::clicked, this, &Form7::cmdbackup_Click);
-    connect(cmdrestore, &QPushButton::clicked, this, &Form7::cmdrestore_Click);
-    connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, &BackupWindow::Text1_Enter);
+    connect(cmdbackup, &QPushButton::clicked, this, &BackupWindow::cmdbackup_Click);
+    connect(cmdrestore, &QPushButton::clicked, this, &BackupWindow::cmdrestore_Click);
+    connect(Command1, &QPushButton::clicked, this, &BackupWindow::Command1_Click);
     setTabOrder(Dir1, Text1);
     setTabOrder(Text1, cmdbackup);
     setTabOrder(cmdbackup, cmdrestore);
@@ -100,15 +100,15 @@ Form7::Form7()
     showFolder(QDir::currentPath());
 }
 
-Form7::~Form7() = default;
+BackupWindow::~BackupWindow() = default;
 
-void Form7::showEvent(QShowEvent *event)
+void BackupWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     centreFolder();
 }
 
-void Form7::centreFolder()
+void BackupWindow::centreFolder()
 {
     // Queued: the list lays out its rows first.
     QMetaObject::invokeMethod(
@@ -116,7 +116,7 @@ void Form7::centreFolder()
         Qt::QueuedConnection);
 }
 
-void Form7::showFolder(const QString &path)
+void BackupWindow::showFolder(const QString &path)
 {
     const QModelIndex index = fileSystem_->index(path);
     if (index.isValid()) {
@@ -130,7 +130,7 @@ void Form7::showFolder(const QString &path)
     Text1->setText(QDir::toNativeSeparators(path));
 }
 
-void Form7::Dir1_Change()
+void BackupWindow::Dir1_Change()
 {
     const QModelIndex index = Dir1->currentIndex();
     if (!index.isValid())
@@ -139,7 +139,7 @@ void Form7::Dir1_Change()
     Text1->setText(QDir::toNativeSeparators(folder_));
 }
 
-bool Form7::followTypedFolder()
+bool BackupWindow::followTypedFolder()
 {
     const QString typed = Text1->text();
     if (typed == QDir::toNativeSeparators(folder_))
@@ -158,25 +158,25 @@ bool Form7::followTypedFolder()
     return true;
 }
 
-void Form7::Text1_Enter() { followTypedFolder(); }
+void BackupWindow::Text1_Enter() { followTypedFolder(); }
 
-int Form7::slotToUse()
+int BackupWindow::slotToUse()
 {
-    if (const Form2 *office = app::existingWindow<Form2>()) {
+    if (const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>()) {
         for (int slot = 1; slot <= player::slotCount; ++slot) {
             if (office->Label23->text() == QString::number(slot))
                 player::setCurrentSlot(static_cast<short>(slot));
         }
     }
     const int slot = player::currentSlot();
-    if (app::existingWindow<Form2>() && slot >= 1 && slot <= player::slotCount)
+    if (app::existingWindow<BettingOfficeWindow>() && slot >= 1 && slot <= player::slotCount)
         return slot;
     platform::say(QStringLiteral("No player is signed in, so there is nothing to back up or restore."),
                   platform::Icon::Information);
     return 0;
 }
 
-void Form7::cmdbackup_Click()
+void BackupWindow::cmdbackup_Click()
 {
     if (!followTypedFolder())
         return;
@@ -191,7 +191,7 @@ void Form7::cmdbackup_Click()
         return;
     }
     platform::say(QStringLiteral("Backing Up data for: ") + step.name);
-    step = backup::finishBackup(folder_, slot, app::existingWindow<Form2>()->playingFields());
+    step = backup::finishBackup(folder_, slot, app::existingWindow<BettingOfficeWindow>()->playingFields());
     if (!step.ok) {
         platform::say(QStringLiteral("The backup has stopped. ") + stepProblem(step) +
                           QStringLiteral("\n\nThe backup in this folder is not complete; your game is unchanged."),
@@ -201,7 +201,7 @@ void Form7::cmdbackup_Click()
     platform::say(QStringLiteral("Back Up Completed Successfully"));
 }
 
-void Form7::cmdrestore_Click()
+void BackupWindow::cmdrestore_Click()
 {
     if (!followTypedFolder())
         return;
@@ -233,4 +233,4 @@ void Form7::cmdrestore_Click()
     platform::endProgram();
 }
 
-void Form7::Command1_Click() { close(); }
+void BackupWindow::Command1_Click() { close(); }

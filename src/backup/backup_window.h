@@ -9,11 +9,11 @@ class QTreeView;
 
 // "Back Up / Restore": copies the signed-in player's record into a folder the player chooses, or
 // a backup from such a folder into the signed-in player's slot (after which the game ends).
-class Form7 : public QDialog {
+class BackupWindow : public QDialog {
     Q_OBJECT
 public:
-    Form7();
-    ~Form7() override;
+    BackupWindow();
+    ~BackupWindow() override;
 
     QLabel *Label1 = nullptr;          // "Select Where To Backup or Restore Your Files To/From:"
     QTreeView *Dir1 = nullptr;         // the file system's roots and folders

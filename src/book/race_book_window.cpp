@@ -75,7 +75,7 @@ int raceStep(qsizetype races)
 }
 }  // namespace
 
-std::function<QString(QWidget *)> &frmbook::exportPathSeam()
+std::function<QString(QWidget *)> &RaceBookWindow::exportPathSeam()
 {
     static std::function<QString(QWidget *)> seam = [](QWidget *parent) {
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Export CSV"), QString(),
@@ -84,7 +84,7 @@ std::function<QString(QWidget *)> &frmbook::exportPathSeam()
     return seam;
 }
 
-frmbook::frmbook()
+RaceBookWindow::RaceBookWindow()
 {
     setObjectName(QStringLiteral("frmbook"));
     setWindowTitle(QStringLiteral("Race Book"));
@@ -194,26 +194,26 @@ frmbook::frmbook()
             [this](int index) { filter->setKind(index <= 0 ? QString() : cboKind->currentText()); });
     connect(cboHorse, &QComboBox::currentIndexChanged, this,
             [this](int index) { filter->setBacked(index <= 0 ? QString() : cboHorse->currentText()); });
-    connect(cmdExport, &QPushButton::clicked, this, &frmbook::cmdExport_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &frmbook::cmdClear_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &RaceBookWindow::cmdExport_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &RaceBookWindow::cmdClear_Click);
     connect(&reading_, &QFutureWatcher<book::Reading>::progressValueChanged, prgRead, &QProgressBar::setValue);
-    connect(&reading_, &QFutureWatcher<book::Reading>::finished, this, &frmbook::bookRead);
+    connect(&reading_, &QFutureWatcher<book::Reading>::finished, this, &RaceBookWindow::bookRead);
 
     loadBook();
 }
 
-frmbook::~frmbook()
+RaceBookWindow::~RaceBookWindow()
 {
     // A reading still under way is stopped (it ends at its next piece) before the window goes.
     reading_.cancel();
     reading_.waitForFinished();
 }
 
-void frmbook::loadBook()
+void RaceBookWindow::loadBook()
 {
     reading_.cancel();
     reading_.waitForFinished();
-    const Form2 *office = app::existingWindow<Form2>();
+    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     slot_ = office ? office->Label23->text().toInt() : 0;
     sign_ = office ? office->curr->text() : QString();
     const QString path = slot_ >= 1 && slot_ <= player::slotCount ? book::bookPath(slot_) : QString();
@@ -240,13 +240,13 @@ void frmbook::loadBook()
     }));
 }
 
-void frmbook::finishLoading()
+void RaceBookWindow::finishLoading()
 {
     reading_.waitForFinished();
     bookRead();
 }
 
-void frmbook::bookRead()
+void RaceBookWindow::bookRead()
 {
     if (!waiting_ || !reading_.isFinished() || reading_.isCanceled())
         return;
@@ -254,7 +254,7 @@ void frmbook::bookRead()
     showBook(reading_.result());  // shares the races with the finished reading, no copy
 }
 
-void frmbook::showBook(const book::Reading &reading)
+void RaceBookWindow::showBook(const book::Reading &reading)
 {
     prgRead->hide();
     cmdExport->setEnabled(true);
@@ -287,7 +287,7 @@ void frmbook::showBook(const book::Reading &reading)
                       platform::Icon::Warning);
 }
 
-void frmbook::fillHorses()
+void RaceBookWindow::fillHorses()
 {
     const QSignalBlocker quiet(cboHorse);
     cboHorse->clear();
@@ -306,7 +306,7 @@ void frmbook::fillHorses()
     filter->setBacked(QString());
 }
 
-void frmbook::showMoneyChart(const QList<QPointF> &cashLine, const QList<QPointF> &debtLine)
+void RaceBookWindow::showMoneyChart(const QList<QPointF> &cashLine, const QList<QPointF> &debtLine)
 {
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("Cash and debt after each race"));
@@ -367,7 +367,7 @@ void frmbook::showMoneyChart(const QList<QPointF> &cashLine, const QList<QPointF
     delete old;
 }
 
-void frmbook::showOdds(const book::OddsFigures &figures)
+void RaceBookWindow::showOdds(const book::OddsFigures &figures)
 {
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("How often the horse at these odds won"));
@@ -419,7 +419,7 @@ void frmbook::showOdds(const book::OddsFigures &figures)
     }
 }
 
-void frmbook::fitColumns()
+void RaceBookWindow::fitColumns()
 {
     tblRows->resizeColumnsToContents();
     // The table measures only some of the races, and a long book's later races hold the larger
@@ -468,7 +468,7 @@ void frmbook::fitColumns()
     }
 }
 
-void frmbook::cmdExport_Click()
+void RaceBookWindow::cmdExport_Click()
 {
     const QString path = exportPathSeam()(this);
     if (path.isEmpty())
@@ -484,7 +484,7 @@ void frmbook::cmdExport_Click()
         platform::say(QStringLiteral("%1 races exported.").arg(visible.size()), platform::Icon::Information);
 }
 
-void frmbook::cmdClear_Click()
+void RaceBookWindow::cmdClear_Click()
 {
     if (slot_ < 1 || slot_ > player::slotCount)
         return;

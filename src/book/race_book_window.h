@@ -29,11 +29,11 @@ struct Reading {
 
 }  // namespace book
 
-class frmbook : public QDialog {
+class RaceBookWindow : public QDialog {
     Q_OBJECT
 public:
-    frmbook();
-    ~frmbook() override;
+    RaceBookWindow();
+    ~RaceBookWindow() override;
 
     // Where "Export CSV..." writes: asks the player by default; tests give a path. Empty: cancelled.
     static std::function<QString(QWidget *parent)> &exportPathSeam();

@@ -36,7 +36,7 @@ QFont bold(QFont font, qreal scale = 1.0)
 }
 }  // namespace
 
-frmHall::frmHall()
+HallOfFameWindow::HallOfFameWindow()
 {
     setObjectName(QStringLiteral("frmHall"));
     setWindowTitle(QStringLiteral("paddox6 - Hall Of Fame"));
@@ -93,19 +93,19 @@ frmHall::frmHall()
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(5280, 4620, 1440, 480));
     Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &frmHall::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &HallOfFameWindow::Command1_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(platform::effectiveInterval(platform::hallCountdownMs));
-    connect(Timer1, &QTimer::timeout, this, &frmHall::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &HallOfFameWindow::Timer1_Timer);
 
     Form_Load();
 }
 
-frmHall::~frmHall() = default;
+HallOfFameWindow::~HallOfFameWindow() = default;
 
-void frmHall::Form_Load()
+void HallOfFameWindow::Form_Load()
 {
     // 1. The countdown.
     ProgressBar1->setValue(countdownSeconds);
@@ -118,7 +118,7 @@ void frmHall::Form_Load()
     showTable();
 
     // 4. The signed-in player.
-    const Form2 *office = app::existingWindow<Form2>();
+    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     if (!office)
         return;
     const double cash = platform::leadingNumber(office->Text1->text());
@@ -138,7 +138,7 @@ void frmHall::Form_Load()
         enter(*index, static_cast<platform::Money>(cash), office->txtuser->text());
 }
 
-void frmHall::enter(int index, platform::Money cash, const QString &playerName)
+void HallOfFameWindow::enter(int index, platform::Money cash, const QString &playerName)
 {
     // The countdown waits while the player answers.
     Timer1->stop();
@@ -160,7 +160,7 @@ void frmHall::enter(int index, platform::Money cash, const QString &playerName)
         Command1_Click();
 }
 
-void frmHall::showTable()
+void HallOfFameWindow::showTable()
 {
     for (int i = 0; i < hall::positions; ++i) {
         lblScore[i]->setText(table_[i].score);
@@ -169,7 +169,7 @@ void frmHall::showTable()
     }
 }
 
-void frmHall::Timer1_Timer()
+void HallOfFameWindow::Timer1_Timer()
 {
     const int left = std::max(0, ProgressBar1->value() - 1);
     ProgressBar1->setValue(left);
@@ -178,9 +178,9 @@ void frmHall::Timer1_Timer()
         Command1_Click();
 }
 
-void frmHall::Command1_Click() { close(); }
+void HallOfFameWindow::Command1_Click() { close(); }
 
-void frmHall::closeEvent(QCloseEvent *event)
+void HallOfFameWindow::closeEvent(QCloseEvent *event)
 {
     if (prompting_) {
         event->ignore();  // the name prompt is answered first
@@ -194,4 +194,4 @@ void frmHall::closeEvent(QCloseEvent *event)
 }
 
 // Escape closes the window the same way as "&Close".
-void frmHall::reject() { close(); }
+void HallOfFameWindow::reject() { close(); }

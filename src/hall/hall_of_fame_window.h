@@ -10,11 +10,11 @@ class QTimer;
 
 // The hall of fame: the five best cash amounts with their names. Opening it ranks the signed-in
 // player's cash; it closes itself after ten seconds.
-class frmHall : public QDialog {
+class HallOfFameWindow : public QDialog {
     Q_OBJECT
 public:
-    frmHall();
-    ~frmHall() override;
+    HallOfFameWindow();
+    ~HallOfFameWindow() override;
 
     QLabel *Label1 = nullptr;            // "Hall Of Fame"
     QLabel *lblPosition[hall::positions] = {};  // "1".."5", objectNames lblPosition_0..4

@@ -46,7 +46,7 @@ QFrame *line(QWidget *parent, const QString &name, const QRect &at)
 }
 }  // namespace
 
-Form6::Form6()
+AboutWindow::AboutWindow()
 {
     setObjectName(QStringLiteral("Form6"));
     setFixedSize(platform::twipsSize(aboutWidth, aboutHeight));
@@ -74,7 +74,7 @@ Form6::Form6()
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(twipsRect(1440, 1260, 4980, 300));
     Label3->setToolTip(QStringLiteral("Visit Tamblor Networks On The Internet"));
-    connect(Label3, &platform::LinkLabel::clicked, this, &Form6::Label3_Click);
+    connect(Label3, &platform::LinkLabel::clicked, this, &AboutWindow::Label3_Click);
 
     line(page, QStringLiteral("Line1"), twipsRect(180, 1680, 6240, 30));
     Label4 = label(page, QStringLiteral("Label4"),
@@ -100,15 +100,15 @@ Form6::Form6()
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(4980, 3180, 1440, 420));
     Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &AboutWindow::Command2_Click);
 
     Form_Load();
 }
 
-Form6::~Form6() = default;
+AboutWindow::~AboutWindow() = default;
 
-void Form6::Form_Load()
+void AboutWindow::Form_Load()
 {
     setWindowTitle(QStringLiteral("About Paddox") + versionDigits());
     Label1->setText(QStringLiteral("Version: ") + QStringLiteral(" ") + versionDigits());
@@ -116,16 +116,16 @@ void Form6::Form_Load()
     lblCountry->setText(QStringLiteral("Registered in: ") + (country.readable ? country.country : QStringLiteral("(unknown)")));
 }
 
-void Form6::Command1_Click() { close(); }
+void AboutWindow::Command1_Click() { close(); }
 
-void Form6::Command2_Click()
+void AboutWindow::Command2_Click()
 {
     setFixedSize(width(), height() + platform::twips(moreHeight));
     SSTab1->resize(SSTab1->width(), SSTab1->height() + platform::twips(moreHeight));
     Command2->setEnabled(false);
 }
 
-void Form6::Label3_Click()
+void AboutWindow::Label3_Click()
 {
     info::setPageTarget(QString::fromLatin1(platform::makerHomePage));
     info::openPageWindow();

@@ -9,11 +9,11 @@ class LinkLabel;
 }
 
 // The About window: the game's version, its maker and the maker's notices.
-class Form6 : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    Form6();
-    ~Form6() override;
+    AboutWindow();
+    ~AboutWindow() override;
 
     QTabWidget *SSTab1 = nullptr;       // the single tab "About Paddox"
     QLabel *Image1 = nullptr;

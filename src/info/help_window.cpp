@@ -24,18 +24,18 @@ constexpr int mainTop = 780;
 namespace info {
 void openHelpWindow()
 {
-    if (frmHelp *open = app::existingWindow<frmHelp>()) {
+    if (HelpWindow *open = app::existingWindow<HelpWindow>()) {
         open->Form_Load();
         open->show();
         open->raise();
         open->activateWindow();
         return;
     }
-    app::window<frmHelp>()->show();
+    app::window<HelpWindow>()->show();
 }
 }  // namespace info
 
-frmHelp::frmHelp()
+HelpWindow::HelpWindow()
 {
     setObjectName(QStringLiteral("frmHelp"));
     setSizeGripEnabled(true);
@@ -59,8 +59,8 @@ frmHelp::frmHelp()
     Command2->setGeometry(twipsRect(2100, 780, 1860, 420));
     for (QPushButton *b : {Command1, Command2})
         b->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &frmHelp::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmHelp::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &HelpWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &HelpWindow::Command2_Click);
 
     WebBrowser1 = new platform::WebView(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
@@ -74,23 +74,23 @@ frmHelp::frmHelp()
     Form_Load();
 }
 
-frmHelp::~frmHelp() = default;
+HelpWindow::~HelpWindow() = default;
 
-void frmHelp::Form_Load()
+void HelpWindow::Form_Load()
 {
     setWindowTitle(QStringLiteral("paddox6.6") + QStringLiteral(" Help"));
     WebBrowser1->navigate(QUrl::fromLocalFile(info::installedPage(info::helpContentsPage)));
-    const frmcontrol *signIn = app::existingWindow<frmcontrol>();
-    const Form2 *office = app::existingWindow<Form2>();
+    const SignInWindow *signIn = app::existingWindow<SignInWindow>();
+    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     const QString page = (signIn && signIn->isVisible()) || !office ? info::helpMainPage : office->Text13->text();
     WebBrowser2->navigate(QUrl::fromLocalFile(info::installedPage(page)));
 }
 
-void frmHelp::Command1_Click() { WebBrowser2->goBack(); }
+void HelpWindow::Command1_Click() { WebBrowser2->goBack(); }
 
-void frmHelp::Command2_Click() { WebBrowser2->navigate(QUrl::fromLocalFile(info::installedPage(info::helpMainPage))); }
+void HelpWindow::Command2_Click() { WebBrowser2->navigate(QUrl::fromLocalFile(info::installedPage(info::helpMainPage))); }
 
-void frmHelp::resizeEvent(QResizeEvent *event)
+void HelpWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     const int contentsHeight = height() - twips(1500);

@@ -8,11 +8,11 @@ class WebView;
 }
 
 // The help window: the contents of the game's help beside the page chosen.
-class frmHelp : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
-    frmHelp();
-    ~frmHelp() override;
+    HelpWindow();
+    ~HelpWindow() override;
 
     QLabel *Label1 = nullptr;           // "Paddox6 - Help."
     QPushButton *Command1 = nullptr;    // "<< &Back"

@@ -26,23 +26,23 @@ bool gone = false;
 }  // namespace
 
 namespace info {
-bool mainWindowGone() { return gone || app::existingWindow<Form2>() == nullptr; }
+bool mainWindowGone() { return gone || app::existingWindow<BettingOfficeWindow>() == nullptr; }
 void setMainWindowGone(bool g) { gone = g; }
 
 void openPageWindow()
 {
-    if (Form10 *open = app::existingWindow<Form10>()) {
+    if (PageWindow *open = app::existingWindow<PageWindow>()) {
         open->Form_Load();
         open->show();
         open->raise();
         open->activateWindow();
         return;
     }
-    app::window<Form10>()->show();
+    app::window<PageWindow>()->show();
 }
 }  // namespace info
 
-Form10::Form10()
+PageWindow::PageWindow()
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(firstCaption);
@@ -80,21 +80,21 @@ Form10::Form10()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
 
-    connect(Command1, &QPushButton::clicked, this, &Form10::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form10::Command3_Click);
-    connect(Text1, &QLineEdit::textEdited, this, &Form10::Text1_Change);
-    connect(Text1, &QLineEdit::returnPressed, this, &Form10::Command3_Click);
-    connect(Webcred, &platform::WebView::documentComplete, this, &Form10::Webcred_DocumentComplete);
-    connect(Webcred, &platform::WebView::statusTextChanged, this, &Form10::Webcred_StatusTextChange);
-    connect(Webcred, &platform::WebView::progressChanged, this, &Form10::Webcred_ProgressChange);
+    connect(Command1, &QPushButton::clicked, this, &PageWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &PageWindow::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &PageWindow::Command3_Click);
+    connect(Text1, &QLineEdit::textEdited, this, &PageWindow::Text1_Change);
+    connect(Text1, &QLineEdit::returnPressed, this, &PageWindow::Command3_Click);
+    connect(Webcred, &platform::WebView::documentComplete, this, &PageWindow::Webcred_DocumentComplete);
+    connect(Webcred, &platform::WebView::statusTextChanged, this, &PageWindow::Webcred_StatusTextChange);
+    connect(Webcred, &platform::WebView::progressChanged, this, &PageWindow::Webcred_ProgressChange);
 
     Form_Load();
 }
 
-Form10::~Form10() = default;
+PageWindow::~PageWindow() = default;
 
-void Form10::Form_Load()
+void PageWindow::Form_Load()
 {
     Check1->setChecked(false);
     // 1., 2. The player asked to leave without the credits.
@@ -124,27 +124,27 @@ void Form10::Form_Load()
     }
 }
 
-void Form10::Webcred_DocumentComplete()
+void PageWindow::Webcred_DocumentComplete()
 {
     Text1->setText(Webcred->address().toString());
     setWindowTitle(Webcred->title() + QStringLiteral(" - Quarn Browser."));
 }
 
-void Form10::Webcred_StatusTextChange(const QString &text) { StatusBar1->showMessage(text); }
+void PageWindow::Webcred_StatusTextChange(const QString &text) { StatusBar1->showMessage(text); }
 
-void Form10::Webcred_ProgressChange(int progress)
+void PageWindow::Webcred_ProgressChange(int progress)
 {
     if (progress >= ProgressBar1->minimum() && progress <= ProgressBar1->maximum())
         ProgressBar1->setValue(progress);
 }
 
-void Form10::Text1_Change(const QString &text)
+void PageWindow::Text1_Change(const QString &text)
 {
     if (const std::optional<QString> completed = info::completedAddress(text))
         Text1->setText(*completed);
 }
 
-void Form10::Command3_Click()
+void PageWindow::Command3_Click()
 {
     const QString typed = Text1->text().trimmed();
     if (typed.isEmpty())
@@ -152,16 +152,16 @@ void Form10::Command3_Click()
     Webcred->navigate(QUrl::fromUserInput(typed));
 }
 
-void Form10::Command1_Click() { Webcred->goBack(); }
+void PageWindow::Command1_Click() { Webcred->goBack(); }
 
-void Form10::storeCreditsChoice()
+void PageWindow::storeCreditsChoice()
 {
     // A web page hides the box: the choice made on the credits page stays as it was.
     if (!addressMode_)
         info::writeCreditsFlag(Check1->isChecked());
 }
 
-void Form10::Command2_Click()
+void PageWindow::Command2_Click()
 {
     storeCreditsChoice();
     if (info::mainWindowGone())
@@ -170,13 +170,13 @@ void Form10::Command2_Click()
         close();
 }
 
-void Form10::closeEvent(QCloseEvent *event)
+void PageWindow::closeEvent(QCloseEvent *event)
 {
     storeCreditsChoice();
     event->accept();
 }
 
-void Form10::resizeEvent(QResizeEvent *event)
+void PageWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     const int statusHeight = StatusBar1->sizeHint().height();

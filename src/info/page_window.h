@@ -12,11 +12,11 @@ class WebView;
 
 // The page window: the credits page, or a web address handed to it; after the betting office
 // has gone it is the last window, and it ends the game.
-class Form10 : public QDialog {
+class PageWindow : public QDialog {
     Q_OBJECT
 public:
-    Form10();
-    ~Form10() override;
+    PageWindow();
+    ~PageWindow() override;
 
     QPushButton *Command1 = nullptr;     // "<"
     QPushButton *Command2 = nullptr;     // "X"

@@ -25,7 +25,7 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 }
 }  // namespace
 
-frmprog::frmprog()
+ProgrammerWindow::ProgrammerWindow()
 {
     setObjectName(QStringLiteral("frmprog"));
     setWindowTitle(QStringLiteral("Meet The Programmer"));
@@ -58,9 +58,9 @@ frmprog::frmprog()
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(4920, 3360, 1440, 420));
     Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &frmprog::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &ProgrammerWindow::Command1_Click);
 }
 
-frmprog::~frmprog() = default;
+ProgrammerWindow::~ProgrammerWindow() = default;
 
-void frmprog::Command1_Click() { close(); }
+void ProgrammerWindow::Command1_Click() { close(); }

@@ -5,11 +5,11 @@ class QLabel;
 class QPushButton;
 
 // "Meet The Programmer": who wrote the game and how to reach him.
-class frmprog : public QDialog {
+class ProgrammerWindow : public QDialog {
     Q_OBJECT
 public:
-    frmprog();
-    ~frmprog() override;
+    ProgrammerWindow();
+    ~ProgrammerWindow() override;
 
     QLabel *Label1 = nullptr;   // "Name:"
     QLabel *Label2 = nullptr;   // "Details:"

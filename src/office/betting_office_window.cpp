@@ -103,7 +103,7 @@ QComboBox *stakePicker(QWidget *parent, const QString &name, const QString &acce
 
 }  // namespace
 
-Form2::Form2()
+BettingOfficeWindow::BettingOfficeWindow()
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("paddox6.6 beta "));
@@ -118,11 +118,11 @@ Form2::Form2()
     Form_Load();
 }
 
-Form2::~Form2() = default;
+BettingOfficeWindow::~BettingOfficeWindow() = default;
 
 // ---- building the window ----
 
-void Form2::buildMenus()
+void BettingOfficeWindow::buildMenus()
 {
     auto makeAction = [this](const QString &name, const QString &text, const QKeySequence &key = {}) {
         auto *action = named(new QAction(text, this), name);
@@ -145,10 +145,10 @@ void Form2::buildMenus()
     actions->addAction(diffuser);
     actions->addSeparator();
     actions->addAction(exit);
-    connect(saveme, &QAction::triggered, this, &Form2::saveme_Click);
-    connect(rest, &QAction::triggered, this, &Form2::rest_Click);
-    connect(diffuser, &QAction::triggered, this, &Form2::diffuser_Click);
-    connect(exit, &QAction::triggered, this, &Form2::exit_Click);
+    connect(saveme, &QAction::triggered, this, &BettingOfficeWindow::saveme_Click);
+    connect(rest, &QAction::triggered, this, &BettingOfficeWindow::rest_Click);
+    connect(diffuser, &QAction::triggered, this, &BettingOfficeWindow::diffuser_Click);
+    connect(exit, &QAction::triggered, this, &BettingOfficeWindow::exit_Click);
 
     QMenu *grand = named(menuBar()->addMenu(QStringLiteral("&Grand National")), QStringLiteral("mnuGrand"));
     gn = named(grand->addMenu(QStringLiteral("Grand National Options")), QStringLiteral("gn"));
@@ -156,8 +156,8 @@ void Form2::buildMenus()
     reqgn = makeAction(QStringLiteral("reqgn"), QStringLiteral("What Are The Requirements For The Grand National"));
     gn->addAction(sendgn);
     gn->addAction(reqgn);
-    connect(sendgn, &QAction::triggered, this, &Form2::sendgn_Click);
-    connect(reqgn, &QAction::triggered, this, &Form2::reqgn_Click);
+    connect(sendgn, &QAction::triggered, this, &BettingOfficeWindow::sendgn_Click);
+    connect(reqgn, &QAction::triggered, this, &BettingOfficeWindow::reqgn_Click);
 
     // Two entries the game carries switched off: on the menu bar, greyed.
     hconnectMenu = named(menuBar()->addMenu(QStringLiteral("&Paddox On-line")), QStringLiteral("hconnectMenu"));
@@ -189,9 +189,9 @@ void Form2::buildMenus()
     tools->addAction(update);
     tools->addSeparator();
     tools->addAction(mnuoption);
-    connect(mnuoption, &QAction::triggered, this, &Form2::mnuoption_Click);
-    connect(backup, &QAction::triggered, this, &Form2::backup_Click);
-    connect(mnuBook, &QAction::triggered, this, &Form2::mnuBook_Click);
+    connect(mnuoption, &QAction::triggered, this, &BettingOfficeWindow::mnuoption_Click);
+    connect(backup, &QAction::triggered, this, &BettingOfficeWindow::backup_Click);
+    connect(mnuBook, &QAction::triggered, this, &BettingOfficeWindow::mnuBook_Click);
 
     QMenu *help = named(menuBar()->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelpMenu"));
     about = makeAction(QStringLiteral("about"), QStringLiteral("&About"));
@@ -206,7 +206,7 @@ void Form2::buildMenus()
         action->setShortcutContext(Qt::WindowShortcut);
 }
 
-void Form2::buildToolbar()
+void BettingOfficeWindow::buildToolbar()
 {
     Toolbar3 = named(new QToolBar(QStringLiteral("Toolbar3"), this), QStringLiteral("Toolbar3"));
     Toolbar3->setMovable(false);
@@ -247,7 +247,7 @@ void Form2::buildToolbar()
     Toolbar3->widgetForAction(mnuBook)->setObjectName(QStringLiteral("book"));
 }
 
-void Form2::buildFrame()
+void BettingOfficeWindow::buildFrame()
 {
     central_ = named(new QWidget(this), QStringLiteral("centralArea"));
     setCentralWidget(central_);
@@ -359,10 +359,10 @@ void Form2::buildFrame()
     progSave->hide();
     Timer2 = named(new QTimer(this), QStringLiteral("Timer2"));
     Timer2->setInterval(platform::effectiveInterval(platform::saveDisplayTickMs));
-    connect(Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
+    connect(Timer2, &QTimer::timeout, this, &BettingOfficeWindow::Timer2_Timer);
 }
 
-void Form2::buildBettingInfoTab(QWidget *tab)
+void BettingOfficeWindow::buildBettingInfoTab(QWidget *tab)
 {
     auto *frame = named(new QGroupBox(QStringLiteral("Information About This Race"), tab), QStringLiteral("fraRaceInfo"));
     frame->setGeometry(twipsRect(45, 30, tabPageWidth - 90, tabPageHeight - 60));
@@ -411,7 +411,7 @@ void Form2::buildBettingInfoTab(QWidget *tab)
     picture->setAlignment(Qt::AlignCenter);
 }
 
-void Form2::buildWizard()
+void BettingOfficeWindow::buildWizard()
 {
     auto *band = named(new QFrame(central_), QStringLiteral("wizardBand"));
     wizardBand = band;
@@ -439,7 +439,7 @@ void Form2::buildWizard()
     wiz1 = stakePicker(band, QStringLiteral("wiz1"), QStringLiteral("Wizard stake"));
     wiz1->setGeometry(twipsRect(x, 1580, w, 360));
     Command12 = button(band, QStringLiteral("Command12"), QStringLiteral("Select Current Stake"), twipsRect(x, 2060, w, 450));
-    connect(Command12, &QPushButton::clicked, this, &Form2::Command12_Click);
+    connect(Command12, &QPushButton::clicked, this, &BettingOfficeWindow::Command12_Click);
 
     QRadioButton **wizardHorses[] = {&Option11, &Option12, &Option13, &Option14, &Option15};
     for (int i = 0; i < 5; ++i) {
@@ -467,9 +467,9 @@ void Form2::buildWizard()
     Command17->setIcon(QIcon(QStringLiteral(":/office/flag.svg")));
     for (QWidget *later : std::initializer_list<QWidget *>{Label47, Label48, Label49, Command19, cmdst, Command17})
         later->hide();
-    connect(Command19, &QPushButton::clicked, this, &Form2::Command19_Click);
-    connect(cmdst, &QPushButton::clicked, this, &Form2::cmdst_Click);
-    connect(Command17, &QPushButton::clicked, this, &Form2::Command17_Click);
+    connect(Command19, &QPushButton::clicked, this, &BettingOfficeWindow::Command19_Click);
+    connect(cmdst, &QPushButton::clicked, this, &BettingOfficeWindow::cmdst_Click);
+    connect(Command17, &QPushButton::clicked, this, &BettingOfficeWindow::Command17_Click);
 
     auto *rule = named(new QFrame(band), QStringLiteral("lineWizardFoot"));
     rule->setFrameShape(QFrame::HLine);
@@ -478,11 +478,11 @@ void Form2::buildWizard()
     Command112 = button(band, QStringLiteral("Command112"), QStringLiteral("Close Wizard"), twipsRect(x, 6480, 1900, 420));
     Check1 = named(new QCheckBox(QStringLiteral("Don't Show At Start Up"), band), QStringLiteral("Check1"));
     Check1->setGeometry(twipsRect(x, 7020, w, 330));
-    connect(Command112, &QPushButton::clicked, this, &Form2::Command112_Click);
-    connect(Check1, &QCheckBox::toggled, this, &Form2::Check1_Click);
+    connect(Command112, &QPushButton::clicked, this, &BettingOfficeWindow::Command112_Click);
+    connect(Check1, &QCheckBox::toggled, this, &BettingOfficeWindow::Check1_Click);
 }
 
-void Form2::setTabOrders()
+void BettingOfficeWindow::setTabOrders()
 {
     // The betting flow first: stake, Place Your Stake, the tip, the horse, Place Bet, Start, Cancel.
     QList<QWidget *> chain{SSTab1->tabBar(), Text3, Command10, Command9};
@@ -499,39 +499,39 @@ void Form2::setTabOrders()
 
 // ---- control arrays ----
 
-QRadioButton *Form2::horseOption(int horse) const
+QRadioButton *BettingOfficeWindow::horseOption(int horse) const
 {
     return platform::numbered(horse, {Option1, Option2, Option3, Option4, Option5});
 }
 
-QRadioButton *Form2::saleOption(int horse) const
+QRadioButton *BettingOfficeWindow::saleOption(int horse) const
 {
     return platform::numbered(horse, {Option6, Option7, Option8, Option9, Option10});
 }
 
-QRadioButton *Form2::wizardOption(int horse) const
+QRadioButton *BettingOfficeWindow::wizardOption(int horse) const
 {
     return platform::numbered(horse, {Option11, Option12, Option13, Option14, Option15});
 }
 
-QLabel *Form2::oddsLabel(int horse) const
+QLabel *BettingOfficeWindow::oddsLabel(int horse) const
 {
     return platform::numbered(horse, {Label4, Label5, Label6, Label7, Label8});
 }
 
-QLineEdit *Form2::sharePriceField(int horse) const
+QLineEdit *BettingOfficeWindow::sharePriceField(int horse) const
 {
     return platform::numbered(horse, {Text5, Text6, Text7, Text8, Text9});
 }
 
-QLabel *Form2::sharePriceLabel(int horse) const
+QLabel *BettingOfficeWindow::sharePriceLabel(int horse) const
 {
     return platform::numbered(horse, {Label51, Label52, Label53, Label54, Label55});
 }
 
 // ---- load ----
 
-void Form2::Form_Load()
+void BettingOfficeWindow::Form_Load()
 {
     // 1. The wizard flag: a 1, or no file at all (a fresh installation), is taken once and written
     //    back as 0. The band keeps its title at every load, whatever the flag says.
@@ -564,7 +564,7 @@ void Form2::Form_Load()
     applyCountry(country.country, country.readable);
 
     // 6. The signed-in player's record from the sign-in window.
-    const frmcontrol *signIn = app::existingWindow<frmcontrol>();
+    const SignInWindow *signIn = app::existingWindow<SignInWindow>();
     if (signIn) {
         Text1->setText(signIn->txtcash->text());
         Text2->setText(signIn->Txtdebt->text());
@@ -602,7 +602,7 @@ void Form2::Form_Load()
     focusStakeField();
 }
 
-void Form2::applyCountry(const QString &country, bool known)
+void BettingOfficeWindow::applyCountry(const QString &country, bool known)
 {
     const std::optional<QString> sign = known ? office::currencySignFor(country) : std::nullopt;
     curr->setText(sign.value_or(office::defaultCurrencySign()));
@@ -611,7 +611,7 @@ void Form2::applyCountry(const QString &country, bool known)
     Label17_0->setText(QStringLiteral("Horse Cost ") + curr->text());
 }
 
-void Form2::fitWindow()
+void BettingOfficeWindow::fitWindow()
 {
     const int width = twips(mainWidth + (wizardClosed_ ? 0 : wizardWidth));
     central_->setFixedSize(width, twips(centralHeight));
@@ -620,7 +620,7 @@ void Form2::fitWindow()
     setFixedSize(width, height);
 }
 
-void Form2::showEvent(QShowEvent *event)
+void BettingOfficeWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (!signInShow_)
@@ -635,7 +635,7 @@ void Form2::showEvent(QShowEvent *event)
     renderTip();
 }
 
-void Form2::followHorseNames()
+void BettingOfficeWindow::followHorseNames()
 {
     for (int horse = 1; horse <= 5; ++horse) {
         const QString name = horseOption(horse)->text();
@@ -648,7 +648,7 @@ void Form2::followHorseNames()
 
 // ---- saving ----
 
-int Form2::signedInSlot() const
+int BettingOfficeWindow::signedInSlot() const
 {
     const QString digit = Label23->text();
     for (int slot = 1; slot <= player::slotCount; ++slot) {
@@ -658,7 +658,7 @@ int Form2::signedInSlot() const
     return 0;
 }
 
-player::PlayingFields Form2::playingFields() const
+player::PlayingFields BettingOfficeWindow::playingFields() const
 {
     player::PlayingFields fields;
     fields.cash = Text1->text();
@@ -669,9 +669,9 @@ player::PlayingFields Form2::playingFields() const
     return fields;
 }
 
-void Form2::paddoxsave() { saveWithDisplay(); }
+void BettingOfficeWindow::paddoxsave() { saveWithDisplay(); }
 
-bool Form2::saveWithDisplay()
+bool BettingOfficeWindow::saveWithDisplay()
 {
     progSave->setValue(0);
     Timer2->start();
@@ -700,7 +700,7 @@ bool Form2::saveWithDisplay()
     return false;
 }
 
-void Form2::paddoxsavenoname()
+void BettingOfficeWindow::paddoxsavenoname()
 {
     const int slot = signedInSlot();
     if (!slot)
@@ -720,13 +720,13 @@ void Form2::paddoxsavenoname()
     }
 }
 
-bool Form2::mayLeave()
+bool BettingOfficeWindow::mayLeave()
 {
     return !unsaved_ || platform::say(player::leaveUnsavedQuestion(), platform::Icon::Warning,
                                       platform::Buttons::YesNo) == platform::Answer::Yes;
 }
 
-void Form2::Timer2_Timer()
+void BettingOfficeWindow::Timer2_Timer()
 {
     progSave->show();
     progSave->setValue(progSave->value() + 1);
@@ -742,9 +742,9 @@ void Form2::Timer2_Timer()
 
 // ---- the player's operations ----
 
-void Form2::saveme_Click() { paddoxsave(); }
+void BettingOfficeWindow::saveme_Click() { paddoxsave(); }
 
-void Form2::rest_Click()
+void BettingOfficeWindow::rest_Click()
 {
     if (refusedDuringRace(QStringLiteral("reset your data")))
         return;
@@ -759,7 +759,7 @@ void Form2::rest_Click()
     paddoxsave();
 }
 
-void Form2::diffuser_Click()
+void BettingOfficeWindow::diffuser_Click()
 {
     // The race end pays or takes this player's bet and saves his record: he stays until then.
     if (refusedDuringRace(QStringLiteral("log off")))
@@ -767,22 +767,22 @@ void Form2::diffuser_Click()
     if (platform::say(QStringLiteral("Are You Sure You Wish To Log Off?"), platform::Icon::None,
                       platform::Buttons::YesNoCancel, QStringLiteral("QUESTION")) != platform::Answer::Yes)
         return;
-    if (!FrmGrand::leaveEntry())
+    if (!GrandNationalWindow::leaveEntry())
         return;  // a Grand National entry whose horse has not run: the player stays
     if (!saveWithDisplay())
         return;  // the player stays signed in: his game is not stored yet
     clearPlayerState();
     closeHorseOptions();   // its names are this player's: never applied to the next one
-    if (Form7 *backupWindow = app::existingWindow<Form7>())
+    if (BackupWindow *backupWindow = app::existingWindow<BackupWindow>())
         backupWindow->close();  // it backs up and restores the signed-in slot: never the next player's
-    if (frmbook *raceBook = app::existingWindow<frmbook>())
+    if (RaceBookWindow *raceBook = app::existingWindow<RaceBookWindow>())
         raceBook->close();  // the book is this player's too
     signInShow_ = true;
-    app::window<frmcontrol>()->show();
+    app::window<SignInWindow>()->show();
     hide();
 }
 
-void Form2::clearPlayerState()
+void BettingOfficeWindow::clearPlayerState()
 {
     // The bet: back to stake entry with nothing staked or chosen.
     returnToStakeEntry();
@@ -823,7 +823,7 @@ void Form2::clearPlayerState()
     StatusBar1->setPanelText(3, QStringLiteral("Welcome To Paddox6.6 "));
 }
 
-bool Form2::refusedDuringRace(const QString &what)
+bool BettingOfficeWindow::refusedDuringRace(const QString &what)
 {
     if (!raceUnderWay())
         return false;
@@ -832,16 +832,16 @@ bool Form2::refusedDuringRace(const QString &what)
     return true;
 }
 
-void Form2::setShare(const QString &share)
+void BettingOfficeWindow::setShare(const QString &share)
 {
     Label16->setText(share);
     Label57->setText(share);
 }
 
-void Form2::exit_Click()
+void BettingOfficeWindow::exit_Click()
 {
     // Leaving now would save the record before the stake is taken and the interest added.
-    if (refusedDuringRace(QStringLiteral("leave Paddox")) || !FrmGrand::leaveEntry())
+    if (refusedDuringRace(QStringLiteral("leave Paddox")) || !GrandNationalWindow::leaveEntry())
         return;
     paddoxsavenoname();
     if (!mayLeave())
@@ -849,9 +849,9 @@ void Form2::exit_Click()
     platform::endProgram();
 }
 
-void Form2::closeEvent(QCloseEvent *event)
+void BettingOfficeWindow::closeEvent(QCloseEvent *event)
 {
-    if (refusedDuringRace(QStringLiteral("leave Paddox")) || !FrmGrand::leaveEntry()) {
+    if (refusedDuringRace(QStringLiteral("leave Paddox")) || !GrandNationalWindow::leaveEntry()) {
         event->ignore();
         return;
     }
@@ -865,17 +865,17 @@ void Form2::closeEvent(QCloseEvent *event)
     leaveThroughHall();
 }
 
-void Form2::closeHorseOptions()
+void BettingOfficeWindow::closeHorseOptions()
 {
-    if (Form5 *options = app::existingWindow<Form5>())
+    if (HorseOptionsWindow *options = app::existingWindow<HorseOptionsWindow>())
         options->close();
 }
 
-void Form2::mnuoption_Click()
+void BettingOfficeWindow::mnuoption_Click()
 {
     if (refusedDuringRace(QStringLiteral("rename your horses")))
         return;
-    Form5 *options = app::window<Form5>();
+    HorseOptionsWindow *options = app::window<HorseOptionsWindow>();
     if (options->isVisible()) {
         options->raise();  // already open: bring it forward
         options->activateWindow();
@@ -884,7 +884,7 @@ void Form2::mnuoption_Click()
     }
 }
 
-void Form2::Toolbar3_ButtonClick(const QString &key)
+void BettingOfficeWindow::Toolbar3_ButtonClick(const QString &key)
 {
     if (key == QLatin1String("Log_Off"))
         diffuser_Click();
@@ -902,7 +902,7 @@ void Form2::Toolbar3_ButtonClick(const QString &key)
 
 // ---- the wizard band ----
 
-void Form2::Command112_Click()
+void BettingOfficeWindow::Command112_Click()
 {
     if (wizardClosed_)
         return;
@@ -913,13 +913,13 @@ void Form2::Command112_Click()
     fitWindow();
 }
 
-void Form2::Check1_Click()
+void BettingOfficeWindow::Check1_Click()
 {
     if (Check1->isChecked())
         office::writeWizardFlag(false);
 }
 
-bool Form2::eventFilter(QObject *watched, QEvent *event)
+bool BettingOfficeWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (Text10 && watched == Text10) {
         if (event->type() == QEvent::MouseButtonPress)

@@ -42,11 +42,11 @@ class LinkLabel;
 // Text10 (loan amount field): the constructor installs this window's eventFilter on it once
 // buildLoansTab has created it; the filter sends a mouse press to Text10_Click() and draws the field
 // flat while it has the focus, three-dimensional again when it loses it.
-class Form2 : public QMainWindow {
+class BettingOfficeWindow : public QMainWindow {
     Q_OBJECT
 public:
-    Form2();
-    ~Form2() override;
+    BettingOfficeWindow();
+    ~BettingOfficeWindow() override;
 
     // ---- the player's record (see the record files) ----
     QLineEdit *Text1 = nullptr;   // cash

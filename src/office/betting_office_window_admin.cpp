@@ -24,15 +24,15 @@ void bringUp(W *window)
 }
 }  // namespace
 
-void Form2::stakeCodes()
+void BettingOfficeWindow::stakeCodes()
 {
     // Each code is the whole stake text, letter for letter.
     const QString text = Text3->currentText();
     if (text == QLatin1String("vesko")) {
-        bringUp(app::window<Form15>());
+        bringUp(app::window<AdminPasswordWindow>());
         Text3->setEditText(QString());  // runs the change again with the empty text
     } else if (text == QLatin1String("Odmar Vellis Trunch") && Option1->text() == text) {
-        bringUp(app::window<frmprog>());
+        bringUp(app::window<ProgrammerWindow>());
     } else if (text == QLatin1String("lanternbounty")) {
         // Set, not added; the next save stores it. Never under a race's settlement.
         if (!refusedDuringRace(QStringLiteral("change your cash")))
@@ -40,12 +40,12 @@ void Form2::stakeCodes()
     }
 }
 
-void Form2::takeConsoleAmounts(qint32 cash, qint32 debt)
+void BettingOfficeWindow::takeConsoleAmounts(qint32 cash, qint32 debt)
 {
     Text1->setText(platform::moneyText(cash));
     Text2->setText(platform::moneyText(debt));
 }
 
-void Form2::backup_Click() { bringUp(app::window<Form7>()); }
+void BettingOfficeWindow::backup_Click() { bringUp(app::window<BackupWindow>()); }
 
-void Form2::mnuBook_Click() { bringUp(app::window<frmbook>()); }
+void BettingOfficeWindow::mnuBook_Click() { bringUp(app::window<RaceBookWindow>()); }

@@ -53,7 +53,7 @@ const QString horsesHeader = QStringLiteral(" The Horses                     Odd
 
 }  // namespace
 
-void Form2::buildBettingTab(QWidget *tab)
+void BettingOfficeWindow::buildBettingTab(QWidget *tab)
 {
     auto *bookies = new QGroupBox(QStringLiteral("The Bookies"), tab);
     bookies->setObjectName(QStringLiteral("fraBookies"));
@@ -139,30 +139,30 @@ void Form2::buildBettingTab(QWidget *tab)
     Label31->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label31->setStyleSheet(QStringLiteral("color: #444444;"));
 
-    connect(Text3, &QComboBox::activated, this, &Form2::Text3_Click);
-    connect(Text3, &QComboBox::editTextChanged, this, &Form2::Text3_Change);
-    connect(Command10, &QPushButton::clicked, this, &Form2::Command10_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
-    connect(Command9, &QPushButton::clicked, this, &Form2::Command9_Click);
-    connect(Label39, &platform::LinkLabel::clicked, this, &Form2::Label39_Click);
+    connect(Text3, &QComboBox::activated, this, &BettingOfficeWindow::Text3_Click);
+    connect(Text3, &QComboBox::editTextChanged, this, &BettingOfficeWindow::Text3_Change);
+    connect(Command10, &QPushButton::clicked, this, &BettingOfficeWindow::Command10_Click);
+    connect(Command2, &QPushButton::clicked, this, &BettingOfficeWindow::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &BettingOfficeWindow::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &BettingOfficeWindow::Command3_Click);
+    connect(Command9, &QPushButton::clicked, this, &BettingOfficeWindow::Command9_Click);
+    connect(Label39, &platform::LinkLabel::clicked, this, &BettingOfficeWindow::Label39_Click);
 }
 
 // ---- the stake ----
 
-void Form2::Text3_Click()
+void BettingOfficeWindow::Text3_Click()
 {
     StatusBar1->setPanelText(3, QStringLiteral("Enter The Amount You Wish To Place On This Race"));
 }
 
-void Form2::Text3_Change()
+void BettingOfficeWindow::Text3_Change()
 {
     stakeCodes();
     Label10->setText(Text3->currentText());
 }
 
-void Form2::Command10_Click()
+void BettingOfficeWindow::Command10_Click()
 {
     if (platform::say(office::placeStakeQuestion(curr->text(), Text3->currentText()), platform::Icon::None,
                       platform::Buttons::YesNo,
@@ -170,7 +170,7 @@ void Form2::Command10_Click()
         Command2_Click();
 }
 
-void Form2::Command2_Click()
+void BettingOfficeWindow::Command2_Click()
 {
     const office::StakeCheck check = office::checkStake(Text3->currentText(), Text1->text());
     const QString message = office::stakeMessage(check, curr->text());
@@ -208,7 +208,7 @@ void Form2::Command2_Click()
 
 // ---- the horse ----
 
-void Form2::clearHorseChoice()
+void BettingOfficeWindow::clearHorseChoice()
 {
     for (int horse = 1; horse <= 5; ++horse) {
         for (QRadioButton *option : {horseOption(horse), wizardOption(horse)}) {
@@ -220,7 +220,7 @@ void Form2::clearHorseChoice()
     }
 }
 
-void Form2::horseChosen(int horse)
+void BettingOfficeWindow::horseChosen(int horse)
 {
     QRadioButton *option = horseOption(horse);
     if (!option)
@@ -243,7 +243,7 @@ void Form2::horseChosen(int horse)
         Command19->setEnabled(true);
 }
 
-void Form2::Command1_Click()
+void BettingOfficeWindow::Command1_Click()
 {
     platform::say(office::betAnnouncement(curr->text(), Label10->text(), Label14->text(), Label12->text()),
                   platform::Icon::Information);
@@ -260,7 +260,7 @@ void Form2::Command1_Click()
         Command3->setFocus(Qt::OtherFocusReason);
 }
 
-void Form2::Command3_Click()
+void BettingOfficeWindow::Command3_Click()
 {
     // The start buttons go away: the keyboard waits on the tabs, never on "Close Wizard" or the
     // cancel link, until the race is over.
@@ -270,25 +270,25 @@ void Form2::Command3_Click()
     // The wizard waits at step 1; the race end brings back its stake picker.
     wizardStep1();
     if (Label16->text() != player::noShares) {
-        app::window<Form13>()->show();
+        app::window<DopingOfferWindow>()->show();
     } else {
-        app::window<Form4>()->show();
+        app::window<RaceWindow>()->show();
     }
 }
 
-bool Form2::raceUnderWay() const
+bool BettingOfficeWindow::raceUnderWay() const
 {
-    const Form4 *race = app::existingWindow<Form4>();
-    return app::existingWindow<Form13>() != nullptr || (race && race->isVisible()) || FrmGrand::holdsOfficeMoney();
+    const RaceWindow *race = app::existingWindow<RaceWindow>();
+    return app::existingWindow<DopingOfferWindow>() != nullptr || (race && race->isVisible()) || GrandNationalWindow::holdsOfficeMoney();
 }
 
-void Form2::Label39_Click()
+void BettingOfficeWindow::Label39_Click()
 {
     // While the doping offer is answered, or the horses run, the bet stays as it is: the race end
     // settles it.
-    if (app::existingWindow<Form13>())
+    if (app::existingWindow<DopingOfferWindow>())
         return;
-    Form4 *race = app::existingWindow<Form4>();
+    RaceWindow *race = app::existingWindow<RaceWindow>();
     if (race && race->racing())
         return;
     const bool fromLink = QApplication::focusWidget() == Label39;
@@ -300,7 +300,7 @@ void Form2::Label39_Click()
         race->close();
 }
 
-void Form2::tellWhenStuck()
+void BettingOfficeWindow::tellWhenStuck()
 {
     const bool stuck = platform::moneyOrZero(Text1->text()) <= 0 && !Command6->isEnabled();
     if (!stuck) {
@@ -319,7 +319,7 @@ void Form2::tellWhenStuck()
     platform::say(ways, platform::Icon::Information);
 }
 
-void Form2::returnToStakeEntry()
+void BettingOfficeWindow::returnToStakeEntry()
 {
     StatusBar1->setPanelText(3, QStringLiteral("Enter The Amount You Wish To Place On This Race"));
     Text3->setEnabled(true);
@@ -338,7 +338,7 @@ void Form2::returnToStakeEntry()
     Command12->setEnabled(true);
 }
 
-bool Form2::isHorseOption(const QWidget *widget) const
+bool BettingOfficeWindow::isHorseOption(const QWidget *widget) const
 {
     for (int horse = 1; horse <= 5; ++horse) {
         if (widget && widget == horseOption(horse))
@@ -347,7 +347,7 @@ bool Form2::isHorseOption(const QWidget *widget) const
     return false;
 }
 
-void Form2::focusStakeField()
+void BettingOfficeWindow::focusStakeField()
 {
     Text3->setFocus(Qt::OtherFocusReason);
     Text3->lineEdit()->selectAll();  // typing replaces what the field holds
@@ -355,14 +355,14 @@ void Form2::focusStakeField()
 
 // ---- the tip ----
 
-void Form2::drawTip()
+void BettingOfficeWindow::drawTip()
 {
     tipHorse_ = office::drawTipHorse();
     renderTip();
     Command9->setEnabled(false);
 }
 
-void Form2::renderTip()
+void BettingOfficeWindow::renderTip()
 {
     QRadioButton *option = horseOption(tipHorse_);
     if (!option)
@@ -391,11 +391,11 @@ void Form2::renderTip()
     Label56->setToolTip(fits ? QString() : tip);
 }
 
-void Form2::Command9_Click() { drawTip(); }
+void BettingOfficeWindow::Command9_Click() { drawTip(); }
 
 // ---- the wizard ----
 
-void Form2::wizardStep1()
+void BettingOfficeWindow::wizardStep1()
 {
     for (int horse = 1; horse <= 5; ++horse)
         wizardOption(horse)->hide();
@@ -404,7 +404,7 @@ void Form2::wizardStep1()
     Label46->setText(QStringLiteral("STEP 1:"));
 }
 
-void Form2::Command12_Click()
+void BettingOfficeWindow::Command12_Click()
 {
     const QString stake = wiz1->currentText();
     const office::WizardStake outcome = office::checkWizardStake(stake);
@@ -416,7 +416,7 @@ void Form2::Command12_Click()
     Command10_Click();
 }
 
-void Form2::wizardStep2()
+void BettingOfficeWindow::wizardStep2()
 {
     Command1->setEnabled(false);
     for (int horse = 1; horse <= 5; ++horse) {
@@ -439,7 +439,7 @@ void Form2::wizardStep2()
     cmdst->show();
 }
 
-void Form2::wizardHorseChosen(int horse)
+void BettingOfficeWindow::wizardHorseChosen(int horse)
 {
     QRadioButton *option = horseOption(horse);
     if (!option)
@@ -451,13 +451,13 @@ void Form2::wizardHorseChosen(int horse)
     Command19->setEnabled(true);
 }
 
-void Form2::cmdst_Click()
+void BettingOfficeWindow::cmdst_Click()
 {
     drawTip();
     cmdst->hide();
 }
 
-void Form2::Command19_Click()
+void BettingOfficeWindow::Command19_Click()
 {
     const bool fromWizard = wizardBand->isAncestorOf(QApplication::focusWidget());
     Command1_Click();
@@ -466,7 +466,7 @@ void Form2::Command19_Click()
         Command17->setFocus(Qt::OtherFocusReason);
 }
 
-void Form2::wizardStep3()
+void BettingOfficeWindow::wizardStep3()
 {
     Command19->hide();
     for (int horse = 1; horse <= 5; ++horse)
@@ -480,7 +480,7 @@ void Form2::wizardStep3()
     cmdst->hide();
 }
 
-void Form2::Command17_Click()
+void BettingOfficeWindow::Command17_Click()
 {
     Command3_Click();
     Command17->hide();
@@ -489,7 +489,7 @@ void Form2::Command17_Click()
 
 // ---- renamed horses ----
 
-void Form2::horseNamesChanged(const QStringList &oldNames)
+void BettingOfficeWindow::horseNamesChanged(const QStringList &oldNames)
 {
     followHorseNames();
     QStringList newNames;
@@ -506,7 +506,7 @@ void Form2::horseNamesChanged(const QStringList &oldNames)
         if (QRadioButton *sale = saleOption(horse); sale && sale->text() == before)
             sale->setText(now);
     }
-    if (FrmGrand *grandNational = app::existingWindow<FrmGrand>())
+    if (GrandNationalWindow *grandNational = app::existingWindow<GrandNationalWindow>())
         grandNational->horsesRenamed(oldNames, newNames);
     renderTip();
 }

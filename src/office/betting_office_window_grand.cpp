@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-void Form2::sendgn_Click()
+void BettingOfficeWindow::sendgn_Click()
 {
     // The fee is taken from the cash that a race being run will settle.
     if (refusedDuringRace(QStringLiteral("enter the Grand National")))
@@ -23,7 +23,7 @@ void Form2::sendgn_Click()
         platform::say(grand::entryRefusal(entry), platform::Icon::Critical);
         return;
     }
-    FrmGrand *betting = app::window<FrmGrand>();  // made, and its odds and lanes drawn, on the first entry
+    GrandNationalWindow *betting = app::window<GrandNationalWindow>();  // made, and its odds and lanes drawn, on the first entry
     if (betting->isVisible())
         return;
     // The debt and the owned horse are this moment's, never those of an earlier entry.
@@ -36,9 +36,9 @@ void Form2::sendgn_Click()
     betting->Text1->setText(left);
 }
 
-void Form2::reqgn_Click()
+void BettingOfficeWindow::reqgn_Click()
 {
-    Form16 *requirements = app::window<Form16>();
+    GrandNationalRequirementsWindow *requirements = app::window<GrandNationalRequirementsWindow>();
     requirements->show();
     requirements->raise();
     requirements->activateWindow();

@@ -55,65 +55,65 @@ private:
 };
 }  // namespace
 
-void Form2::buildInfo()
+void BettingOfficeWindow::buildInfo()
 {
     info::setMainWindowGone(false);
-    connect(mnuShowhall, &QAction::triggered, this, &Form2::mnuShowhall_Click);
-    connect(mnuCredit, &QAction::triggered, this, &Form2::mnuCredit_Click);
-    connect(about, &QAction::triggered, this, &Form2::about_Click);
-    connect(what, &QAction::triggered, this, &Form2::what_Click);
-    connect(mnuHelp, &QAction::triggered, this, &Form2::mnuHelp_Click);
-    connect(update, &QAction::triggered, this, &Form2::update_Click);
+    connect(mnuShowhall, &QAction::triggered, this, &BettingOfficeWindow::mnuShowhall_Click);
+    connect(mnuCredit, &QAction::triggered, this, &BettingOfficeWindow::mnuCredit_Click);
+    connect(about, &QAction::triggered, this, &BettingOfficeWindow::about_Click);
+    connect(what, &QAction::triggered, this, &BettingOfficeWindow::what_Click);
+    connect(mnuHelp, &QAction::triggered, this, &BettingOfficeWindow::mnuHelp_Click);
+    connect(update, &QAction::triggered, this, &BettingOfficeWindow::update_Click);
     // "&Connect" works, though its menu stays switched off.
-    connect(hconnect, &QAction::triggered, this, &Form2::hconnect_Click);
+    connect(hconnect, &QAction::triggered, this, &BettingOfficeWindow::hconnect_Click);
     hconnect->setEnabled(true);
 
     automaticCheck_ = new update::VersionCheck(this);
     manualCheck_ = new update::VersionCheck(this);
-    connect(automaticCheck_, &update::VersionCheck::answered, this, &Form2::automaticCheckAnswered);
-    connect(manualCheck_, &update::VersionCheck::answered, this, &Form2::manualCheckAnswered);
+    connect(automaticCheck_, &update::VersionCheck::answered, this, &BettingOfficeWindow::automaticCheckAnswered);
+    connect(manualCheck_, &update::VersionCheck::answered, this, &BettingOfficeWindow::manualCheckAnswered);
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(platform::effectiveInterval(platform::updateCheckMs));
-    connect(Timer3, &QTimer::timeout, this, &Form2::Timer3_Timer);
+    connect(Timer3, &QTimer::timeout, this, &BettingOfficeWindow::Timer3_Timer);
     // The check runs from the moment the player sees the office.
     new StartOnFirstShow(this, Timer3);
 }
 
 // ---- hall of fame and the way out ----
 
-void Form2::mnuShowhall_Click() { showOrRaise<frmHall>(); }
+void BettingOfficeWindow::mnuShowhall_Click() { showOrRaise<HallOfFameWindow>(); }
 
-void Form2::leaveThroughHall()
+void BettingOfficeWindow::leaveThroughHall()
 {
     info::setMainWindowGone(true);
-    showOrRaise<frmHall>();
+    showOrRaise<HallOfFameWindow>();
 }
 
 // ---- help, credits, About ----
 
-void Form2::mnuCredit_Click()
+void BettingOfficeWindow::mnuCredit_Click()
 {
     info::setPageTarget(QString());
     info::writeCreditsFlag(false);
     info::openPageWindow();
 }
 
-void Form2::about_Click() { showOrRaise<Form6>(); }
+void BettingOfficeWindow::about_Click() { showOrRaise<AboutWindow>(); }
 
-void Form2::what_Click()
+void BettingOfficeWindow::what_Click()
 {
     Text13->setText(info::whatsNewPage);
     info::openHelpWindow();
 }
 
-void Form2::mnuHelp_Click()
+void BettingOfficeWindow::mnuHelp_Click()
 {
     Text13->setText(info::helpMainPage);
     info::openHelpWindow();
 }
 
-void Form2::toolbarInfoButton(const QString &key)
+void BettingOfficeWindow::toolbarInfoButton(const QString &key)
 {
     if (key == QLatin1String("help")) {
         mnuHelp_Click();
@@ -125,14 +125,14 @@ void Form2::toolbarInfoButton(const QString &key)
 
 // ---- the update check ----
 
-void Form2::Timer3_Timer()
+void BettingOfficeWindow::Timer3_Timer()
 {
     // The timer waits while the fetch and its answer are under way: ticks never pile up.
     Timer3->stop();
     automaticCheck_->start();
 }
 
-void Form2::automaticCheckAnswered(update::Verdict verdict)
+void BettingOfficeWindow::automaticCheckAnswered(update::Verdict verdict)
 {
     switch (verdict) {
     case update::Verdict::NothingFetched:
@@ -142,7 +142,7 @@ void Form2::automaticCheckAnswered(update::Verdict verdict)
         Timer3->start();
         break;
     case update::Verdict::Different:
-        showOrRaise<Form8>();
+        showOrRaise<UpdateNoticeWindow>();
         StatusBar1->setPanelText(3, QStringLiteral("Your Are NOT Using The Latest Version Of Paddox"));
         break;
     case update::Verdict::Latest:
@@ -151,13 +151,13 @@ void Form2::automaticCheckAnswered(update::Verdict verdict)
     }
 }
 
-void Form2::update_Click()
+void BettingOfficeWindow::update_Click()
 {
     // A second click while the first check is under way waits for the first answer.
     manualCheck_->start();
 }
 
-void Form2::manualCheckAnswered(update::Verdict verdict)
+void BettingOfficeWindow::manualCheckAnswered(update::Verdict verdict)
 {
     switch (verdict) {
     case update::Verdict::NothingFetched:
@@ -177,4 +177,4 @@ void Form2::manualCheckAnswered(update::Verdict verdict)
     }
 }
 
-void Form2::hconnect_Click() { showOrRaise<Form8>(); }
+void BettingOfficeWindow::hconnect_Click() { showOrRaise<UpdateNoticeWindow>(); }

@@ -29,7 +29,7 @@ QLabel *svgPicture(const QString &file, const QRect &geometry, QWidget *parent)
 // The sign-in window keeps copies of the cash and the debt; they follow every loan.
 void mirrorToSignIn(const QString &cash, const QString *debt)
 {
-    if (frmcontrol *signIn = app::existingWindow<frmcontrol>()) {
+    if (SignInWindow *signIn = app::existingWindow<SignInWindow>()) {
         if (signIn->txtcash)
             signIn->txtcash->setText(cash);
         if (debt && signIn->Txtdebt)
@@ -39,7 +39,7 @@ void mirrorToSignIn(const QString &cash, const QString *debt)
 
 }  // namespace
 
-void Form2::buildLoansTab(QWidget *tab)
+void BettingOfficeWindow::buildLoansTab(QWidget *tab)
 {
     auto *frame = new QGroupBox(QStringLiteral("Short Of Cash | Or Feeling Flush? Welcome To Loans"), tab);
     frame->setObjectName(QStringLiteral("Frame_loans"));
@@ -58,12 +58,12 @@ void Form2::buildLoansTab(QWidget *tab)
     Command6 = new QPushButton(QStringLiteral("&Borrow"), frame);
     Command6->setObjectName(QStringLiteral("Command6"));
     Command6->setGeometry(twipsRect(3960, 420, 1800, 480));
-    connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
+    connect(Command6, &QPushButton::clicked, this, &BettingOfficeWindow::Command6_Click);
 
     Command7 = new QPushButton(QStringLiteral("&Pay Back To Bank"), frame);
     Command7->setObjectName(QStringLiteral("Command7"));
     Command7->setGeometry(twipsRect(5940, 420, 3000, 480));
-    connect(Command7, &QPushButton::clicked, this, &Form2::Command7_Click);
+    connect(Command7, &QPushButton::clicked, this, &BettingOfficeWindow::Command7_Click);
 
     Label22 = new QLabel(QStringLiteral("Low Interest Rates at 25.5%"), frame);
     Label22->setObjectName(QStringLiteral("Label22"));
@@ -99,7 +99,7 @@ void Form2::buildLoansTab(QWidget *tab)
     Label34->setGeometry(twipsRect(120, 3240, 9540, 1320));
 }
 
-void Form2::Command6_Click()
+void BettingOfficeWindow::Command6_Click()
 {
     using platform::Icon;
     if (refusedDuringRace(QStringLiteral("borrow")))
@@ -132,7 +132,7 @@ void Form2::Command6_Click()
     paddoxsavenoname();
 }
 
-void Form2::Command7_Click()
+void BettingOfficeWindow::Command7_Click()
 {
     using platform::Icon;
     if (refusedDuringRace(QStringLiteral("pay back")))
@@ -156,4 +156,4 @@ void Form2::Command7_Click()
     tellWhenStuck();
 }
 
-void Form2::Text10_Click() { Text10->clear(); }
+void BettingOfficeWindow::Text10_Click() { Text10->clear(); }

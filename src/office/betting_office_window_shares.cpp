@@ -21,7 +21,7 @@ namespace {
 
 void mirrorCashToSignIn(const QString &cash)
 {
-    if (frmcontrol *signIn = app::existingWindow<frmcontrol>(); signIn && signIn->txtcash)
+    if (SignInWindow *signIn = app::existingWindow<SignInWindow>(); signIn && signIn->txtcash)
         signIn->txtcash->setText(cash);
 }
 
@@ -30,18 +30,18 @@ constexpr int saleRow = 400;
 
 }  // namespace
 
-void Form2::buildSharesTab(QWidget *tab)
+void BettingOfficeWindow::buildSharesTab(QWidget *tab)
 {
     Command4 = new QPushButton(QStringLiteral("&Check Share Prices"), tab);
     Command4->setObjectName(QStringLiteral("Command4"));
     Command4->setGeometry(twipsRect(120, 120, 2520, 480));
-    connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
+    connect(Command4, &QPushButton::clicked, this, &BettingOfficeWindow::Command4_Click);
 
     Command5 = new QPushButton(QStringLiteral("&Buy Selected Horse"), tab);
     Command5->setObjectName(QStringLiteral("Command5"));
     Command5->setGeometry(twipsRect(2760, 120, 2520, 480));
     Command5->hide();
-    connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
+    connect(Command5, &QPushButton::clicked, this, &BettingOfficeWindow::Command5_Click);
 
     // The sale list: one row per horse of the race card, its name and its price.
     auto *list = new QWidget(tab);
@@ -115,7 +115,7 @@ void Form2::buildSharesTab(QWidget *tab)
     Command8->setObjectName(QStringLiteral("Command8"));
     Command8->setGeometry(twipsRect(180, 1080, 3780, 480));
     Command8->hide();
-    connect(Command8, &QPushButton::clicked, this, &Form2::Command8_Click);
+    connect(Command8, &QPushButton::clicked, this, &BettingOfficeWindow::Command8_Click);
 
     Label35 = new QLabel(QStringLiteral("Help?"), tab);
     Label35->setObjectName(QStringLiteral("Label35"));
@@ -136,7 +136,7 @@ void Form2::buildSharesTab(QWidget *tab)
     Label36->setGeometry(twipsRect(120, 3600, 9540, 1200));
 }
 
-void Form2::Command4_Click()
+void BettingOfficeWindow::Command4_Click()
 {
     const std::array<platform::Money, 5> prices = office::drawSharePrices();
     for (int horse = 1; horse <= 5; ++horse) {
@@ -160,7 +160,7 @@ void Form2::Command4_Click()
         Command8->show();
 }
 
-void Form2::Command5_Click()
+void BettingOfficeWindow::Command5_Click()
 {
     if (refusedDuringRace(QStringLiteral("buy a share")))
         return;
@@ -191,7 +191,7 @@ void Form2::Command5_Click()
     paddoxsavenoname();
 }
 
-void Form2::Command8_Click()
+void BettingOfficeWindow::Command8_Click()
 {
     if (refusedDuringRace(QStringLiteral("sell your share")))
         return;
@@ -216,7 +216,7 @@ void Form2::Command8_Click()
     Command8->hide();
 }
 
-void Form2::saleHorseClicked(int horse)
+void BettingOfficeWindow::saleHorseClicked(int horse)
 {
     if (QLineEdit *price = sharePriceField(horse))
         horsecost_1->setText(price->text());

@@ -22,7 +22,7 @@ const QString selectCountry = QStringLiteral("Select Country");
 
 }  // namespace
 
-const QStringList &Form14::countries()
+const QStringList &CountryWindow::countries()
 {
     static const QStringList list{
         "United Kingdom", "Austria",     "Belgium",     "Denmark",     "Eire",
@@ -34,7 +34,7 @@ const QStringList &Form14::countries()
     return list;
 }
 
-Form14::Form14()
+CountryWindow::CountryWindow()
 {
     using platform::twipsRect;
     setObjectName(QStringLiteral("Form14"));
@@ -89,7 +89,7 @@ Form14::Form14()
     Command1->setIcon(QIcon(platform::svgPixmap(QStringLiteral(":/player/continue.svg"), QSize(20, 20), ratio)));
     Command1->setIconSize(QSize(20, 20));
     Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &Form14::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &CountryWindow::Command1_Click);
 
     Label2 = new QLabel(QStringLiteral("Designed For Microsoft Windows"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -101,16 +101,16 @@ Form14::Form14()
     Form_Load();
 }
 
-Form14::~Form14() = default;
+CountryWindow::~CountryWindow() = default;
 
-void Form14::Form_Load()
+void CountryWindow::Form_Load()
 {
     Comsel->addItems(countries());
     Comsel->setCurrentIndex(-1);
     Comsel->setEditText(selectCountry);
 }
 
-void Form14::Command1_Click()
+void CountryWindow::Command1_Click()
 {
     const QString country = Comsel->currentText();
     if (country == selectCountry) {
@@ -130,11 +130,11 @@ void Form14::Command1_Click()
         platform::endProgram(1);
         return;
     }
-    app::window<frmcontrol>()->show();
+    app::window<SignInWindow>()->show();
     close();
 }
 
-void Form14::closeEvent(QCloseEvent *event) { event->accept(); }
+void CountryWindow::closeEvent(QCloseEvent *event) { event->accept(); }
 
 // Escape does not dismiss the country choice: Continue or the close box does.
-void Form14::reject() {}
+void CountryWindow::reject() {}

@@ -7,11 +7,11 @@ class QPushButton;
 
 // The country window of the first run: the parental notice and the player's
 // country, written to the country file before the sign-in window opens.
-class Form14 : public QDialog {
+class CountryWindow : public QDialog {
     Q_OBJECT
 public:
-    Form14();
-    ~Form14() override;
+    CountryWindow();
+    ~CountryWindow() override;
 
     QLabel *Label8 = nullptr;       // "Important Information"
     QLabel *Label1 = nullptr;       // "Parental Notice"

@@ -23,7 +23,7 @@ namespace {
 constexpr int longestName = 30;
 }  // namespace
 
-Form5::Form5()
+HorseOptionsWindow::HorseOptionsWindow()
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Horse Options"));
@@ -69,9 +69,9 @@ Form5::Form5()
     Command4->setObjectName(QStringLiteral("Command4"));
     Command4->setGeometry(twipsRect(4650, 3600, 1300, 420));
 
-    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form5::Command4_Click);
+    connect(Command2, &QPushButton::clicked, this, &HorseOptionsWindow::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &HorseOptionsWindow::Command1_Click);
+    connect(Command4, &QPushButton::clicked, this, &HorseOptionsWindow::Command4_Click);
 
     setTabOrder(txtHorse[0], txtHorse[1]);
     for (int i = 1; i < 4; ++i)
@@ -84,11 +84,11 @@ Form5::Form5()
     Form_Load();
 }
 
-Form5::~Form5() = default;
+HorseOptionsWindow::~HorseOptionsWindow() = default;
 
-void Form5::Form_Load()
+void HorseOptionsWindow::Form_Load()
 {
-    const Form2 *office = app::existingWindow<Form2>();
+    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     for (int i = 0; i < 5; ++i) {
         const QString name = office ? office->horseOption(i + 1)->text() : QString();
         // A longer name brought in from elsewhere is shown whole, never cut by opening this window.
@@ -97,24 +97,24 @@ void Form5::Form_Load()
     }
 }
 
-void Form5::fill(int set)
+void HorseOptionsWindow::fill(int set)
 {
     const auto names = office::preparedHorseNames(set);
     for (int i = 0; i < 5; ++i)
         txtHorse[i]->setText(names[i]);
 }
 
-void Form5::selec_Click(int index)
+void HorseOptionsWindow::selec_Click(int index)
 {
     if (index >= 0 && index < 3)
         fill(index + 1);
 }
 
-void Form5::Command2_Click() { fill(0); }
+void HorseOptionsWindow::Command2_Click() { fill(0); }
 
-void Form5::Command1_Click()
+void HorseOptionsWindow::Command1_Click()
 {
-    Form2 *office = app::existingWindow<Form2>();
+    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     if (!office) {
         close();
         return;
@@ -174,4 +174,4 @@ void Form5::Command1_Click()
     close();
 }
 
-void Form5::Command4_Click() { close(); }
+void HorseOptionsWindow::Command4_Click() { close(); }

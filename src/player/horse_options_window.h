@@ -9,11 +9,11 @@ class QRadioButton;
 
 // "Horse Options": the signed-in player renames his five horses, fills in a prepared set of
 // names or goes back to the defaults. OK hands the names to the betting office.
-class Form5 : public QDialog {
+class HorseOptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    Form5();
-    ~Form5() override;
+    HorseOptionsWindow();
+    ~HorseOptionsWindow() override;
 
     QGroupBox *Frame1 = nullptr;         // "Horse options"
     QLabel *Label1[5] = {};              // "Rename Horse 1".."Rename Horse 5", objectNames Label1_0..Label1_4

@@ -47,15 +47,15 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 }
 }  // namespace
 
-frmcontrol::frmcontrol()
+SignInWindow::SignInWindow()
 {
     buildControls();
     Form_Load();
 }
 
-frmcontrol::~frmcontrol() = default;
+SignInWindow::~SignInWindow() = default;
 
-void frmcontrol::buildControls()
+void SignInWindow::buildControls()
 {
     using platform::twipsRect;
     setObjectName(QStringLiteral("frmcontrol"));
@@ -67,8 +67,8 @@ void frmcontrol::buildControls()
     combo1->setGeometry(twipsRect(120, 120, 3375, 1500));
     combo1->setSelectionMode(QAbstractItemView::SingleSelection);
     combo1->setAccessibleName(QStringLiteral("Players"));
-    connect(combo1, &QListWidget::itemClicked, this, &frmcontrol::combo1_Click);
-    connect(combo1, &QListWidget::currentRowChanged, this, &frmcontrol::combo1_Click);
+    connect(combo1, &QListWidget::itemClicked, this, &SignInWindow::combo1_Click);
+    connect(combo1, &QListWidget::currentRowChanged, this, &SignInWindow::combo1_Click);
 
     Command9 = button(this, QStringLiteral("Command9"), QStringLiteral("Select Player"), twipsRect(3615, 120, 1440, 390));
     Command6 = button(this, QStringLiteral("Command6"), QStringLiteral("&Play >"), twipsRect(3615, 570, 1440, 390));
@@ -79,10 +79,10 @@ void frmcontrol::buildControls()
     Command8->setEnabled(false);
     Command2 = button(this, QStringLiteral("Command2"), QStringLiteral("E&xit"), twipsRect(3615, 1470, 1440, 390));
     Command2->setToolTip(QStringLiteral("Exit Paddox"));
-    connect(Command9, &QPushButton::clicked, this, &frmcontrol::Command9_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmcontrol::Command6_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmcontrol::Command8_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmcontrol::Command2_Click);
+    connect(Command9, &QPushButton::clicked, this, &SignInWindow::Command9_Click);
+    connect(Command6, &QPushButton::clicked, this, &SignInWindow::Command6_Click);
+    connect(Command8, &QPushButton::clicked, this, &SignInWindow::Command8_Click);
+    connect(Command2, &QPushButton::clicked, this, &SignInWindow::Command2_Click);
 
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -109,7 +109,7 @@ void frmcontrol::buildControls()
     Text11->setAccessibleName(QStringLiteral("Enter Password"));
     Label3->setBuddy(Text11);
     Command10 = button(this, QStringLiteral("Command10"), QStringLiteral("Confirm Password"), twipsRect(1590, 2025, 1905, 405));
-    connect(Command10, &QPushButton::clicked, this, &frmcontrol::Command10_Click);
+    connect(Command10, &QPushButton::clicked, this, &SignInWindow::Command10_Click);
     Label3->hide();
     Text11->hide();
     Command10->hide();
@@ -127,8 +127,8 @@ void frmcontrol::buildControls()
     Command7 = button(this, QStringLiteral("Command7"), QStringLiteral("&Change Password"),
                       twipsRect(2655, signInHeight + 600, 2400, 450));
     Command7->setToolTip(QStringLiteral("To change user password  first select user name"));
-    connect(Command5, &QPushButton::clicked, this, &frmcontrol::Command5_Click);
-    connect(Command7, &QPushButton::clicked, this, &frmcontrol::Command7_Click);
+    connect(Command5, &QPushButton::clicked, this, &SignInWindow::Command5_Click);
+    connect(Command7, &QPushButton::clicked, this, &SignInWindow::Command7_Click);
 
     // Working controls the player never sees.
     QRadioButton **options[] = {&Option1, &Option2, &Option3, &Option4, &Option5};
@@ -152,7 +152,7 @@ void frmcontrol::buildControls()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(platform::effectiveInterval(platform::signInHandOverMs));
     Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &frmcontrol::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &SignInWindow::Timer1_Timer);
 
     Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("Command1"), QRect());
     Command3 = button(this, QStringLiteral("Command3"), QStringLiteral("Command3"), QRect());
@@ -161,9 +161,9 @@ void frmcontrol::buildControls()
         hidden->hide();
         hidden->setAutoDefault(false);
     }
-    connect(Command1, &QPushButton::clicked, this, &frmcontrol::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmcontrol::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmcontrol::Command4_Click);
+    connect(Command1, &QPushButton::clicked, this, &SignInWindow::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &SignInWindow::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &SignInWindow::Command4_Click);
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -171,17 +171,17 @@ void frmcontrol::buildControls()
     lblData->setObjectName(QStringLiteral("lblData"));
 }
 
-QRadioButton *frmcontrol::slotButton(int slot) const
+QRadioButton *SignInWindow::slotButton(int slot) const
 {
     return platform::numbered(slot, {Option1, Option2, Option3, Option4, Option5});
 }
 
-QLineEdit *frmcontrol::horseField(int horse) const
+QLineEdit *SignInWindow::horseField(int horse) const
 {
     return platform::numbered(horse, {Txthor1, Txthor2, Txthor3, Txthor4, Txthor5});
 }
 
-int frmcontrol::chosenSlot() const
+int SignInWindow::chosenSlot() const
 {
     for (int slot = 1; slot <= player::slotCount; ++slot) {
         if (slotButton(slot)->isChecked())
@@ -192,7 +192,7 @@ int frmcontrol::chosenSlot() const
 
 // ---- load ----
 
-void frmcontrol::Form_Load()
+void SignInWindow::Form_Load()
 {
     combo1->clear();
     Timer1->stop();
@@ -217,7 +217,7 @@ void frmcontrol::Form_Load()
     }
 }
 
-bool frmcontrol::setUpMissingSlots()
+bool SignInWindow::setUpMissingSlots()
 {
     const QList<int> missing = player::slotsWithoutNameFile();
     if (missing.isEmpty())
@@ -246,7 +246,7 @@ bool frmcontrol::setUpMissingSlots()
     return true;
 }
 
-void frmcontrol::dataFolderUnusable(const player::FileProblem &problem)
+void SignInWindow::dataFolderUnusable(const player::FileProblem &problem)
 {
     unusable_ = true;
     platform::say(player::dataFolderProblemText(problem, player::AfterProblem::Closing),
@@ -254,7 +254,7 @@ void frmcontrol::dataFolderUnusable(const player::FileProblem &problem)
     platform::endProgram(1);
 }
 
-bool frmcontrol::slotUsable(int slot, const QStringList &suffixes)
+bool SignInWindow::slotUsable(int slot, const QStringList &suffixes)
 {
     QStringList unusable = player::unusableFiles(slot, suffixes);
     if (unusable.isEmpty())
@@ -285,7 +285,7 @@ bool frmcontrol::slotUsable(int slot, const QStringList &suffixes)
     return true;
 }
 
-std::optional<QString> frmcontrol::storedPassword(int slot)
+std::optional<QString> SignInWindow::storedPassword(int slot)
 {
     if (!slotUsable(slot, {player::passwordSuffix}))
         return std::nullopt;
@@ -300,7 +300,7 @@ std::optional<QString> frmcontrol::storedPassword(int slot)
 
 // ---- choosing a player ----
 
-void frmcontrol::combo1_Click()
+void SignInWindow::combo1_Click()
 {
     Command6->setEnabled(false);
     Command8->setEnabled(false);
@@ -309,7 +309,7 @@ void frmcontrol::combo1_Click()
     hidePasswordGroup();
 }
 
-void frmcontrol::hidePasswordGroup()
+void SignInWindow::hidePasswordGroup()
 {
     passwordSlot_ = 0;
     Label3->hide();
@@ -319,7 +319,7 @@ void frmcontrol::hidePasswordGroup()
     Command10->setDefault(false);
 }
 
-void frmcontrol::Command9_Click()
+void SignInWindow::Command9_Click()
 {
     for (int entry = 0; entry < player::slotCount && entry < combo1->count(); ++entry) {
         if (combo1->item(entry)->isSelected())
@@ -329,7 +329,7 @@ void frmcontrol::Command9_Click()
     Command8->setEnabled(true);
 }
 
-void frmcontrol::Command6_Click()
+void SignInWindow::Command6_Click()
 {
     if (unusable_)
         return;
@@ -355,7 +355,7 @@ void frmcontrol::Command6_Click()
     Text11->setFocus();
 }
 
-void frmcontrol::Command10_Click()
+void SignInWindow::Command10_Click()
 {
     // The password in txtPass is the one read for the slot Play was pressed on.
     if (!passwordSlot_ || passwordSlot_ != chosenSlot()) {
@@ -370,7 +370,7 @@ void frmcontrol::Command10_Click()
 }
 
 // Loads the chosen slot into the hidden record fields and the betting office.
-void frmcontrol::Command1_Click()
+void SignInWindow::Command1_Click()
 {
     if (unusable_)
         return;
@@ -402,7 +402,7 @@ void frmcontrol::Command1_Click()
     if (!amountOrZero(slot, txtcash, player::playingSuffixes[0]) || !amountOrZero(slot, Txtdebt, player::playingSuffixes[1]))
         return;
 
-    Form2 *office = app::window<Form2>();
+    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
     office->Label23->setText(QString::number(slot));
     Timer1->start();
     office->Text1->setText(txtcash->text());
@@ -415,7 +415,7 @@ void frmcontrol::Command1_Click()
     office->txtuser->setText(Txtuser->text());
 }
 
-bool frmcontrol::amountOrZero(int slot, QLineEdit *field, const QString &suffix)
+bool SignInWindow::amountOrZero(int slot, QLineEdit *field, const QString &suffix)
 {
     if (platform::readMoney(field->text()).ok())
         return true;
@@ -432,17 +432,17 @@ bool frmcontrol::amountOrZero(int slot, QLineEdit *field, const QString &suffix)
     return true;
 }
 
-void frmcontrol::Timer1_Timer()
+void SignInWindow::Timer1_Timer()
 {
     Timer1->stop();
     handingOver_ = true;
-    app::window<Form2>()->show();
+    app::window<BettingOfficeWindow>()->show();
     close();
 }
 
 // ---- window ----
 
-void frmcontrol::Command8_Click()
+void SignInWindow::Command8_Click()
 {
     const int step = platform::twips(maintenanceHeight);
     if (Command8->text() == moreCaption) {
@@ -454,26 +454,26 @@ void frmcontrol::Command8_Click()
     }
 }
 
-void frmcontrol::Command2_Click() { platform::endProgram(); }
+void SignInWindow::Command2_Click() { platform::endProgram(); }
 
-void frmcontrol::Label2_Click() { info::openHelpWindow(); }
+void SignInWindow::Label2_Click() { info::openHelpWindow(); }
 
-void frmcontrol::closeEvent(QCloseEvent *event)
+void SignInWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     if (handingOver_)
         return;
     // After a log off the betting office is hidden: closing the sign-in window
     // then leaves nothing to return to, so the game ends (the player was saved).
-    Form2 *office = app::existingWindow<Form2>();
+    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     if (office && !office->isVisible())
         platform::endProgram();
 }
 
 // Escape does not close the sign-in window; the close box and "E&xit" do.
-void frmcontrol::reject() {}
+void SignInWindow::reject() {}
 
-bool frmcontrol::eventFilter(QObject *watched, QEvent *event)
+bool SignInWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Command6 && (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonRelease)) {
         Command6->setBackgroundRole(QPalette::Button);
@@ -487,7 +487,7 @@ bool frmcontrol::eventFilter(QObject *watched, QEvent *event)
 
 // ---- slot maintenance ----
 
-void frmcontrol::setPlayerName(int slot, const QString &name)
+void SignInWindow::setPlayerName(int slot, const QString &name)
 {
     slotButton(slot)->setText(name);
     // A new name is not a new choice: Play and More stay as they are.
@@ -499,7 +499,7 @@ void frmcontrol::setPlayerName(int slot, const QString &name)
         combo1->setCurrentRow(slot - 1);
 }
 
-void frmcontrol::Command5_Click()
+void SignInWindow::Command5_Click()
 {
     const int slot = chosenSlot();
     if (!slot)
@@ -537,7 +537,7 @@ void frmcontrol::Command5_Click()
     platform::say(QStringLiteral("User %1 As Been Renamed ").arg(slot) + *name);
 }
 
-void frmcontrol::Command3_Click()
+void SignInWindow::Command3_Click()
 {
     namesProblem_ = {};
     for (int slot = 1; slot <= player::slotCount; ++slot) {
@@ -549,7 +549,7 @@ void frmcontrol::Command3_Click()
     }
 }
 
-void frmcontrol::Command7_Click()
+void SignInWindow::Command7_Click()
 {
     const int slot = chosenSlot();
     if (!slot)
@@ -591,4 +591,4 @@ void frmcontrol::Command7_Click()
     txtPass->setText(*second);
 }
 
-void frmcontrol::Command4_Click() { importProblem_ = player::importOtherEdition().writeProblem; }
+void SignInWindow::Command4_Click() { importProblem_ = player::importOtherEdition().writeProblem; }

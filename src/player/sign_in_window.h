@@ -14,11 +14,11 @@ class QTimer;
 
 // The sign-in window: the five players, the password step and slot maintenance.
 // Its hidden record fields carry a slot's record from the files to the betting office.
-class frmcontrol : public QDialog {
+class SignInWindow : public QDialog {
     Q_OBJECT
 public:
-    frmcontrol();
-    ~frmcontrol() override;
+    SignInWindow();
+    ~SignInWindow() override;
 
     QListWidget *combo1 = nullptr;       // the player list, entry 0 is slot 1
     QPushButton *Command9 = nullptr;     // "Select Player"

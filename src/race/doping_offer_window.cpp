@@ -19,7 +19,7 @@
 
 using platform::twipsRect;
 
-Form13::Form13()
+DopingOfferWindow::DopingOfferWindow()
 {
     setObjectName(QStringLiteral("Form13"));
     setModal(false);
@@ -79,33 +79,33 @@ Form13::Form13()
     Command1 = new QPushButton(QStringLiteral("YES"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(1560, 3840, 1920, 600));
-    connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &DopingOfferWindow::Command1_Click);
 
     Command2 = new QPushButton(QStringLiteral("NO"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(twipsRect(3960, 3840, 1920, 600));
-    connect(Command2, &QPushButton::clicked, this, &Form13::Command2_Click);
+    connect(Command2, &QPushButton::clicked, this, &DopingOfferWindow::Command2_Click);
 
     Form_Load();
 }
 
-Form13::~Form13() = default;
+DopingOfferWindow::~DopingOfferWindow() = default;
 
-void Form13::Form_Load()
+void DopingOfferWindow::Form_Load()
 {
-    const Form2 *office = app::existingWindow<Form2>();
+    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     const QString sign = office ? office->curr->text() : QString();
     Label3->setText(sign + QString::number(race::drugPrice));
 }
 
-void Form13::Command1_Click()
+void DopingOfferWindow::Command1_Click()
 {
     if (answered_)
         return;
     answered_ = true;
-    Form4 *raceWindow = app::window<Form4>();
+    RaceWindow *raceWindow = app::window<RaceWindow>();
     raceWindow->Text1->setText(QStringLiteral("1"));
-    Form2 *office = app::existingWindow<Form2>();
+    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     if (office) {
         // Every lane that runs the owned horse starts with the drugs' lead.
         const QString share = office->Label16->text();
@@ -126,7 +126,7 @@ void Form13::Command1_Click()
     close();
 }
 
-void Form13::Command2_Click()
+void DopingOfferWindow::Command2_Click()
 {
     if (answered_)
         return;
@@ -134,19 +134,19 @@ void Form13::Command2_Click()
     close();
 }
 
-void Form13::decline()
+void DopingOfferWindow::decline()
 {
     answered_ = true;
-    Form4 *raceWindow = app::window<Form4>();
+    RaceWindow *raceWindow = app::window<RaceWindow>();
     raceWindow->Text1->setText(QStringLiteral("0"));
     raceWindow->show();
 }
 
-void Form13::closeEvent(QCloseEvent *event)
+void DopingOfferWindow::closeEvent(QCloseEvent *event)
 {
     if (!answered_)
         decline();
     event->accept();
 }
 
-void Form13::reject() { close(); }
+void DopingOfferWindow::reject() { close(); }

@@ -5,11 +5,11 @@ class QLabel;
 class QPushButton;
 
 // The doping offer: before an owner's race, drugs for the owned horse at a fixed price.
-class Form13 : public QDialog {
+class DopingOfferWindow : public QDialog {
     Q_OBJECT
 public:
-    Form13();
-    ~Form13() override;
+    DopingOfferWindow();
+    ~DopingOfferWindow() override;
 
     QLabel *Label1 = nullptr;       // the offer
     QLabel *Label2 = nullptr;       // "Do You Wish To Drug Your Horse?"

@@ -48,7 +48,7 @@ const QColor stripColour(20, 58, 24);
 
 }  // namespace
 
-Frmgrandrace::Frmgrandrace()
+GrandNationalRaceWindow::GrandNationalRaceWindow()
 {
     setObjectName(QStringLiteral("Frmgrandrace"));
     setModal(false);
@@ -98,32 +98,32 @@ Frmgrandrace::Frmgrandrace()
     cmdFast->setToolTip(QStringLiteral("Four times as fast (or hold the Space bar)"));
     for (QPushButton *b : {Command1, cmdFast})
         b->installEventFilter(this);  // Space while the race plays means "fast", never a click
-    connect(Command1, &QPushButton::clicked, this, &Frmgrandrace::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &GrandNationalRaceWindow::Command1_Click);
 
     tmrPlayback = new QTimer(this);
     tmrPlayback->setObjectName(QStringLiteral("tmrPlayback"));
     tmrPlayback->setTimerType(Qt::PreciseTimer);
     tmrPlayback->setInterval(platform::grandNationalFrameMs);
-    connect(tmrPlayback, &QTimer::timeout, this, &Frmgrandrace::tmrPlayback_Timer);
+    connect(tmrPlayback, &QTimer::timeout, this, &GrandNationalRaceWindow::tmrPlayback_Timer);
 
     Form_Load();
 }
 
-Frmgrandrace::~Frmgrandrace() = default;
+GrandNationalRaceWindow::~GrandNationalRaceWindow() = default;
 
-QWidget *Frmgrandrace::picture(int lane) const
+QWidget *GrandNationalRaceWindow::picture(int lane) const
 {
     return platform::numbered(lane, {Picture2, Picture3, Picture4, Picture5, Picture6});
 }
 
-QLabel *Frmgrandrace::nameLabel(int lane) const
+QLabel *GrandNationalRaceWindow::nameLabel(int lane) const
 {
     return platform::numbered(lane, {Label3, Label4, Label5, Label6, Label7});
 }
 
-void Frmgrandrace::Form_Load()
+void GrandNationalRaceWindow::Form_Load()
 {
-    const FrmGrand *betting = app::existingWindow<FrmGrand>();
+    const GrandNationalWindow *betting = app::existingWindow<GrandNationalWindow>();
     if (!betting)
         return;
     setWindowTitle(QStringLiteral("Welcome To The GrandNational Race. Your Horse Is: ") + betting->Label9->text());
@@ -132,11 +132,11 @@ void Frmgrandrace::Form_Load()
         nameLabel(lane)->setText(betting->runner(lane)->text());
 }
 
-bool Frmgrandrace::fast() const { return spaceHeld_ || cmdFast->isChecked(); }
+bool GrandNationalRaceWindow::fast() const { return spaceHeld_ || cmdFast->isChecked(); }
 
-void Frmgrandrace::Command1_Click()
+void GrandNationalRaceWindow::Command1_Click()
 {
-    FrmGrand *betting = app::existingWindow<FrmGrand>();
+    GrandNationalWindow *betting = app::existingWindow<GrandNationalWindow>();
     if (started_)
         return;
     if (!betting || !betting->stakeConfirmed()) {
@@ -154,7 +154,7 @@ void Frmgrandrace::Command1_Click()
     tmrPlayback->start();
 }
 
-void Frmgrandrace::tmrPlayback_Timer()
+void GrandNationalRaceWindow::tmrPlayback_Timer()
 {
     if (!started_ || finished_ || !tmrPlayback->isActive())
         return;
@@ -164,7 +164,7 @@ void Frmgrandrace::tmrPlayback_Timer()
     if (frame_ >= frames) {
         // An ordinary race run meanwhile settles first: its settlement keeps its sums while its
         // messages show, and ours would be written over.
-        const Form4 *ordinary = app::existingWindow<Form4>();
+        const RaceWindow *ordinary = app::existingWindow<RaceWindow>();
         if (ordinary && ordinary->isVisible() && (ordinary->racing() || ordinary->winningHorse != 0))
             return;
         tmrPlayback->stop();
@@ -172,7 +172,7 @@ void Frmgrandrace::tmrPlayback_Timer()
     }
 }
 
-void Frmgrandrace::showFrame()
+void GrandNationalRaceWindow::showFrame()
 {
     constexpr double frames = double(platform::grandNationalPlaybackMs) / platform::grandNationalFrameMs;
     const double iteration = frame_ / frames * double(race_.iterations);
@@ -186,10 +186,10 @@ void Frmgrandrace::showFrame()
     }
 }
 
-void Frmgrandrace::settle()
+void GrandNationalRaceWindow::settle()
 {
-    FrmGrand *betting = app::existingWindow<FrmGrand>();
-    Form2 *office = app::existingWindow<Form2>();
+    GrandNationalWindow *betting = app::existingWindow<GrandNationalWindow>();
+    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     if (!betting || !office) {
         finished_ = true;
         close();
@@ -269,7 +269,7 @@ void Frmgrandrace::settle()
     close();
 }
 
-void Frmgrandrace::closeEvent(QCloseEvent *event)
+void GrandNationalRaceWindow::closeEvent(QCloseEvent *event)
 {
     if (running())
         event->ignore();  // the horses are running, or the race is being settled
@@ -277,9 +277,9 @@ void Frmgrandrace::closeEvent(QCloseEvent *event)
         event->accept();
 }
 
-void Frmgrandrace::reject() { close(); }
+void GrandNationalRaceWindow::reject() { close(); }
 
-void Frmgrandrace::paintEvent(QPaintEvent *)
+void GrandNationalRaceWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect course(0, 0, width(), twips(courseHeight));
@@ -294,7 +294,7 @@ void Frmgrandrace::paintEvent(QPaintEvent *)
         painter.drawLine(twips(grand::finishMarkX), twips(top), twips(grand::finishMarkX), twips(top + pictureHeight));
 }
 
-bool Frmgrandrace::spaceKey(QEvent *event)
+bool GrandNationalRaceWindow::spaceKey(QEvent *event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
@@ -306,19 +306,19 @@ bool Frmgrandrace::spaceKey(QEvent *event)
     return true;
 }
 
-void Frmgrandrace::keyPressEvent(QKeyEvent *event)
+void GrandNationalRaceWindow::keyPressEvent(QKeyEvent *event)
 {
     if (!spaceKey(event))
         QDialog::keyPressEvent(event);
 }
 
-void Frmgrandrace::keyReleaseEvent(QKeyEvent *event)
+void GrandNationalRaceWindow::keyReleaseEvent(QKeyEvent *event)
 {
     if (!spaceKey(event))
         QDialog::keyReleaseEvent(event);
 }
 
-bool Frmgrandrace::eventFilter(QObject *watched, QEvent *event)
+bool GrandNationalRaceWindow::eventFilter(QObject *watched, QEvent *event)
 {
     return spaceKey(event) || QDialog::eventFilter(watched, event);
 }

@@ -10,11 +10,11 @@ class QTimer;
 
 // The Grand National at Aintree: "Start" runs the whole race at once, plays it back
 // (about 15 seconds, four times as fast while Space is held or "Fast" is down) and settles it.
-class Frmgrandrace : public QDialog {
+class GrandNationalRaceWindow : public QDialog {
     Q_OBJECT
 public:
-    Frmgrandrace();
-    ~Frmgrandrace() override;
+    GrandNationalRaceWindow();
+    ~GrandNationalRaceWindow() override;
 
     QLabel *Label1 = nullptr;        // "The Horse You Have Bet On Is: " + name
     QLabel *Label2 = nullptr;        // the welcome

@@ -11,7 +11,7 @@
 
 using platform::twipsRect;
 
-Form16::Form16()
+GrandNationalRequirementsWindow::GrandNationalRequirementsWindow()
 {
     setObjectName(QStringLiteral("Form16"));
     setModal(false);
@@ -38,16 +38,16 @@ Form16::Form16()
     QWidget *const controls[] = {Label1, Label2, Label3, Label4, Command1};
     for (int i = 0; i < 5; ++i)
         controls[i]->setObjectName(QLatin1String(names[i]));
-    connect(Command1, &QPushButton::clicked, this, &Form16::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &GrandNationalRequirementsWindow::Command1_Click);
     Form_Load();
 }
 
-Form16::~Form16() = default;
+GrandNationalRequirementsWindow::~GrandNationalRequirementsWindow() = default;
 
-void Form16::Form_Load()
+void GrandNationalRequirementsWindow::Form_Load()
 {
-    const Form2 *office = app::existingWindow<Form2>();
+    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     Label3->setText((office ? office->curr->text() : office::defaultCurrencySign()) + QStringLiteral("30,000"));
 }
 
-void Form16::Command1_Click() { close(); }
+void GrandNationalRequirementsWindow::Command1_Click() { close(); }

@@ -5,11 +5,11 @@ class QLabel;
 class QPushButton;
 
 // What an owner needs to enter the Grand National.
-class Form16 : public QDialog {
+class GrandNationalRequirementsWindow : public QDialog {
     Q_OBJECT
 public:
-    Form16();
-    ~Form16() override;
+    GrandNationalRequirementsWindow();
+    ~GrandNationalRequirementsWindow() override;
 
     QLabel *Label1 = nullptr;        // the heading
     QLabel *Label2 = nullptr;        // "1:"

@@ -77,7 +77,7 @@ const char *const helpText =
 
 }  // namespace
 
-FrmGrand::FrmGrand()
+GrandNationalWindow::GrandNationalWindow()
 {
     setObjectName(QStringLiteral("FrmGrand"));
     setModal(false);
@@ -159,8 +159,8 @@ FrmGrand::FrmGrand()
     Label13 = label(field, QStringLiteral("Label13"), QStringLiteral("Odd/1"), twipsRect(3900, 360, 960, 300), true);
     QRadioButton **options[] = {&Option1, &Option2, &Option3, &Option4, &Option5};
     QLabel **odds[] = {&Label14, &Label15, &Label16, &Label17, &Label18};
-    void (FrmGrand::*clicks[])() = {&FrmGrand::Option1_Click, &FrmGrand::Option2_Click, &FrmGrand::Option3_Click,
-                                    &FrmGrand::Option4_Click, &FrmGrand::Option5_Click};
+    void (GrandNationalWindow::*clicks[])() = {&GrandNationalWindow::Option1_Click, &GrandNationalWindow::Option2_Click, &GrandNationalWindow::Option3_Click,
+                                    &GrandNationalWindow::Option4_Click, &GrandNationalWindow::Option5_Click};
     for (int i = 0; i < grand::laneCount; ++i) {
         const int y = 780 + i * 480;
         auto *option = new QRadioButton(field);
@@ -185,13 +185,13 @@ FrmGrand::FrmGrand()
     help->setWordWrap(true);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    connect(Text3, &QComboBox::editTextChanged, this, &FrmGrand::Text3_Change);
-    connect(Command1, &QPushButton::clicked, this, &FrmGrand::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &FrmGrand::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &FrmGrand::Command2_Click);
+    connect(Text3, &QComboBox::editTextChanged, this, &GrandNationalWindow::Text3_Change);
+    connect(Command1, &QPushButton::clicked, this, &GrandNationalWindow::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &GrandNationalWindow::Command3_Click);
+    connect(Command2, &QPushButton::clicked, this, &GrandNationalWindow::Command2_Click);
 
     // The entry belongs to the player who paid for it: it ends when he logs off or the office closes.
-    if (Form2 *office = app::existingWindow<Form2>()) {
+    if (BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>()) {
         office->installEventFilter(this);
         connect(office, &QObject::destroyed, this, [this] {
             stakeConfirmed_ = feePaid_ = false;
@@ -201,21 +201,21 @@ FrmGrand::FrmGrand()
     Form_Load();
 }
 
-FrmGrand::~FrmGrand() = default;
+GrandNationalWindow::~GrandNationalWindow() = default;
 
-QRadioButton *FrmGrand::runner(int lane) const
+QRadioButton *GrandNationalWindow::runner(int lane) const
 {
     return platform::numbered(lane, {Option1, Option2, Option3, Option4, Option5});
 }
 
-QLabel *FrmGrand::oddsLabel(int lane) const
+QLabel *GrandNationalWindow::oddsLabel(int lane) const
 {
     return platform::numbered(lane, {Label14, Label15, Label16, Label17, Label18});
 }
 
-void FrmGrand::Form_Load()
+void GrandNationalWindow::Form_Load()
 {
-    const Form2 *office = app::existingWindow<Form2>();
+    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     const QString sign = office ? office->curr->text() : office::defaultCurrencySign();
     {
         const QSignalBlocker quiet(Text3);
@@ -243,9 +243,9 @@ void FrmGrand::Form_Load()
     }
 }
 
-void FrmGrand::takeOfficeDebtAndHorse()
+void GrandNationalWindow::takeOfficeDebtAndHorse()
 {
-    const Form2 *office = app::existingWindow<Form2>();
+    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     if (!office)
         return;
     Text2->setText(platform::moneyText(platform::moneyOrZero(office->Text2->text())));
@@ -254,7 +254,7 @@ void FrmGrand::takeOfficeDebtAndHorse()
     runner(ownedLane_)->setToolTip(Label9->text());
 }
 
-void FrmGrand::horsesRenamed(const QStringList &before, const QStringList &after)
+void GrandNationalWindow::horsesRenamed(const QStringList &before, const QStringList &after)
 {
     const qsizetype horse = before.indexOf(Label9->text());
     if (horse < 0 || horse >= after.size())
@@ -264,11 +264,11 @@ void FrmGrand::horsesRenamed(const QStringList &before, const QStringList &after
     runner(ownedLane_)->setToolTip(after[horse]);
 }
 
-void FrmGrand::Text3_Change() { Command1->setEnabled(true); }
+void GrandNationalWindow::Text3_Change() { Command1->setEnabled(true); }
 
-void FrmGrand::Command1_Click()
+void GrandNationalWindow::Command1_Click()
 {
-    Form2 *office = app::existingWindow<Form2>();
+    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     if (stakeConfirmed_ || !office)
         return;
     // While an ordinary race is settled its cash is not to be touched.
@@ -303,13 +303,13 @@ void FrmGrand::Command1_Click()
     Option1->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmGrand::Option1_Click() { runnerClicked(1); }
-void FrmGrand::Option2_Click() { runnerClicked(2); }
-void FrmGrand::Option3_Click() { runnerClicked(3); }
-void FrmGrand::Option4_Click() { runnerClicked(4); }
-void FrmGrand::Option5_Click() { runnerClicked(5); }
+void GrandNationalWindow::Option1_Click() { runnerClicked(1); }
+void GrandNationalWindow::Option2_Click() { runnerClicked(2); }
+void GrandNationalWindow::Option3_Click() { runnerClicked(3); }
+void GrandNationalWindow::Option4_Click() { runnerClicked(4); }
+void GrandNationalWindow::Option5_Click() { runnerClicked(5); }
 
-void FrmGrand::runnerClicked(int lane)
+void GrandNationalWindow::runnerClicked(int lane)
 {
     const int odds = office::oddsValue(oddsLabel(lane)->text());
     // The winnings of the stake taken: 1000.5 typed is 1000 paid, and 1000 is what wins.
@@ -318,7 +318,7 @@ void FrmGrand::runnerClicked(int lane)
     Command3->setEnabled(true);
 }
 
-void FrmGrand::Command3_Click()
+void GrandNationalWindow::Command3_Click()
 {
     for (int lane = 1; lane <= grand::laneCount; ++lane)
         runner(lane)->setEnabled(false);
@@ -327,31 +327,31 @@ void FrmGrand::Command3_Click()
     Command2->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmGrand::Command2_Click()
+void GrandNationalWindow::Command2_Click()
 {
-    Frmgrandrace *race = app::window<Frmgrandrace>();
+    GrandNationalRaceWindow *race = app::window<GrandNationalRaceWindow>();
     race->show();
     race->raise();
     race->activateWindow();
 }
 
-void FrmGrand::raceSettled()
+void GrandNationalWindow::raceSettled()
 {
     stakeConfirmed_ = feePaid_ = false;
     // Nothing more to race until a new stake is confirmed.
     Command2->setEnabled(false);
 }
 
-bool FrmGrand::holdsOfficeMoney()
+bool GrandNationalWindow::holdsOfficeMoney()
 {
-    const FrmGrand *betting = app::existingWindow<FrmGrand>();
-    const Frmgrandrace *race = app::existingWindow<Frmgrandrace>();
+    const GrandNationalWindow *betting = app::existingWindow<GrandNationalWindow>();
+    const GrandNationalRaceWindow *race = app::existingWindow<GrandNationalRaceWindow>();
     return (betting && betting->stakeConfirmed_) || (race && race->running());
 }
 
-void FrmGrand::closeEvent(QCloseEvent *event)
+void GrandNationalWindow::closeEvent(QCloseEvent *event)
 {
-    Frmgrandrace *race = app::existingWindow<Frmgrandrace>();
+    GrandNationalRaceWindow *race = app::existingWindow<GrandNationalRaceWindow>();
     if (race && race->running()) {
         event->ignore();
         platform::say(QStringLiteral("The Grand National is being run. Please wait until it is over."));
@@ -359,7 +359,7 @@ void FrmGrand::closeEvent(QCloseEvent *event)
     }
     // The fee (and a stake) are paid and the horse has not run: leaving gives them up.
     if (feePaid_ || stakeConfirmed_) {
-        const Form2 *office = app::existingWindow<Form2>();
+        const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
         const QString sign = office ? office->curr->text() : office::defaultCurrencySign();
         if (platform::say(grand::leaveQuestion(sign, stakeConfirmed_ ? stake_ : 0), platform::Icon::Question,
                           platform::Buttons::YesNo) != platform::Answer::Yes) {
@@ -373,15 +373,15 @@ void FrmGrand::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void FrmGrand::reject() { close(); }
+void GrandNationalWindow::reject() { close(); }
 
-bool FrmGrand::leaveEntry()
+bool GrandNationalWindow::leaveEntry()
 {
-    FrmGrand *betting = app::existingWindow<FrmGrand>();
+    GrandNationalWindow *betting = app::existingWindow<GrandNationalWindow>();
     return !betting || betting->close();
 }
 
-bool FrmGrand::eventFilter(QObject *watched, QEvent *event)
+bool GrandNationalWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // The office hidden by a log off (never by a minimise): this player's entry is over.
     if (event->type() == QEvent::Hide && !event->spontaneous() && watched->isWidgetType() &&

@@ -11,11 +11,11 @@ class QTabWidget;
 
 // The Grand National betting window: the owned horse against the four field horses, a stake of
 // up to 1000 and one runner to back. Made on the first entry, then hidden and shown again.
-class FrmGrand : public QDialog {
+class GrandNationalWindow : public QDialog {
     Q_OBJECT
 public:
-    FrmGrand();
-    ~FrmGrand() override;
+    GrandNationalWindow();
+    ~GrandNationalWindow() override;
 
     QLineEdit *Text1 = nullptr;     // working cash
     QLineEdit *Text2 = nullptr;     // working debt

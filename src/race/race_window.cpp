@@ -94,7 +94,7 @@ private:
 
 }  // namespace
 
-Form4::Form4()
+RaceWindow::RaceWindow()
 {
     setObjectName(QStringLiteral("Form4"));
     setModal(false);
@@ -124,7 +124,7 @@ Form4::Form4()
     QFont startFont = Command1->font();
     startFont.setBold(true);
     Command1->setFont(startFont);
-    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &RaceWindow::Command1_Click);
 
     Command2 = new QPushButton(this);
     Command2->setObjectName(QStringLiteral("Command2"));
@@ -132,7 +132,7 @@ Form4::Form4()
     Command3 = new QPushButton(this);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->hide();
-    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+    connect(Command3, &QPushButton::clicked, this, &RaceWindow::Command3_Click);
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -143,8 +143,8 @@ Form4::Form4()
     QWidget **pictures[] = {&Picture1, &Picture2, &Picture3, &Picture4, &Picture5};
     QLabel **names[] = {&Label1, &Label2, &Label3, &Label4, &Label5};
     QTimer **timers[] = {&horse1t, &horse2t, &horse3t, &horse4t, &horse5t};
-    void (Form4::*ticks[])() = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
-                                &Form4::horse4t_Timer, &Form4::horse5t_Timer};
+    void (RaceWindow::*ticks[])() = {&RaceWindow::horse1t_Timer, &RaceWindow::horse2t_Timer, &RaceWindow::horse3t_Timer,
+                                &RaceWindow::horse4t_Timer, &RaceWindow::horse5t_Timer};
     QFont nameFont = font();
     nameFont.setBold(true);
     for (int lane = 1; lane <= race::laneCount; ++lane) {
@@ -193,35 +193,35 @@ Form4::Form4()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(platform::effectiveInterval(platform::raceBannerMs));
-    connect(Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &RaceWindow::Timer1_Timer);
     Timer1->start();
 
     Form_Load();
 }
 
-Form4::~Form4() = default;
+RaceWindow::~RaceWindow() = default;
 
-QProgressBar *Form4::progressBar(int lane) const
+QProgressBar *RaceWindow::progressBar(int lane) const
 {
     return platform::numbered(lane, {ProgressBar1, ProgressBar2, ProgressBar3, ProgressBar4, ProgressBar5});
 }
 
-QWidget *Form4::picture(int lane) const
+QWidget *RaceWindow::picture(int lane) const
 {
     return platform::numbered(lane, {Picture1, Picture2, Picture3, Picture4, Picture5});
 }
 
-QLabel *Form4::nameLabel(int lane) const
+QLabel *RaceWindow::nameLabel(int lane) const
 {
     return platform::numbered(lane, {Label1, Label2, Label3, Label4, Label5});
 }
 
-QTimer *Form4::horseTimer(int lane) const
+QTimer *RaceWindow::horseTimer(int lane) const
 {
     return platform::numbered(lane, {horse1t, horse2t, horse3t, horse4t, horse5t});
 }
 
-void Form4::Form_Load()
+void RaceWindow::Form_Load()
 {
     Command1->setVisible(true);
     setAutoFillBackground(true);
@@ -229,7 +229,7 @@ void Form4::Form_Load()
     grassPalette.setColor(QPalette::Window, grass);
     setPalette(grassPalette);
 
-    Form2 *office = app::existingWindow<Form2>();
+    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     const QString backed = office && office->Label14 ? office->Label14->text() : QString();
     setWindowTitle(QStringLiteral("The Race - The Horse You Chose To Win Is '") + backed + QStringLiteral("'"));
     for (int lane = 1; lane <= race::laneCount; ++lane) {
@@ -239,7 +239,7 @@ void Form4::Form_Load()
     Form_Resize();
 }
 
-void Form4::Form_Resize()
+void RaceWindow::Form_Resize()
 {
     if (Picture6) {
         Picture6->setGeometry(0, 0, width(), twips(bannerHeight));
@@ -247,13 +247,13 @@ void Form4::Form_Resize()
     }
 }
 
-void Form4::resizeEvent(QResizeEvent *event)
+void RaceWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     Form_Resize();
 }
 
-void Form4::paintEvent(QPaintEvent *event)
+void RaceWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
@@ -267,7 +267,7 @@ void Form4::paintEvent(QPaintEvent *event)
     painter.drawLine(twips(finishX), twips(finishTop), twips(finishX), twips(finishBottom));
 }
 
-void Form4::Command1_Click()
+void RaceWindow::Command1_Click()
 {
     if (started_)
         return;
@@ -286,13 +286,13 @@ void Form4::Command1_Click()
     }
 }
 
-void Form4::horse1t_Timer() { tick(1); }
-void Form4::horse2t_Timer() { tick(2); }
-void Form4::horse3t_Timer() { tick(3); }
-void Form4::horse4t_Timer() { tick(4); }
-void Form4::horse5t_Timer() { tick(5); }
+void RaceWindow::horse1t_Timer() { tick(1); }
+void RaceWindow::horse2t_Timer() { tick(2); }
+void RaceWindow::horse3t_Timer() { tick(3); }
+void RaceWindow::horse4t_Timer() { tick(4); }
+void RaceWindow::horse5t_Timer() { tick(5); }
 
-void Form4::tick(int lane)
+void RaceWindow::tick(int lane)
 {
     if (winningHorse != 0)
         return;  // a tick that was already on its way when the race ended
@@ -312,20 +312,20 @@ void Form4::tick(int lane)
     placePicture(lane, progress);
 }
 
-void Form4::placePicture(int lane, int progress)
+void RaceWindow::placePicture(int lane, int progress)
 {
     QWidget *horse = picture(lane);
     horse->move(twips(race::pictureLeftTwips(progress)), horse->y());
     static_cast<race::HorsePicture *>(horse)->setStride((progress / strideLength) % 2);
 }
 
-void Form4::Timer1_Timer()
+void RaceWindow::Timer1_Timer()
 {
     const int k = platform::drawBelow(6) + 1;
     Label6->setText(race::bannerText(k, Label6->text()));
 }
 
-void Form4::Command3_Click()
+void RaceWindow::Command3_Click()
 {
     if (settled_ || winningHorse < 1 || winningHorse > race::laneCount)
         return;
@@ -334,7 +334,7 @@ void Form4::Command3_Click()
     for (int lane = 1; lane <= race::laneCount; ++lane)
         horseTimer(lane)->stop();
 
-    Form2 *office = app::existingWindow<Form2>();
+    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
     if (!office) {
         finished_ = true;
         close();
@@ -452,7 +452,7 @@ void Form4::Command3_Click()
     close();
 }
 
-void Form4::closeEvent(QCloseEvent *event)
+void RaceWindow::closeEvent(QCloseEvent *event)
 {
     if (finished_) {
         event->accept();
@@ -467,21 +467,21 @@ void Form4::closeEvent(QCloseEvent *event)
     started_ = true;
     settled_ = true;
     finished_ = true;
-    if (Form2 *office = app::existingWindow<Form2>())
+    if (BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>())
         office->Label39_Click();
     event->accept();
 }
 
-void Form4::reject() { close(); }
+void RaceWindow::reject() { close(); }
 
-void Form4::keyPressEvent(QKeyEvent *event)
+void RaceWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Space)
         return QDialog::keyPressEvent(event);
     spaceHeld_ = true;
 }
 
-void Form4::keyReleaseEvent(QKeyEvent *event)
+void RaceWindow::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Space)
         return QDialog::keyReleaseEvent(event);

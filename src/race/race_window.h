@@ -9,11 +9,11 @@ class QTimer;
 
 // The race window: five horses run from left to right, each on its own timer,
 // and the settlement pays or takes the bet when the drawn winner finishes.
-class Form4 : public QDialog {
+class RaceWindow : public QDialog {
     Q_OBJECT
 public:
-    Form4();
-    ~Form4() override;
+    RaceWindow();
+    ~RaceWindow() override;
 
     QPushButton *Command1 = nullptr;      // "Start The Race"
     QPushButton *Command2 = nullptr;      // hidden, no caption

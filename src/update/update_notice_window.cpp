@@ -13,7 +13,7 @@
 
 using platform::twipsRect;
 
-Form8::Form8()
+UpdateNoticeWindow::UpdateNoticeWindow()
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Update Manager"));
@@ -31,7 +31,7 @@ Form8::Form8()
     Label1->setGeometry(twipsRect(1320, 420, 4500, 1320));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(Label1, &platform::LinkLabel::clicked, this, &Form8::Label1_Click);
+    connect(Label1, &platform::LinkLabel::clicked, this, &UpdateNoticeWindow::Label1_Click);
 
     Command1 = new QPushButton(QStringLiteral("Download"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -40,30 +40,30 @@ Form8::Form8()
     Command2 = new QPushButton(QStringLiteral("i'll download later"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(twipsRect(4080, 2250, 2040, 450));
-    connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &UpdateNoticeWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &UpdateNoticeWindow::Command2_Click);
 
     Form_Load();
 }
 
-Form8::~Form8() = default;
+UpdateNoticeWindow::~UpdateNoticeWindow() = default;
 
-void Form8::Form_Load()
+void UpdateNoticeWindow::Form_Load()
 {
     Label1->setText(QStringLiteral("The Next Version Of Paddox is now ready to download from ") +
                     QString::fromLatin1(platform::makerWebHost));
 }
 
-void Form8::Label1_Click()
+void UpdateNoticeWindow::Label1_Click()
 {
     info::setPageTarget(QString::fromLatin1(platform::makerDownloadPage));
     info::openPageWindow();
 }
 
-void Form8::Command1_Click()
+void UpdateNoticeWindow::Command1_Click()
 {
     Label1_Click();
     close();
 }
 
-void Form8::Command2_Click() { close(); }
+void UpdateNoticeWindow::Command2_Click() { close(); }

@@ -8,11 +8,11 @@ class LinkLabel;
 }
 
 // The new-version notice: a newer Paddox waits on the maker's web site.
-class Form8 : public QDialog {
+class UpdateNoticeWindow : public QDialog {
     Q_OBJECT
 public:
-    Form8();
-    ~Form8() override;
+    UpdateNoticeWindow();
+    ~UpdateNoticeWindow() override;
 
     QGroupBox *Frame1 = nullptr;        // "PADDOX UPDATE MANAGER - "
     platform::LinkLabel *Label1 = nullptr;  // where the new version is

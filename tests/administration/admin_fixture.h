@@ -11,7 +11,7 @@
 
 struct SignedIn : testing::TestInstallation {
     testing::ScriptedDialogs dialogs;
-    Form2 *office = app::window<Form2>();
+    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
     explicit SignedIn(int slot, const QString &cash = QStringLiteral("777"))
     {
         writeDefaultPlayers();

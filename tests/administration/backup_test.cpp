@@ -11,9 +11,9 @@
 
 namespace {
 // The backup window at the folder, chosen as a player types it: the path, then Enter.
-Form7 *backupWindowAt(const QString &folder)
+BackupWindow *backupWindowAt(const QString &folder)
 {
-    Form7 *window = app::window<Form7>();
+    BackupWindow *window = app::window<BackupWindow>();
     window->Text1->setText(folder);
     QTest::keyClick(window->Text1, Qt::Key_Return);
     return window;
@@ -56,7 +56,7 @@ private slots:
         SignedIn game(2);
         game.writeData(QStringLiteral("user1p.dll"), "secret\r\n");
         QTemporaryDir folder;
-        Form7 *window = backupWindowAt(folder.path());
+        BackupWindow *window = backupWindowAt(folder.path());
         for (const char *slot : {"2", "4"}) {
             game.office->Label23->setText(slot);
             game.office->Text1->setText(QStringLiteral("%1%1").arg(slot));
@@ -127,7 +127,7 @@ private slots:
     {
         SignedIn game(1);
         QTemporaryDir folder;
-        Form7 *window = backupWindowAt(folder.path());
+        BackupWindow *window = backupWindowAt(folder.path());
         QCOMPARE(qobject_cast<QFileSystemModel *>(window->Dir1->model())->filePath(window->Dir1->currentIndex()), folder.path());
         // Typed without Enter, a path that is no folder stops the button and moves nothing.
         window->Text1->setText(folder.path() + "/nowhere");

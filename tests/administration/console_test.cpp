@@ -33,7 +33,7 @@ private slots:
         QFETCH(Typed, typed);
         QFETCH(bool, opens);
         SignedIn game(1);
-        Form15 *door = app::window<Form15>();
+        AdminPasswordWindow *door = app::window<AdminPasswordWindow>();
         door->show();
         game.dialogs.expectInput(typed);
         if (!opens)
@@ -42,7 +42,7 @@ private slots:
         VERIFY_DIALOGS(game.dialogs);
         QCOMPARE(game.dialogs.inputs().value(0).prompt, QStringLiteral("Enter The Administration Password:"));
         QVERIFY(!door->isVisible());
-        QCOMPARE(app::existingWindow<frmadim>() && app::existingWindow<frmadim>()->isVisible(), opens);
+        QCOMPARE(app::existingWindow<AdminConsoleWindow>() && app::existingWindow<AdminConsoleWindow>()->isVisible(), opens);
     }
     void apply_data()
     {
@@ -75,9 +75,9 @@ private slots:
         QFETCH(bool, racing);
         SignedIn game(3);  // the console sets slot 1 whoever is signed in
         if (racing)
-            app::window<Form4>()->show();
+            app::window<RaceWindow>()->show();
         game.writeData(QStringLiteral("user1cash.pdx"), "1500\r\n");
-        frmadim *console = app::window<frmadim>();
+        AdminConsoleWindow *console = app::window<AdminConsoleWindow>();
         QCOMPARE(console->Text1->text() + console->Text2->text(), QStringLiteral("User 11500"));
         console->Text2->setText(cash);
         console->Text3->setText(debt);
@@ -92,7 +92,7 @@ private slots:
     void closesAfterThousandTicks()
     {
         SignedIn game(1);
-        QPointer<frmadim> console = app::window<frmadim>();
+        QPointer<AdminConsoleWindow> console = app::window<AdminConsoleWindow>();
         console->show();
         QVERIFY(console->Timer1->isActive());
         QCOMPARE(console->Timer1->interval(), 16);
@@ -128,21 +128,21 @@ private slots:
         SignedIn game(2, QStringLiteral("12345"));
         game.office->Option1->setText(QStringLiteral("Odmar Vellis Trunch"));
         if (!refusal.isEmpty())
-            app::window<Form4>()->show(), game.dialogs.expectMessage(refusal);
+            app::window<RaceWindow>()->show(), game.dialogs.expectMessage(refusal);
         game.office->Text3->setEditText(typed);
         VERIFY_DIALOGS(game.dialogs);
-        QCOMPARE(app::existingWindow<frmprog>() != nullptr, typed == "Odmar Vellis Trunch");
+        QCOMPARE(app::existingWindow<ProgrammerWindow>() != nullptr, typed == "Odmar Vellis Trunch");
         QCOMPARE(game.office->Text3->currentText(), stakeAfter);
         QCOMPARE(game.office->Label10->text(), stakeAfter);
         QCOMPARE(game.office->Text1->text(), cashAfter);
-        QCOMPARE(app::existingWindow<Form15>() && app::existingWindow<Form15>()->isVisible(), typed == "vesko");
+        QCOMPARE(app::existingWindow<AdminPasswordWindow>() && app::existingWindow<AdminPasswordWindow>()->isVisible(), typed == "vesko");
         QCOMPARE(game.file(2, "cash.pdx"), QByteArray("500\r\n"));  // no code saves by itself
     }
     void backupFromToolbar()  // the toolbar button runs the menu item
     {
         SignedIn game(1);
         game.office->Toolbar3->findChild<QAction *>("restore")->trigger();
-        QVERIFY(app::existingWindow<Form7>() && app::existingWindow<Form7>()->isVisible());
+        QVERIFY(app::existingWindow<BackupWindow>() && app::existingWindow<BackupWindow>()->isVisible());
     }
 };
 

@@ -19,7 +19,7 @@ private slots:
         for (const auto &r : rows) {
             ROW(r.events);
             Fixture f(!r.firstRun);
-            QPointer<Form1> splash = app::window<Form1>();
+            QPointer<SplashWindow> splash = app::window<SplashWindow>();
             QCOMPARE(splash->Label3->text(), QStringLiteral("Paddox Version  6.6.2"));
             QCOMPARE(splash->Timer1->interval(), 2000);
             splash->show();
@@ -28,7 +28,7 @@ private slots:
             QVERIFY(splash->isVisible() && splash->Timer1->isActive());
             for (const QChar event : QString(r.events))
                 event == 'c' ? QTest::mouseClick(splash->Picture1, Qt::LeftButton) : splash->Timer1_Timer();
-            QWidget *country = app::existingWindow<Form14>(), *signIn = app::existingWindow<frmcontrol>();
+            QWidget *country = app::existingWindow<CountryWindow>(), *signIn = app::existingWindow<SignInWindow>();
             QVERIFY(r.firstRun ? country && country->isVisible() && !signIn : signIn && signIn->isVisible() && !country);
             QCOMPARE(f.install.dataExists("user1n.pdx"), !r.firstRun);  // the set-up waits for the country
             QVERIFY(!splash->Timer1->isActive());

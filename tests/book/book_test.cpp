@@ -83,7 +83,7 @@ private slots:
         QFETCH(QList<int>, draws);
         testing::TestInstallation installation;
         installation.writeDefaultPlayers();
-        Form2 *office = app::window<Form2>();
+        BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
         testing::ScriptedDialogs dialogs;
         testing::ScriptedRandom random;
         office->Label23->setText("1"), office->curr->setText("£"), office->Text1->setText("1000");
@@ -97,7 +97,7 @@ private slots:
             office->horseOption(horse)->setText(names[horse - 1]);
             office->oddsLabel(horse)->setText(QString::number(odds[horse - 1]));
         }
-        Form4 *race = app::window<Form4>();
+        RaceWindow *race = app::window<RaceWindow>();
         QFETCH(bool, drug);
         race->Text1->setText(drug ? "1" : "0");
         const int tops[] = {4, 5, 2000};
@@ -120,8 +120,8 @@ private slots:
     {
         testing::TestInstallation installation;
         installation.writeDefaultPlayers();
-        app::window<Form2>()->Label23->setText("1");
-        QVERIFY(app::window<Form4>()->close());
+        app::window<BettingOfficeWindow>()->Label23->setText("1");
+        QVERIFY(app::window<RaceWindow>()->close());
         QVERIFY(!installation.dataExists("user1book.csv"));
     }
 
@@ -130,7 +130,7 @@ private slots:
     {
         testing::TestInstallation installation;
         installation.writeDefaultPlayers();
-        Form2 *office = app::window<Form2>();
+        BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
         testing::ScriptedDialogs dialogs;
         testing::ScriptedRandom random;
         office->Label23->setText("1"), office->curr->setText("€"), office->txtuser->setText("Ann");
@@ -140,12 +140,12 @@ private slots:
             random.pushDraw(i + 2, tops[i]);
         random.pushDraw(1, 5);
         office->sendgn->trigger();
-        FrmGrand *betting = app::existingWindow<FrmGrand>();
+        GrandNationalWindow *betting = app::existingWindow<GrandNationalWindow>();
         betting->Text3->setEditText("100");
         betting->Command1->click();
         betting->runner(2)->click();
         betting->Command3->click(), betting->Command2->click();
-        QPointer<Frmgrandrace> race = app::existingWindow<Frmgrandrace>();
+        QPointer<GrandNationalRaceWindow> race = app::existingWindow<GrandNationalRaceWindow>();
         for (int lane = 2; lane <= 5; ++lane)  // every other horse passes 4500, then Red Rum the post
             for (int move = 0; move < 88; ++move)
                 random.pushDraw(lane, 300), random.pushDraw(50, 50);
@@ -221,8 +221,8 @@ private slots:
         QFile::remove(path), QFile::link(target, path);
         testing::ScriptedDialogs dialogs;
         dialogs.expectMessage("Your race book could not be read: " + link);
-        app::window<Form2>()->Label23->setText("1");
-        QPointer<frmbook> window = app::window<frmbook>();
+        app::window<BettingOfficeWindow>()->Label23->setText("1");
+        QPointer<RaceBookWindow> window = app::window<RaceBookWindow>();
         window->finishLoading();
         QCOMPARE(window->filter->rowCount(), 0);
         VERIFY_DIALOGS(dialogs);
@@ -297,7 +297,7 @@ private slots:
         QFETCH(int, races);
         testing::TestInstallation installation;
         installation.writeDefaultPlayers();
-        Form2 *office = app::window<Form2>();
+        BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
         office->Label23->setText("1"), office->curr->setText("£");
         // The horse at 1-5 wins two races in three: 66.7%.
         const std::array<int, 5> cards[] = {{2, 7, 15, 30, 60}, {3, 10, 20, 40, 41}, {4, 8, 12, 25, 50}};
@@ -307,7 +307,7 @@ private slots:
         if (races)
             rows.last().cash = -1234567890, bookOf(rows, installation.dataFile("user1book.csv"));
         office->mnuBook->trigger();
-        frmbook *window = app::existingWindow<frmbook>();
+        RaceBookWindow *window = app::existingWindow<RaceBookWindow>();
         window->finishLoading();
         QTEST(window->lblStatus->text(), "status");
         QTEST(static_cast<QValueAxis *>(window->chtOdds->chart()->axes(Qt::Vertical)[0])->max(), "oddsCeiling");
@@ -337,7 +337,7 @@ private slots:
     {
         testing::TestInstallation installation;
         installation.writeDefaultPlayers();
-        Form2 *office = app::window<Form2>();
+        BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
         office->Label23->setText("1"), office->curr->setText("£");
         const QString path = installation.dataFile("user1book.csv");
         const QList<book::Row> rows = {made(book::raceKind, {2, 7, 15, 30, 60}, 1, 1, 10, 20),
@@ -352,7 +352,7 @@ private slots:
         testing::ScriptedDialogs dialogs;
         dialogs.expectMessage("Your race book is damaged: 1 line could not be read and was skipped.");
         office->mnuBook->trigger();
-        QPointer<frmbook> window = app::existingWindow<frmbook>();
+        QPointer<RaceBookWindow> window = app::existingWindow<RaceBookWindow>();
         QVERIFY(window && window->isVisible());
         // Read in the background: the progress shown, nothing of the book yet, then all of it.
         QVERIFY(!window->prgRead->isHidden() && !window->cmdClear->isEnabled());
@@ -370,7 +370,7 @@ private slots:
         QCOMPARE(window->filter->index(0, book::BookModel::Stake).data().toString(), "£500");
         QCOMPARE(window->filter->index(2, book::BookModel::Stake).data().toString(), "£10");
         const QString exported = installation.folder() + "/export.csv";
-        frmbook::exportPathSeam() = [exported](QWidget *) { return exported; };
+        RaceBookWindow::exportPathSeam() = [exported](QWidget *) { return exported; };
         dialogs.expectMessage("3 races exported.");
         window->cmdExport->click();
         const book::Book read = book::loadBook(exported);

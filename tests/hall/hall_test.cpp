@@ -31,9 +31,9 @@ void writeHallFile(const QString &name, const QByteArray &bytes)
 }
 const QByteArray defaultScores[] = {" 4990000 \r\n", " 4980000 \r\n", " 4970000 \r\n", " 4960000 \r\n", " 4950000 \r\n"};
 
-Form2 *officeWithCash(const QString &cash)
+BettingOfficeWindow *officeWithCash(const QString &cash)
 {
-    Form2 *office = app::window<Form2>();
+    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
     office->show();
     office->Timer3->stop();
     office->Text1->setText(cash);
@@ -136,7 +136,7 @@ private slots:
         officeWithCash(QString::number(cash));
         dialogs.expectInput(QStringLiteral("Zoë"));
         dialogs.expectMessage(QStringLiteral("Your on the board"));
-        frmHall *hallWindow = app::window<frmHall>();
+        HallOfFameWindow *hallWindow = app::window<HallOfFameWindow>();
         VERIFY_DIALOGS(dialogs);
         QCOMPARE(dialogs.inputs().value(0).title, QStringLiteral("You Have A High Score"));
         QCOMPARE(dialogs.inputs().value(0).prompt, QStringLiteral("Enter Your Name"));
@@ -160,7 +160,7 @@ private slots:
         for (int opening = 0; opening < 2; ++opening) {
             dialogs.expectInput(std::nullopt);  // cancelled: an empty name
             dialogs.expectMessage(QStringLiteral("Your on the board"));
-            app::window<frmHall>()->Command1_Click();
+            app::window<HallOfFameWindow>()->Command1_Click();
             processDeletes();
         }
         VERIFY_DIALOGS(dialogs);
@@ -174,7 +174,7 @@ private slots:
         TestInstallation install;
         ScriptedDialogs dialogs;
         officeWithCash(QStringLiteral("99999999999"));
-        frmHall *hallWindow = app::window<frmHall>();
+        HallOfFameWindow *hallWindow = app::window<HallOfFameWindow>();
         VERIFY_DIALOGS(dialogs);
         QVERIFY(!hallWindow->lblNote->isHidden());
         QCOMPARE(hallFile(QStringLiteral("posit0.tam")), defaultScores[0]);
@@ -184,7 +184,7 @@ private slots:
     {
         TestInstallation install;
         officeWithCash(QStringLiteral("500"));
-        QPointer<frmHall> hallWindow = app::window<frmHall>();
+        QPointer<HallOfFameWindow> hallWindow = app::window<HallOfFameWindow>();
         hallWindow->show();
         QCOMPARE(hallWindow->Timer1->interval(), 999);
         // A blank stands between the caption, shown whole, and the seconds.
@@ -199,7 +199,7 @@ private slots:
         }
         processDeletes();
         QVERIFY(!hallWindow);
-        QVERIFY(!app::existingWindow<Form10>());  // the office is still there: no credits
+        QVERIFY(!app::existingWindow<PageWindow>());  // the office is still there: no credits
     }
 
     // Closing the office passes through the hall; closing the hall then shows the credits,
@@ -219,12 +219,12 @@ private slots:
         install.writeData(QStringLiteral("show.pdx"), flag);
         officeWithCash(QStringLiteral("500"))->close();
         processDeletes();
-        frmHall *hallWindow = app::existingWindow<frmHall>();
+        HallOfFameWindow *hallWindow = app::existingWindow<HallOfFameWindow>();
         QVERIFY(hallWindow && hallWindow->isVisible());
         hallWindow->Command1_Click();
         QCOMPARE(install.endRequests(), credits ? 0 : 1);
         if (credits)
-            QVERIFY(app::existingWindow<Form10>() && !app::existingWindow<Form10>()->addressMode());
+            QVERIFY(app::existingWindow<PageWindow>() && !app::existingWindow<PageWindow>()->addressMode());
     }
 };
 

@@ -28,15 +28,15 @@
 using namespace testing;
 
 namespace {
-Form2 *quietOffice()
+BettingOfficeWindow *quietOffice()
 {
-    Form2 *office = app::window<Form2>();
+    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
     office->show();
     office->Timer3->stop();
     return office;
 }
-bool noticeOpen() { return app::existingWindow<Form8>() && app::existingWindow<Form8>()->isVisible(); }
-bool noticeGone() { return QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !app::existingWindow<Form8>(); }
+bool noticeOpen() { return app::existingWindow<UpdateNoticeWindow>() && app::existingWindow<UpdateNoticeWindow>()->isVisible(); }
+bool noticeGone() { return QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !app::existingWindow<UpdateNoticeWindow>(); }
 }  // namespace
 
 class InfoTest : public QObject {
@@ -66,7 +66,7 @@ private slots:
             TestInstallation install;
             quietOffice();
             info::setPageTarget(QStringLiteral("http://127.0.0.1:%1/").arg(LocalServer::refusingPort()));
-            Form10 *page = app::window<Form10>();
+            PageWindow *page = app::window<PageWindow>();
             page->Text1->clear();
             QTest::keyClicks(page->Text1, row.typed);
             QCOMPARE(page->Text1->text(), row.becomes);
@@ -78,28 +78,28 @@ private slots:
     {
         TestInstallation install;
         quietOffice();
-        Form10 *page = app::window<Form10>();
+        PageWindow *page = app::window<PageWindow>();
         QVERIFY(!page->addressMode() && !page->Check1->isHidden() && page->Text1->isHidden() && page->Command3->isHidden());
         page->Check1->setChecked(true);
         page->Command2_Click();
         QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 1 \r\n"));
         // "Show Credits" shows them again and stores 0 first.
-        app::window<Form2>()->mnuCredit->trigger();
+        app::window<BettingOfficeWindow>()->mnuCredit->trigger();
         QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 0 \r\n"));
-        QVERIFY(app::existingWindow<Form10>() && !app::existingWindow<Form10>()->addressMode());
+        QVERIFY(app::existingWindow<PageWindow>() && !app::existingWindow<PageWindow>()->addressMode());
         // The title bar's close stores the box as well.
-        app::existingWindow<Form10>()->Check1->setChecked(true);
-        app::existingWindow<Form10>()->close();
+        app::existingWindow<PageWindow>()->Check1->setChecked(true);
+        app::existingWindow<PageWindow>()->close();
         QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 1 \r\n"));
         QCOMPARE(install.endRequests(), 0);  // the office is still there
         // Help from the office, and from the sign-in window the main page whatever the selector says.
         install.writeDefaultPlayers();
-        app::window<Form2>()->what->trigger();
-        frmHelp *help = app::existingWindow<frmHelp>();
+        app::window<BettingOfficeWindow>()->what->trigger();
+        HelpWindow *help = app::existingWindow<HelpWindow>();
         QVERIFY(help);
         QCOMPARE(help->WebBrowser2->address().fileName(), QStringLiteral("whatsnew6.htm"));
         QCOMPARE(help->WebBrowser1->address().fileName(), QStringLiteral("paddoxhelpcon.htm"));
-        app::window<frmcontrol>()->show(), app::window<frmcontrol>()->Label2_Click();
+        app::window<SignInWindow>()->show(), app::window<SignInWindow>()->Label2_Click();
         QCOMPARE(help->WebBrowser2->address().fileName(), QStringLiteral("paddoxhelpmain.htm"));
         // The main page tells of the race book, holding Space in both races, and where the password is changed.
         for (const char *told : {"\"Race Book\" on the \"Tools\" menu (Ctrl+B)", "Hold down the Space bar to watch the race",
@@ -118,7 +118,7 @@ private slots:
         server.type = "text/html";
         install.writeData(QStringLiteral("show.pdx"), " 1 \r\n");
         info::setPageTarget(server.url(QStringLiteral("/day.htm")).toString());
-        Form10 *page = app::window<Form10>();
+        PageWindow *page = app::window<PageWindow>();
         QVERIFY(page->addressMode() && info::pageTarget().isEmpty());
         QVERIFY(page->Check1->isHidden() && !page->Text1->isHidden() && !page->ProgressBar1->isHidden());
         QTRY_COMPARE(page->windowTitle(), QStringLiteral("Race Day - Quarn Browser."));
@@ -132,7 +132,7 @@ private slots:
         quietOffice();
         const QString address = QStringLiteral("http://127.0.0.1:%1/").arg(LocalServer::refusingPort());
         info::setPageTarget(address);
-        page = app::window<Form10>();
+        page = app::window<PageWindow>();
         QTRY_VERIFY(page->windowTitle().endsWith(QStringLiteral(" - Quarn Browser.")));
         QVERIFY(page->Webcred->toPlainText().contains(address));
         QCOMPARE(page->StatusBar1->currentMessage(), QStringLiteral("The page cannot be shown"));
@@ -168,7 +168,7 @@ private slots:
             ScriptedDialogs dialogs;
             LocalServer server(row.body);
             update::setAutomaticChecksOn(true);
-            Form2 *office = app::window<Form2>();
+            BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
             QVERIFY(!office->Timer3->isActive());
             office->show();
             QVERIFY(office->Timer3->isActive() && office->Timer3->interval() == 2000);
@@ -195,7 +195,7 @@ private slots:
                 LocalServer::sendMakerHere(LocalServer::refusingPort());
             server.delayMs = kind == 2 ? 3000 : 0;
             platform::setFetchTimeout(300);
-            Form2 *office = quietOffice();
+            BettingOfficeWindow *office = quietOffice();
             office->Timer3_Timer();
             office->Timer3_Timer();  // under way: no second fetch
             QTRY_VERIFY(office->Timer3->isActive());
@@ -220,12 +220,12 @@ private slots:
             TestInstallation install;
             ScriptedDialogs dialogs;
             LocalServer server(row.body);
-            Form2 *office = quietOffice();
+            BettingOfficeWindow *office = quietOffice();
             dialogs.expectMessage(row.message, platform::Answer::Yes);
             office->update->trigger();
             office->update->trigger();  // under way: waits for the first answer
             QTRY_COMPARE(dialogs.messages().size(), 1);
-            QCOMPARE(app::existingWindow<Form10>() != nullptr, row.download);
+            QCOMPARE(app::existingWindow<PageWindow>() != nullptr, row.download);
             if (row.download)
                 QTRY_COMPARE(server.paths.value(1), QStringLiteral("/paddox"));
             VERIFY_DIALOGS(dialogs);
@@ -236,23 +236,23 @@ private slots:
     void noticeButtons()
     {
         TestInstallation install;
-        Form2 *office = quietOffice();
+        BettingOfficeWindow *office = quietOffice();
         LocalServer::sendMakerHere(LocalServer::refusingPort());
         office->hconnect->trigger();  // no fetch: the notice at once
         QVERIFY(noticeOpen());
-        Form8 *notice = app::existingWindow<Form8>();
+        UpdateNoticeWindow *notice = app::existingWindow<UpdateNoticeWindow>();
         QCOMPARE(notice->Label1->text(), QStringLiteral("The Next Version Of Paddox is now ready to download from www.tamblor.example"));
         notice->Label1_Click();
         QVERIFY(noticeOpen());
-        QCOMPARE(app::existingWindow<Form10>()->Text1->text(), QStringLiteral("http://www.tamblor.example/paddox"));
+        QCOMPARE(app::existingWindow<PageWindow>()->Text1->text(), QStringLiteral("http://www.tamblor.example/paddox"));
         notice->Command1_Click();
         QVERIFY(noticeGone());
         office->hconnect->trigger();
-        app::existingWindow<Form8>()->Command2->click();
+        app::existingWindow<UpdateNoticeWindow>()->Command2->click();
         QVERIFY(noticeGone());
         platform::setFetchAddressRewrite({});
 
-        Form6 *about = app::window<Form6>();
+        AboutWindow *about = app::window<AboutWindow>();
         const int height = about->height();
         about->Command2->click(), about->Command2->click();  // the second does nothing
         QCOMPARE(about->height(), height + 100);

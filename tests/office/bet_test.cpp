@@ -80,8 +80,8 @@ private slots:
             VERIFY_DIALOGS(o.dialogs);
             QVERIFY(!o.w->Command3->isEnabled());
             const bool owner = share == "Mr Ed";  // the owner meets the doping offer first
-            QCOMPARE(app::existingWindow<Form13>() != nullptr, owner);
-            QCOMPARE(app::existingWindow<Form4>() != nullptr, !owner);
+            QCOMPARE(app::existingWindow<DopingOfferWindow>() != nullptr, owner);
+            QCOMPARE(app::existingWindow<RaceWindow>() != nullptr, !owner);
         }
     }
 
@@ -95,12 +95,12 @@ private slots:
             if (state >= 3)
                 o.w->Command3_Click();
             if (state == 4)
-                app::existingWindow<Form4>()->Command1_Click();  // the horses are off
+                app::existingWindow<RaceWindow>()->Command1_Click();  // the horses are off
             o.w->Label39_Click();
             flushDeletes();
             VERIFY_DIALOGS(o.dialogs);
             QCOMPARE(o.w->Text3->isEnabled(), cancelled);
-            QCOMPARE(app::existingWindow<Form4>() != nullptr, !cancelled);
+            QCOMPARE(app::existingWindow<RaceWindow>() != nullptr, !cancelled);
             if (!cancelled)
                 continue;
             QVERIFY(!o.w->Command1->isEnabled() && !o.w->Command3->isEnabled() && !o.w->horseOption(5)->isEnabled());
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(o.w->Label46->text(), QStringLiteral("STEP 3:"));
         o.w->Command17_Click();
         VERIFY_DIALOGS(o.dialogs);
-        QVERIFY(app::existingWindow<Form4>());
+        QVERIFY(app::existingWindow<RaceWindow>());
     }
 };
 PADDOX_TEST(BetTest)

@@ -26,14 +26,14 @@ private slots:
         for (const auto &[box, typed] : rows) {
             cleanup();
             Office o;
-            QWidget *window = QLatin1String(box) == "Comsel" ? static_cast<QWidget *>(app::window<Form14>()) : o.w;
+            QWidget *window = QLatin1String(box) == "Comsel" ? static_cast<QWidget *>(app::window<CountryWindow>()) : o.w;
             auto *combo = window->findChild<QComboBox *>(box);
             QVERIFY(Office::shownActive(window));
             combo->setFocus();
             combo->lineEdit()->clear();
             QTest::keyClicks(combo, typed);
             QCOMPARE(combo->currentText(), QString(typed));
-            if (auto *country = qobject_cast<Form14 *>(window)) {
+            if (auto *country = qobject_cast<CountryWindow *>(window)) {
                 country->Command1_Click();  // Continue writes what was typed
                 QCOMPARE(o.installation.readData("pdxcountry.pdx"), QByteArray(typed) + "\r\n");
                 continue;
@@ -49,7 +49,7 @@ private slots:
         o.w->Command4_Click();
         o.w->saleOption(1)->click();
         o.w->Text10->setText("100");
-        app::window<Form4>()->show();
+        app::window<RaceWindow>()->show();
         const std::pair<const char *, std::function<void()>> tries[] = {
             {"leave Paddox", [&] { o.w->exit_Click(); }},   {"leave Paddox", [&] { o.w->close(); }},
             {"buy a share", [&] { o.w->Command5_Click(); }}, {"sell your share", [&] { o.w->Command8_Click(); }},
@@ -63,7 +63,7 @@ private slots:
         VERIFY_DIALOGS(o.dialogs);
         QCOMPARE(QStringList({o.w->Text1->text(), o.w->Text2->text(), o.w->Label16->text()}),
                  QStringList({"5000", "700", "Mr Ed"}));
-        QVERIFY(!app::existingWindow<Form5>());
+        QVERIFY(!app::existingWindow<HorseOptionsWindow>());
         QCOMPARE(o.installation.endRequests(), 0);
         QCOMPARE(o.saved(1, "cash.pdx"), QStringLiteral("500\r\n"));
     }
@@ -82,7 +82,7 @@ private slots:
         o.w->diffuser_Click();
         VERIFY_DIALOGS(o.dialogs);
         flushDeletes();
-        QVERIFY(!app::existingWindow<Form7>());
+        QVERIFY(!app::existingWindow<BackupWindow>());
         QCOMPARE(o.w->Text3->currentText(), QStringLiteral("Enter Your Stake......"));
         QVERIFY(!o.w->horseOption(2)->isChecked() && !o.w->horseOption(2)->isEnabled());
         for (int horse = 1; horse <= 5; ++horse)

@@ -8,7 +8,7 @@
 using namespace officetest;
 
 namespace {
-QStringList names(const Form2 *office)
+QStringList names(const BettingOfficeWindow *office)
 {
     QStringList list;
     for (int horse = 1; horse <= 5; ++horse)
@@ -36,7 +36,7 @@ private slots:
         for (const auto &[selection, typed, message, after, shareAfter] : rows) {
             Office o("500", "500", "Mr Ed", own);
             o.w->mnuoption->trigger();
-            Form5 *options = app::existingWindow<Form5>();
+            HorseOptionsWindow *options = app::existingWindow<HorseOptionsWindow>();
             QVERIFY(options && options->isVisible());
             QCOMPARE(options->txtHorse[0]->text(), QStringLiteral("One"));
             if (selection == 0)
@@ -53,7 +53,7 @@ private slots:
             flushDeletes();
             VERIFY_DIALOGS(o.dialogs);
             QCOMPARE(names(o.w), after);
-            QCOMPARE(app::existingWindow<Form5>() != nullptr, !message.isEmpty());
+            QCOMPARE(app::existingWindow<HorseOptionsWindow>() != nullptr, !message.isEmpty());
             if (!message.isEmpty())
                 continue;
             QCOMPARE(o.w->Label16->text(), shareAfter);

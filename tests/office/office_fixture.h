@@ -26,13 +26,13 @@ struct Office {
     testing::TestInstallation installation;
     testing::ScriptedDialogs dialogs;
     testing::ScriptedRandom random;
-    Form2 *w = nullptr;
+    BettingOfficeWindow *w = nullptr;
 
     explicit Office(const QString &cash = "500", const QString &debt = "500", const QString &share = "You Have No Shares",
                     const QStringList &horses = defaultHorses, int slot = 1, const QString &country = "United Kingdom")
     {
         installation.writeDefaultPlayers(country);
-        w = app::window<Form2>();
+        w = app::window<BettingOfficeWindow>();
         w->Label23->setText(QString::number(slot));
         w->Text1->setText(cash);
         w->Text2->setText(debt);

@@ -32,7 +32,7 @@ private slots:
                 installation.writeData(office::wizardFlagFileName, row.wizardFlag);
             installation.writeData(office::countryFileName, row.country);
             installation.writeData(office::optionFileName, "1\r\n");
-            Form2 *office = app::window<Form2>();
+            BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
             QVERIFY(!office->Label40->isHidden());  // the band keeps its title after the first run
             QCOMPARE(installation.readData(office::wizardFlagFileName), QByteArray("0\r\n"));
             QCOMPARE(office->SSTab1->tabShape(), QTabWidget::Triangular);
@@ -46,7 +46,7 @@ private slots:
     {
         testing::TestInstallation installation;
         installation.writeDefaultPlayers();
-        frmcontrol *signIn = app::window<frmcontrol>();
+        SignInWindow *signIn = app::window<SignInWindow>();
         testing::ScriptedRandom random;
         random.pushDraw(3, 5);
         random.push(0.6);  // jockeys from horse 2
@@ -57,7 +57,7 @@ private slots:
         const QStringList names = {"Flash", "Chocolate Button", QString(30, 'W'), "Winning Line", "Pint Of Mild"};
         for (int horse = 1; horse <= 5; ++horse)
             signIn->horseField(horse)->setText(names[horse - 1]);
-        Form2 *office = app::window<Form2>();
+        BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
         const QStringList odds = {"15", "1", "45", "2", "100"};
         const QStringList jockeys = {"Amos Fairweather", "Dusty Calloway", "Hank Marlowe", "Slim Tolliver", "Jed Harrow"};
         for (int horse = 1; horse <= 5; ++horse) {
@@ -164,7 +164,7 @@ private slots:
             if (yes)
                 QCOMPARE(o.saved(4, "cash.pdx"), cash + "\r\n");
             QCOMPARE(o.w->isVisible(), reset || !yes);
-            frmcontrol *signIn = app::existingWindow<frmcontrol>();
+            SignInWindow *signIn = app::existingWindow<SignInWindow>();
             QCOMPARE(signIn && signIn->isVisible(), !reset && yes);
         }
     }

@@ -24,7 +24,7 @@ private slots:
             const QString message = r.message;
             Fixture f(message != "!");
             message == "!" ? f.dataIsAFile() : void(QFile::remove(f.install.dataFile("pdxcountry.pdx")));
-            QPointer<Form14> country = app::window<Form14>();
+            QPointer<CountryWindow> country = app::window<CountryWindow>();
             country->show();
             if (r.typed) {
                 country->Comsel->lineEdit()->clear();
@@ -43,7 +43,7 @@ private slots:
             QCOMPARE(f.install.endRequests(), message == "!" ? 1 : 0);
             processDeletes();
             QCOMPARE(country.isNull(), message.isEmpty());
-            QCOMPARE(app::existingWindow<frmcontrol>() != nullptr, message.isEmpty());
+            QCOMPARE(app::existingWindow<SignInWindow>() != nullptr, message.isEmpty());
         }
     }
 };

@@ -35,9 +35,9 @@ struct Fixture {
         f.write(bytes);
     }
     // The sign-in window, with the player of `slot` selected when slot > 0.
-    frmcontrol *signIn(int slot = 0)
+    SignInWindow *signIn(int slot = 0)
     {
-        frmcontrol *w = app::window<frmcontrol>();
+        SignInWindow *w = app::window<SignInWindow>();
         if (slot) {
             w->combo1->setCurrentRow(slot - 1);
             w->Command9_Click();

@@ -34,11 +34,11 @@ QStringList stored(const TestInstallation &install, int slot)
     return lines;
 }
 
-Form2 *signIn(int slot)
+BettingOfficeWindow *signIn(int slot)
 {
-    app::window<frmcontrol>()->slotButton(slot)->setChecked(true);
-    app::window<frmcontrol>()->Command1_Click();
-    return app::existingWindow<Form2>();
+    app::window<SignInWindow>()->slotButton(slot)->setChecked(true);
+    app::window<SignInWindow>()->Command1_Click();
+    return app::existingWindow<BettingOfficeWindow>();
 }
 }  // namespace
 
@@ -87,7 +87,7 @@ private slots:
         TestInstallation install;
         install.writeDefaultPlayers();
         ScriptedDialogs dialogs;
-        Form2 *office = signIn(1);
+        BettingOfficeWindow *office = signIn(1);
         QVERIFY(QFile::remove(install.dataFile(QStringLiteral("user1debt.pdx"))));
         QVERIFY(QDir().mkpath(install.dataFile(QStringLiteral("user1debt.pdx"))));
         dialogs.expectAnyMessage();
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(QDir().mkpath(install.dataFile(QStringLiteral("user3n.pdx"))));
         install.writeData(player::journalFileName(1), player::journalBytes(1, record(QStringLiteral("321"))));
         ScriptedDialogs dialogs;
-        frmcontrol *list = app::window<frmcontrol>();
+        SignInWindow *list = app::window<SignInWindow>();
         QCOMPARE(list->combo1->item(2)->text(), QStringLiteral("(user3n.pdx is damaged)"));
         const QString question = QStringLiteral("The file user2cash.pdx does not hold an amount of money.\n\nDo you want to "
                                                 "set it to 0? Yes sets it to 0 and signs in; No returns to the player list.");

@@ -10,7 +10,7 @@ namespace {
 using Answers = QList<std::optional<QString>>;
 const std::optional<QString> cancelled;
 const QString incorrect = QStringLiteral("Incorrect Password, Please Check And Try Again");
-void click(frmcontrol *w, int row)
+void click(SignInWindow *w, int row)
 {
     QTest::mouseClick(w->combo1->viewport(), Qt::LeftButton, {}, w->combo1->visualItemRect(w->combo1->item(row)).center());
 }
@@ -51,7 +51,7 @@ private slots:
                 f.dialogs.expectAnyMessage();
             else if (!message.isEmpty())
                 f.dialogs.expectMessage(message);
-            frmcontrol *w = f.signIn();
+            SignInWindow *w = f.signIn();
             VERIFY_DIALOGS(f.dialogs);
             QCOMPARE(w->combo1->count(), r.shown.size());
             for (int i = 0; i < r.shown.size(); ++i)
@@ -74,7 +74,7 @@ private slots:
         Fixture f;
         f.install.writeData("user1p.dll", "first\r\n");
         f.install.writeData("user3p.dll", "third\r\n");
-        frmcontrol *w = f.signIn();
+        SignInWindow *w = f.signIn();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->Command9_Click();  // nothing selected: Play only says so
@@ -95,12 +95,12 @@ private slots:
         w->slotButton(3)->setChecked(true);
         w->Text11->setText("first");
         w->Command10_Click();
-        QVERIFY(!w->Text11->isVisibleTo(w) && !app::existingWindow<Form2>());
+        QVERIFY(!w->Text11->isVisibleTo(w) && !app::existingWindow<BettingOfficeWindow>());
         w->Command6_Click();  // Play asks for slot 3's own password
         w->Text11->setText("third");
         w->Command10_Click();
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(app::existingWindow<Form2>()->Label23->text(), QStringLiteral("3"));
+        QCOMPARE(app::existingWindow<BettingOfficeWindow>()->Label23->text(), QStringLiteral("3"));
     }
 
     void play()
@@ -121,7 +121,7 @@ private slots:
             ROW(r.name);
             Fixture f;
             f.install.writeData("user2p.dll", r.stored);
-            frmcontrol *w = f.signIn(2);
+            SignInWindow *w = f.signIn(2);
             const QString missing = QString(r.missing).remove('+');
             if (*r.missing) {
                 QFile::remove(f.install.dataFile(missing));
@@ -148,7 +148,7 @@ private slots:
                 QCOMPARE(w->Text11->text(), r.typed[i]);
             }
             VERIFY_DIALOGS(f.dialogs);
-            QCOMPARE(app::existingWindow<Form2>() != nullptr, r.signedIn);
+            QCOMPARE(app::existingWindow<BettingOfficeWindow>() != nullptr, r.signedIn);
             QCOMPARE(f.install.endRequests(), 0);
         }
     }
@@ -161,10 +161,10 @@ private slots:
         f.install.writeData("user4p.dll", "");
         f.install.writeData("user4cash.pdx", "x\r\n1234\r\n");  // money is read as money: the last line counts
         f.install.writeData("user4debt.pdx", "x\r\n-56\r\n");
-        QPointer<frmcontrol> w = f.signIn(4);
+        QPointer<SignInWindow> w = f.signIn(4);
         w->Command6_Click();
         VERIFY_DIALOGS(f.dialogs);
-        QPointer<Form2> office = app::existingWindow<Form2>();
+        QPointer<BettingOfficeWindow> office = app::existingWindow<BettingOfficeWindow>();
         QStringList shown{office->Label23->text(), office->Text1->text(), office->Text2->text(), office->Label16->text()};
         for (int horse = 1; horse <= 5; ++horse)
             shown << office->horseOption(horse)->text();
@@ -206,7 +206,7 @@ private slots:
             ROW(r.name);
             Fixture f;
             f.install.writeData("user3p.dll", r.stored);
-            frmcontrol *w = f.signIn(3);
+            SignInWindow *w = f.signIn(3);
             for (const auto &a : r.answers)
                 f.dialogs.expectInput(a);
             if (*r.message)
@@ -227,8 +227,8 @@ private slots:
         Fixture f;
         for (int office = 0; office < 2; ++office) {
             if (office)
-                app::window<Form2>()->hide();
-            QPointer<frmcontrol> w = f.signIn();
+                app::window<BettingOfficeWindow>()->hide();
+            QPointer<SignInWindow> w = f.signIn();
             w->show();
             QTest::keyClick(w, Qt::Key_Escape);  // Escape keeps the window
             QVERIFY(w->isVisible() && w->close());

@@ -35,7 +35,7 @@ struct Game {
     struct Players : testing::TestInstallation {
         Players() { writeDefaultPlayers(); }
     } installation;
-    Form2 *office = app::window<Form2>();
+    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
     testing::ScriptedDialogs dialogs;
     testing::ScriptedRandom random;
 
@@ -45,7 +45,7 @@ struct Game {
         office->Text1->setText(cash), office->Text2->setText(debt), office->Label16->setText(share);
     }
     // The first entry: the odds of lanes 1..5 are 2..6 (or each Rnd is `odds`), the owned horse in `lane`.
-    FrmGrand *enter(int lane = 1, double odds = 0)
+    GrandNationalWindow *enter(int lane = 1, double odds = 0)
     {
         const int tops[] = {150, 250, 450, 750, 1000};
         for (int i = 0; i < 5; ++i)
@@ -53,21 +53,21 @@ struct Game {
         random.pushDraw(lane, 5);
         dialogs.expectAnyMessage();  // the fee
         office->sendgn->trigger();
-        return app::existingWindow<FrmGrand>();
+        return app::existingWindow<GrandNationalWindow>();
     }
-    void confirm(FrmGrand *betting, const QString &stake)
+    void confirm(GrandNationalWindow *betting, const QString &stake)
     {
         betting->Text3->setEditText(stake);
         dialogs.expectAnyMessage();
         betting->Command1->click();
     }
     // The stake on `backed`, then to Aintree.
-    Frmgrandrace *bet(FrmGrand *betting, int backed, const QString &stake = QStringLiteral("100"))
+    GrandNationalRaceWindow *bet(GrandNationalWindow *betting, int backed, const QString &stake = QStringLiteral("100"))
     {
         confirm(betting, stake);
         betting->runner(backed)->click();
         betting->Command3->click(), betting->Command2->click();
-        return app::existingWindow<Frmgrandrace>();
+        return app::existingWindow<GrandNationalRaceWindow>();
     }
     // A race whose every horse moves 50 at a time: the others pass 4500, then `winner` passes 8160;
     // then the settlement's draws: a stable charge (none when 0) and the tops of the next odds.
@@ -86,10 +86,10 @@ struct Game {
             random.pushDraw(top, top);
     }
     // Frames until the settlement has closed the race window.
-    int playBack(Frmgrandrace *race)
+    int playBack(GrandNationalRaceWindow *race)
     {
         int frames = 0;
-        for (QPointer<Frmgrandrace> alive(race); alive && !alive->isHidden() && frames < 2000; ++frames)
+        for (QPointer<GrandNationalRaceWindow> alive(race); alive && !alive->isHidden() && frames < 2000; ++frames)
             alive->tmrPlayback_Timer();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return frames;
@@ -134,12 +134,12 @@ private slots:
         for (const auto &row : rows) {
             Game game(row.cash, "700", row.share);
             if (row.racing)
-                app::window<Form4>()->show();
+                app::window<RaceWindow>()->show();
             QVERIFY(game.office->reqgn->isEnabled() && game.office->sendgn->isEnabled());
             game.dialogs.expectMessage(row.message);
             game.office->sendgn->trigger();
             QCOMPARE(game.office->Text1->text(), row.cashAfter);
-            FrmGrand *betting = app::existingWindow<FrmGrand>();
+            GrandNationalWindow *betting = app::existingWindow<GrandNationalWindow>();
             QCOMPARE(betting && betting->isVisible(), row.share != player::noShares && row.cash.toInt() >= 30000 && !row.racing);
             if (betting && betting->isVisible()) {
                 QCOMPARE(betting->Text1->text(), row.cashAfter);
@@ -162,7 +162,7 @@ private slots:
         const int order[5][5] = {{0, 1, 2, 3, 4}, {1, 0, 2, 3, 4}, {2, 1, 0, 3, 4}, {3, 2, 1, 0, 4}, {2, 3, 4, 1, 0}};
         for (int lane = 1; lane <= 5; ++lane) {
             Game game("40000", "1234");
-            FrmGrand *betting = game.enter(lane, 0.99999);  // the top of each range
+            GrandNationalWindow *betting = game.enter(lane, 0.99999);  // the top of each range
             for (int i = 1; i <= 5; ++i) {
                 QCOMPARE(betting->runner(i)->text(), horses[order[lane - 1][i - 1]]);
                 QCOMPARE(betting->oddsLabel(i)->text(), tops[i - 1]);
@@ -186,13 +186,13 @@ private slots:
             {"80", 5000, "You are placing €80 on this next race", Meanwhile::HorseRenamed}};  // still the player's
         for (const auto &[typed, cash, message, meanwhile] : rows) {
             Game game(QString::number(30000 + cash));
-            FrmGrand *betting = game.enter();
+            GrandNationalWindow *betting = game.enter();
             if (meanwhile == Meanwhile::OrdinaryRace)
-                app::window<Form4>()->show();
+                app::window<RaceWindow>()->show();
             if (meanwhile == Meanwhile::ShareSold)
                 game.office->Label16->setText(player::noShares);
             if (meanwhile == Meanwhile::HorseRenamed) {
-                Form5 *names = app::window<Form5>();
+                HorseOptionsWindow *names = app::window<HorseOptionsWindow>();
                 names->txtHorse[0]->setText("Red Rum II");
                 names->Command1_Click();
                 QCOMPARE(betting->Option1->text(), QStringLiteral("Red Rum II"));
@@ -233,8 +233,8 @@ private slots:
                                           "hold (€2147483647 either way), so it has been held at that limit."}, "2147483647", "0"}};
         for (const auto &row : rows) {
             Game game(row.cash, row.debt);
-            FrmGrand *betting = game.enter(1);
-            Frmgrandrace *race = game.bet(betting, row.backed, row.stake);
+            GrandNationalWindow *betting = game.enter(1);
+            GrandNationalRaceWindow *race = game.bet(betting, row.backed, row.stake);
             QCOMPARE(betting->Label11->text(), QString::number(100 * (row.backed + 1)));
             QCOMPARE(race->Label1->text(), "The Horse You Have Bet On Is: " + betting->runner(row.backed)->text());
             game.scriptRace(row.winner, row.charge);
@@ -250,11 +250,11 @@ private slots:
                 QTest::keyPress(race->cmdFast, Qt::Key_Space);
             QCOMPARE(game.playBack(race), row.winner == 2 ? 235 : 938);  // 15 s at 16 ms a frame, or four times as fast
             QCOMPARE(game.random.remaining(), 0);
-            QVERIFY(!app::existingWindow<Frmgrandrace>());
+            QVERIFY(!app::existingWindow<GrandNationalRaceWindow>());
             QCOMPARE(game.office->Text1->text() + "/" + game.office->Text2->text(), row.cashAfter + "/" + row.debtAfter);
             QCOMPARE(betting->Text1->text() + betting->Text2->text(), game.office->Text1->text() + game.office->Text2->text());
             QVERIFY(betting->isHidden() && betting->Command1->isEnabled() && betting->Text3->isEnabled());
-            QVERIFY(!betting->Command2->isEnabled() && !FrmGrand::holdsOfficeMoney());
+            QVERIFY(!betting->Command2->isEnabled() && !GrandNationalWindow::holdsOfficeMoney());
             QCOMPARE(betting->Text4->text(), betting->runner(row.winner)->text());
             QCOMPARE(betting->Label14->text() + betting->Label18->text(), QStringLiteral("15100"));
             VERIFY_DIALOGS(game.dialogs);
@@ -264,8 +264,8 @@ private slots:
     void secondEntry()
     {
         Game game("31000", "1000");
-        FrmGrand *betting = game.enter(2);
-        Frmgrandrace *race = game.bet(betting, 2);
+        GrandNationalWindow *betting = game.enter(2);
+        GrandNationalRaceWindow *race = game.bet(betting, 2);
         game.scriptRace(3);
         game.dialogs.expectAnyMessage(), game.dialogs.expectAnyMessage();  // the winner, the loss
         race->Command1_Click();
@@ -275,7 +275,7 @@ private slots:
         game.dialogs.expectMessage("You Have Been Charged €30,000 To Enter You Horse Into The GrandNational. Your "
                                    "New Cash Status Is: £10000");
         game.office->sendgn->trigger();
-        QCOMPARE(app::existingWindow<FrmGrand>(), betting);
+        QCOMPARE(app::existingWindow<GrandNationalWindow>(), betting);
         QVERIFY(betting->isVisible() && !betting->Option1->isEnabled());
         QCOMPARE(betting->Text1->text() + "/" + betting->Text2->text(), QStringLiteral("10000/3000"));
         QCOMPARE(betting->runner(2)->text() + "/" + betting->Label9->text(), QStringLiteral("Mr Ed/Mr Ed"));
@@ -295,7 +295,7 @@ private slots:
             {OfficeCloseBox, false, Answer::No}, {Exit, false, Answer::No},          {Exit, false, Answer::Yes}};
         for (const auto &[how, staked, answer] : rows) {
             Game game("32000");
-            QPointer<FrmGrand> betting = game.enter();
+            QPointer<GrandNationalWindow> betting = game.enter();
             if (staked)
                 game.confirm(betting, "500");
             if (how == LogOff)
@@ -313,12 +313,12 @@ private slots:
             QCOMPARE(betting.isNull(), left);
             QCOMPARE(game.installation.endRequests(), how == Exit && left ? 1 : 0);
             QCOMPARE(game.office->Text1->text(), QString::number(staked ? 1500 : 2000));
-            QCOMPARE(FrmGrand::holdsOfficeMoney(), staked && !left);
+            QCOMPARE(GrandNationalWindow::holdsOfficeMoney(), staked && !left);
             VERIFY_DIALOGS(game.dialogs);
         }
         Game game("0");
         game.office->reqgn->trigger();
-        Form16 *requirements = app::existingWindow<Form16>();
+        GrandNationalRequirementsWindow *requirements = app::existingWindow<GrandNationalRequirementsWindow>();
         QCOMPARE(requirements->isVisible() ? requirements->Label3->text() : QString(), QStringLiteral("€30,000"));
         requirements->Command1->click();
         QVERIFY(!requirements->isVisible());
@@ -332,12 +332,12 @@ private slots:
         for (const auto &row : rows) {
             Game game("500", "0", player::noShares);
             game.office->Label14->setText(game.office->Option1->text());
-            Form4 *race = app::window<Form4>();
+            RaceWindow *race = app::window<RaceWindow>();
             game.random.pushDraw(row.winner, 5);
             race->Command1_Click();
             game.dialogs.expectAnyMessage(), game.dialogs.expectAnyMessage();  // the winner, won or lost
-            void (Form4::*ticks[])() = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
-                                        &Form4::horse4t_Timer, &Form4::horse5t_Timer};
+            void (RaceWindow::*ticks[])() = {&RaceWindow::horse1t_Timer, &RaceWindow::horse2t_Timer, &RaceWindow::horse3t_Timer,
+                                        &RaceWindow::horse4t_Timer, &RaceWindow::horse5t_Timer};
             QTest::keyPress(race, Qt::Key_Space);
             int rounds = 0;
             for (; race->winningHorse == 0 && rounds < 2000; ++rounds) {

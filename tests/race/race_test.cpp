@@ -35,8 +35,8 @@ struct RaceFixture {
     testing::TestInstallation installation;
     testing::ScriptedRandom random;
     testing::ScriptedDialogs dialogs;
-    Form2 *office = app::window<Form2>();
-    QPointer<Form4> race;
+    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
+    QPointer<RaceWindow> race;
 
     explicit RaceFixture(const Bet &bet = {})
     {
@@ -50,7 +50,7 @@ struct RaceFixture {
         const QStringList texts = {bet.cash, bet.debt, bet.share, horseNames[bet.backed - 1], bet.stake, bet.winnings};
         for (int i = 0; i < controls.size(); ++i)
             controls[i]->setProperty("text", texts[i]);
-        race = app::window<Form4>();
+        race = app::window<RaceWindow>();
     }
     // Starts the race and tries to close it (the horses run on), then fires the running horses' timers
     // round by round, as the event loop would, until one finishes. Returns the number of rounds.
@@ -211,7 +211,7 @@ private slots:
         QFETCH(Settlement, row);
         const auto &[name, winner, rounds, answer, bet, bill, test, after, messages] = row;
         RaceFixture f(bet);
-        Form2 *office = f.office;
+        BettingOfficeWindow *office = f.office;
         const QList<QWidget *> stakeEntry = {office->Command2, office->Command12, office->Text3, office->Command6,
                                              office->Command10, office->wiz1};
         for (QWidget *w : stakeEntry)  // what the bet left switched off
@@ -231,7 +231,7 @@ private slots:
                         (lane == winner || f.race->progressBar(lane)->value() < (lane == 3 ? 12998 : 12988)));
         };
         if (!answer.isEmpty()) {  // YES drugs every lane of the owned name
-            QPointer<Form13> offer = app::window<Form13>();
+            QPointer<DopingOfferWindow> offer = app::window<DopingOfferWindow>();
             QCOMPARE(offer->Label3->text(), "£1000");
             offer->show();
             if (answer == "close")
