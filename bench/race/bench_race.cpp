@@ -3,7 +3,7 @@
 // the ideal (the winner's ticks x 16 ms), the CPU time it took and the worst gap
 // between two repaints of the race window, and whether each target is met.
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/program.h"
@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QPointer>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -84,18 +85,32 @@ bool prepareInstallation(const QString &folder)
     return ok;
 }
 
-// The betting office of slot 1 with a bet on horse 1, money enough for any number of races.
-BettingOfficeWindow *officeReadyToRace()
+// Slot 1 signed in with money enough for any number of races, a bet on horse 1 placed and the
+// race window open, its horses at the start.
+RaceWindow *raceReadyToStart()
 {
-    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
-    office->Label23->setText(QStringLiteral("1"));
-    office->Text1->setText(QStringLiteral("100000"));
-    office->Text2->setText(QStringLiteral("0"));
-    office->Label16->setText(player::noShares);
-    office->Label14->setText(office->horseOption(1)->text());
-    office->Label10->setText(QStringLiteral("50"));
-    office->Label12->setText(QStringLiteral("350"));
-    return office;
+    game::Session &session = game::session();
+    if (!session.record().signedIn()) {
+        game::PlayerRecord record;
+        record.slot = 1;
+        record.name = player::defaultName(1);
+        session.signIn(record);
+    }
+    session.takeConsoleAmounts(100000, 0);
+    game::tell(session.confirmStake(QStringLiteral("50")));
+    session.chooseHorse(1);
+    game::tell(session.placeBet());
+    session.startRace();
+    return app::window<RaceWindow>();
+}
+
+QTimer *horseTimer(QWidget *race, int lane) { return race->findChild<QTimer *>(QStringLiteral("horse%1t").arg(lane)); }
+
+// Runs a timer's timeout once, as the event loop would.
+void fire(QTimer *timer)
+{
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
 }
 
 // Counts the paints of one window and keeps the widest gap between two of them.
@@ -147,31 +162,31 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not prepare a program folder\n");
         return 1;
     }
-    BettingOfficeWindow *office = officeReadyToRace();
-    office->show();
-
-    // ---- 20 races at full speed: every handler called in turn, no event loop ----
-    void (RaceWindow::*ticks[])() = {&RaceWindow::horse1t_Timer, &RaceWindow::horse2t_Timer, &RaceWindow::horse3t_Timer,
-                                &RaceWindow::horse4t_Timer, &RaceWindow::horse5t_Timer};
+    // ---- 20 races at full speed: every timer fired in turn, no event loop ----
     constexpr int headlessRaces = 20;
     int wins[6] = {};
     long long totalRounds = 0;
     bool alwaysTheDrawnWinner = true;
     QElapsedTimer headless;
     headless.start();
+    game::Session &session = game::session();
+    int winner = 0;
+    dialogs.onMessage = [&](const QString &text) {
+        if (text.startsWith(QLatin1String("The Winner Was ")))
+            winner = text.section(QStringLiteral("(Horse "), 1).left(1).toInt();
+    };
     for (int i = 0; i < headlessRaces; ++i) {
-        officeReadyToRace();
-        RaceWindow *race = app::window<RaceWindow>();
-        race->Command1_Click();
-        while (race->winningHorse == 0) {
+        QPointer<RaceWindow> race = raceReadyToStart();
+        race->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        const int drawn = session.race()->drawnWinner();
+        winner = 0;
+        while (winner == 0) {
             ++totalRounds;
-            for (int lane = 1; lane <= race::laneCount && race->winningHorse == 0; ++lane) {
-                if (race->horseTimer(lane)->isActive())
-                    (race->*ticks[lane - 1])();
-            }
+            for (int place = 0; place < race::laneCount && winner == 0; ++place)
+                fire(horseTimer(race, (drawn - 1 + place) % race::laneCount + 1));
         }
-        alwaysTheDrawnWinner = alwaysTheDrawnWinner && race->winningHorse == race->drawnWinner();
-        ++wins[race->winningHorse];
+        alwaysTheDrawnWinner = alwaysTheDrawnWinner && winner == drawn;
+        ++wins[winner];
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     const double headlessMs = headless.nsecsElapsed() / 1e6;
@@ -182,8 +197,7 @@ int main(int argc, char **argv)
                 wins[4], wins[5], alwaysTheDrawnWinner ? "yes" : "NO");
 
     // ---- one real race under the event loop ----
-    officeReadyToRace();
-    QPointer<RaceWindow> race = app::window<RaceWindow>();
+    QPointer<RaceWindow> race = raceReadyToStart();
     PaintWatch watch(race);
     application.installEventFilter(&watch);
     race->show();
@@ -203,17 +217,17 @@ int main(int argc, char **argv)
             finishMs = wall.nsecsElapsed() / 1e6;
             cpuAtFinish = cpuSeconds();
             watch.watching = false;
-            const int winner = race->winningHorse;
-            const int start = race::headStart(winner, race->drawnWinner());
+            const int lane = text.section(QStringLiteral("(Horse "), 1).left(1).toInt();
+            const int start = race::headStart(lane, session.race()->drawnWinner());
             // Its moving ticks, then the tick that saw it at the post.
-            winnerTicks = race::ticksToFinish(winner, start) + 1;
+            winnerTicks = race::ticksToFinish(lane, start) + 1;
         }
     };
     const double cpuAtStart = cpuSeconds();
     const qint64 startNs = watch.sinceStart();
     wall.start();
     watch.watching = true;
-    race->Command1_Click();
+    race->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     QObject::connect(race, &QObject::destroyed, &application, &QCoreApplication::quit);
     QTimer::singleShot(60000, &application, &QCoreApplication::quit);  // a race never takes a minute
     application.exec();

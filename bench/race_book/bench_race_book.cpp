@@ -5,10 +5,12 @@
 #include "app/window_registry.h"
 #include "book/race_book.h"
 #include "book/race_book_window.h"
+#include "game/session.h"
 #include "office/betting_office_window.h"
 #include "platform/dialogs.h"
 #include "platform/program.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -111,7 +113,7 @@ Opening open(BettingOfficeWindow *office, int count)
     };
     QTimer::singleShot(0, [&] {
         clock.start();
-        office->mnuBook_Click();
+        office->findChild<QAction *>(QStringLiteral("mnuBook"))->trigger();
     });
     sinceTick.start();
     ticks.start();
@@ -147,9 +149,10 @@ int main(int argc, char **argv)
         return 1;
     }
     platform::setProgramFolder(folder.path());
+    game::PlayerRecord player;
+    player.slot = 1;
+    game::session().signIn(player);
     BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
-    office->Label23->setText(QStringLiteral("1"));
-    office->curr->setText(QStringLiteral("£"));
     office->show();  // the office is up, as in the game, before its Race Book is opened
     QApplication::processEvents();
 

@@ -2,7 +2,7 @@
 
 #include "administration/console.h"
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/twips.h"
@@ -107,22 +107,24 @@ void AdminConsoleWindow::Command1_Click()
     // The console's life stands still while its messages are up.
     Timer1->stop();
     const auto resume = qScopeGuard([this] { Timer1->start(); });
-    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
+    game::Session &session = game::session();
     const administration::AmountsCheck check = administration::checkAmounts(Text2->text(), Text3->text());
     if (!check.ok) {
         platform::say(check.message);
         return;
     }
     // While a race runs its settlement owns the cash and debt; the console waits.
-    if (office && office->refusedDuringRace(QStringLiteral("change your cash and debt")))
+    if (const game::Reply refusal = session.checkConsoleMayApply(); !refusal.isEmpty()) {
+        game::tell(refusal);
         return;
+    }
     if (const QString problem = administration::writeSlotOneMoney(check.cash, check.debt); !problem.isEmpty()) {
         platform::say(problem + QStringLiteral("\n\nThe betting office keeps its cash and debt."),
                       platform::Icon::Critical);
         return;
     }
-    if (office)
-        office->takeConsoleAmounts(check.cash, check.debt);
+    if (session.officeOpen())
+        session.takeConsoleAmounts(check.cash, check.debt);
     platform::say(QStringLiteral("Actions Changed"));
 }
 

@@ -1,6 +1,7 @@
 #include "app/window_registry.h"
 
 #include "app/splash_window.h"
+#include "office/betting_office_window.h"
 
 #include <QList>
 
@@ -30,4 +31,8 @@ void destroyAllWindows()
 }
 
 void startGame() { window<SplashWindow>()->show(); }
+
+void openBettingOffice() { window<BettingOfficeWindow>(); }
+
+void showBettingOffice() { window<BettingOfficeWindow>()->show(); }
 }  // namespace app

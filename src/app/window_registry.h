@@ -42,4 +42,9 @@ void destroyAllWindows();
 // Opens the game's first window, the splash, as the program does at start-up.
 void startGame();
 
+// The betting office, for the windows that hand the signed-in player over to it: made (and so
+// loaded) on first use, and shown.
+void openBettingOffice();
+void showBettingOffice();
+
 }  // namespace app

@@ -2,7 +2,7 @@
 
 #include "app/window_registry.h"
 #include "backup/backup_files.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/program.h"
 #include "platform/twips.h"
@@ -162,14 +162,11 @@ void BackupWindow::Text1_Enter() { followTypedFolder(); }
 
 int BackupWindow::slotToUse()
 {
-    if (const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>()) {
-        for (int slot = 1; slot <= player::slotCount; ++slot) {
-            if (office->Label23->text() == QString::number(slot))
-                player::setCurrentSlot(static_cast<short>(slot));
-        }
-    }
+    const game::Session &session = game::session();
+    if (session.record().signedIn())
+        player::setCurrentSlot(static_cast<short>(session.record().slot));
     const int slot = player::currentSlot();
-    if (app::existingWindow<BettingOfficeWindow>() && slot >= 1 && slot <= player::slotCount)
+    if (session.officeOpen() && slot >= 1 && slot <= player::slotCount)
         return slot;
     platform::say(QStringLiteral("No player is signed in, so there is nothing to back up or restore."),
                   platform::Icon::Information);
@@ -191,7 +188,7 @@ void BackupWindow::cmdbackup_Click()
         return;
     }
     platform::say(QStringLiteral("Backing Up data for: ") + step.name);
-    step = backup::finishBackup(folder_, slot, app::existingWindow<BettingOfficeWindow>()->playingFields());
+    step = backup::finishBackup(folder_, slot, game::session().record().playingFields());
     if (!step.ok) {
         platform::say(QStringLiteral("The backup has stopped. ") + stepProblem(step) +
                           QStringLiteral("\n\nThe backup in this folder is not complete; your game is unchanged."),

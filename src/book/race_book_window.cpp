@@ -3,7 +3,7 @@
 #include "book/race_book_window.h"
 
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "player/record_files.h"
@@ -213,9 +213,9 @@ void RaceBookWindow::loadBook()
 {
     reading_.cancel();
     reading_.waitForFinished();
-    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
-    slot_ = office ? office->Label23->text().toInt() : 0;
-    sign_ = office ? office->curr->text() : QString();
+    const game::Session &session = game::session();
+    slot_ = session.officeOpen() ? session.record().slot : 0;
+    sign_ = session.officeOpen() ? session.sign() : QString();
     const QString path = slot_ >= 1 && slot_ <= player::slotCount ? book::bookPath(slot_) : QString();
     model->setBook({}, sign_);
     fillHorses();

@@ -17,7 +17,7 @@ struct PlayerRecord {
     int slot = 0;  // 1..5; 0 while nobody is signed in
     QString name;
     QString country;       // as the player chose it on the first run (empty when unknown)
-    QString currencySign;  // put before every amount the game shows
+    QString currencySign = QStringLiteral("£");  // put before every amount the game shows
     Money cash = 0;
     Money debt = 0;
     QString share = player::noShares;  // the owned horse's name, or "You Have No Shares"

@@ -121,6 +121,8 @@ Reply Session::logOff()
                       return save([this] {
                           clearPlayerState();
                           record_ = PlayerRecord();
+                          record_.country = country_;
+                          record_.currencySign = countrySign_;
                           emit recordChanged();
                           emit signedOut();
                       });

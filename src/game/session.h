@@ -172,6 +172,12 @@ public:
     // empty when no race is.
     Reply refusedDuringRace(const QString &what) const;
 
+    // The guidance in the status bar becomes `text` (the office's own notes: the update check, a
+    // stake picked from the list).
+    void setGuidance(const QString &text);
+    // The betting office is gone: nothing is signed in to it any more.
+    void closeOffice() { officeOpen_ = false; }
+
 signals:
     void recordChanged();     // money, share, horses, name
     void cardChanged();       // odds, jockeys, tip
@@ -203,8 +209,8 @@ signals:
     void grandNationalClosed();
     void grandNationalSettled();
 
+
 private:
-    void setGuidance(const QString &text);
     void setMoney(Money cash, Money debt);
     void setShare(const QString &share);
     void returnToStakeEntry();

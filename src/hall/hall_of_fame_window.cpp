@@ -2,7 +2,7 @@
 
 #include "app/window_registry.h"
 #include "info/page_window.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/twips.h"
@@ -118,24 +118,19 @@ void HallOfFameWindow::Form_Load()
     showTable();
 
     // 4. The signed-in player.
-    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
-    if (!office)
+    const game::Session &session = game::session();
+    if (!session.officeOpen())
         return;
-    const double cash = platform::leadingNumber(office->Text1->text());
+    const platform::Money cash = session.record().cash;
     if (!loaded.stored) {
         lblNote->setText(QStringLiteral("The hall of fame could not be stored, so no new entry can be made."));
         lblNote->show();
         return;
     }
-    if (cash < std::numeric_limits<platform::Money>::min() || cash > std::numeric_limits<platform::Money>::max()) {
-        lblNote->setText(QStringLiteral("Your cash is too large to be compared with the hall of fame."));
-        lblNote->show();
-        return;
-    }
 
     // 5. Rank, 6. enter.
-    if (const std::optional<int> index = hall::rank(static_cast<platform::Money>(cash), table_))
-        enter(*index, static_cast<platform::Money>(cash), office->txtuser->text());
+    if (const std::optional<int> index = hall::rank(cash, table_))
+        enter(*index, cash, session.record().name);
 }
 
 void HallOfFameWindow::enter(int index, platform::Money cash, const QString &playerName)

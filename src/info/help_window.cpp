@@ -2,7 +2,7 @@
 
 #include "app/window_registry.h"
 #include "info/pages.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/twips.h"
 #include "platform/widgets/web_view.h"
 #include "player/sign_in_window.h"
@@ -81,8 +81,8 @@ void HelpWindow::Form_Load()
     setWindowTitle(QStringLiteral("paddox6.6") + QStringLiteral(" Help"));
     WebBrowser1->navigate(QUrl::fromLocalFile(info::installedPage(info::helpContentsPage)));
     const SignInWindow *signIn = app::existingWindow<SignInWindow>();
-    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
-    const QString page = (signIn && signIn->isVisible()) || !office ? info::helpMainPage : office->Text13->text();
+    const bool officeOpen = game::session().officeOpen();
+    const QString page = (signIn && signIn->isVisible()) || !officeOpen ? info::helpMainPage : info::helpPage();
     WebBrowser2->navigate(QUrl::fromLocalFile(info::installedPage(page)));
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/window_registry.h"
 #include "info/pages.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/program.h"
 #include "platform/twips.h"
 #include "platform/widgets/web_view.h"
@@ -26,7 +26,7 @@ bool gone = false;
 }  // namespace
 
 namespace info {
-bool mainWindowGone() { return gone || app::existingWindow<BettingOfficeWindow>() == nullptr; }
+bool mainWindowGone() { return gone || !game::session().officeOpen(); }
 void setMainWindowGone(bool g) { gone = g; }
 
 void openPageWindow()

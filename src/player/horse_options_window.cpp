@@ -1,7 +1,7 @@
 #include "player/horse_options_window.h"
 
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "office/race_card.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
@@ -88,9 +88,9 @@ HorseOptionsWindow::~HorseOptionsWindow() = default;
 
 void HorseOptionsWindow::Form_Load()
 {
-    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
+    const game::PlayerRecord &record = game::session().record();
     for (int i = 0; i < 5; ++i) {
-        const QString name = office ? office->horseOption(i + 1)->text() : QString();
+        const QString name = record.horses[i];
         // A longer name brought in from elsewhere is shown whole, never cut by opening this window.
         txtHorse[i]->setMaxLength(std::max<int>(longestName, name.size()));
         txtHorse[i]->setText(name);
@@ -114,64 +114,20 @@ void HorseOptionsWindow::Command2_Click() { fill(0); }
 
 void HorseOptionsWindow::Command1_Click()
 {
-    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
-    if (!office) {
+    if (!game::session().record().signedIn()) {
         close();
         return;
     }
-    // The race in progress runs, and pays, under the names it started with.
-    if (office->refusedDuringRace(QStringLiteral("rename your horses")))
-        return;
     std::array<QString, 5> names;
-    for (int i = 0; i < 5; ++i) {
-        names[i] = txtHorse[i]->text();
-        names[i].replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (names[i].trimmed().isEmpty()) {
-            platform::say(QStringLiteral("Please give every horse a name: Horse %1 has none.").arg(i + 1),
-                          platform::Icon::Warning);
-            txtHorse[i]->setFocus();
-            return;
-        }
-        // The share is written down by its horse's name, and "You Have No Shares" (or "0") means none:
-        // a horse of that name would lose its owner his share.
-        if (names[i] == player::noShares || names[i] == QLatin1String("0")) {
-            platform::say(QStringLiteral("Horse %1 cannot be called \"%2\", please choose another name.")
-                              .arg(i + 1)
-                              .arg(names[i]),
-                          platform::Icon::Warning);
-            txtHorse[i]->setFocus();
-            return;
-        }
-        // The race is won by a name: two horses of one name would both win a bet on either of them.
-        for (int j = 0; j < i; ++j) {
-            if (names[j] == names[i]) {
-                platform::say(QStringLiteral("Every horse needs a name of its own: Horse %1 and Horse %2 are both called "
-                                             "\"%3\".")
-                                  .arg(j + 1)
-                                  .arg(i + 1)
-                                  .arg(names[i]),
-                              platform::Icon::Warning);
-                txtHorse[i]->setFocus();
-                return;
-            }
-        }
-    }
-
-    const QString share = office->Label16->text();
-    std::array<QString, 5> before;
-    QStringList oldNames;
-    for (int i = 0; i < 5; ++i) {
-        before[i] = office->horseOption(i + 1)->text();
-        oldNames << before[i];
-    }
-    const int owned = share == player::noShares ? 0 : office::shareHorse(share, before);
     for (int i = 0; i < 5; ++i)
-        office->horseOption(i + 1)->setText(names[i]);
-    if (owned) {
-        office->setShare(names[owned - 1]);
-    }
-    office->horseNamesChanged(oldNames);
-    close();
+        names[i] = txtHorse[i]->text();
+    int badHorse = 0;
+    bool renamed = false;
+    game::tell(game::session().renameHorses(names, &badHorse, [&renamed] { renamed = true; }));
+    if (renamed)
+        close();
+    else if (badHorse >= 1 && badHorse <= 5)
+        txtHorse[badHorse - 1]->setFocus();
 }
 
 void HorseOptionsWindow::Command4_Click() { close(); }

@@ -2,7 +2,7 @@
 
 #include "app/window_registry.h"
 #include "info/help_window.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/control_array.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
@@ -402,17 +402,12 @@ void SignInWindow::Command1_Click()
     if (!amountOrZero(slot, txtcash, player::playingSuffixes[0]) || !amountOrZero(slot, Txtdebt, player::playingSuffixes[1]))
         return;
 
-    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
-    office->Label23->setText(QString::number(slot));
+    QStringList playing;
+    for (QLineEdit *field : {txtcash, Txtdebt, txtshare, Txthor1, Txthor2, Txthor3, Txthor4, Txthor5})
+        playing << field->text();
+    game::session().signIn(game::recordFromFiles(slot, playing, Txtuser->text()));
+    app::openBettingOffice();
     Timer1->start();
-    office->Text1->setText(txtcash->text());
-    office->Text2->setText(Txtdebt->text());
-    QRadioButton *horses[] = {office->Option1, office->Option2, office->Option3, office->Option4, office->Option5};
-    for (int horse = 1; horse <= 5; ++horse)
-        horses[horse - 1]->setText(horseField(horse)->text());
-    office->Label16->setText(txtshare->text());
-    office->Label24->setText(QStringLiteral("Welcome: ") + Txtuser->text());
-    office->txtuser->setText(Txtuser->text());
 }
 
 bool SignInWindow::amountOrZero(int slot, QLineEdit *field, const QString &suffix)
@@ -436,7 +431,7 @@ void SignInWindow::Timer1_Timer()
 {
     Timer1->stop();
     handingOver_ = true;
-    app::window<BettingOfficeWindow>()->show();
+    app::showBettingOffice();
     close();
 }
 
@@ -465,8 +460,7 @@ void SignInWindow::closeEvent(QCloseEvent *event)
         return;
     // After a log off the betting office is hidden: closing the sign-in window
     // then leaves nothing to return to, so the game ends (the player was saved).
-    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
-    if (office && !office->isVisible())
+    if (game::session().officeOpen() && !game::session().record().signedIn())
         platform::endProgram();
 }
 

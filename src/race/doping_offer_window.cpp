@@ -3,7 +3,7 @@
 #include "race/doping_offer_window.h"
 
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
@@ -93,9 +93,7 @@ DopingOfferWindow::~DopingOfferWindow() = default;
 
 void DopingOfferWindow::Form_Load()
 {
-    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
-    const QString sign = office ? office->curr->text() : QString();
-    Label3->setText(sign + QString::number(race::drugPrice));
+    Label3->setText(game::session().sign() + QString::number(race::drugPrice));
 }
 
 void DopingOfferWindow::Command1_Click()
@@ -103,26 +101,8 @@ void DopingOfferWindow::Command1_Click()
     if (answered_)
         return;
     answered_ = true;
-    RaceWindow *raceWindow = app::window<RaceWindow>();
-    raceWindow->Text1->setText(QStringLiteral("1"));
-    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
-    if (office) {
-        // Every lane that runs the owned horse starts with the drugs' lead.
-        const QString share = office->Label16->text();
-        for (int lane = 1; lane <= race::laneCount; ++lane) {
-            if (raceWindow->nameLabel(lane)->text() == share)
-                raceWindow->progressBar(lane)->setValue(race::drugLead);
-        }
-        bool held = false;
-        const race::Money cash =
-            platform::heldSub(platform::moneyOrZero(office->Text1->text()), race::drugPrice, &held);
-        office->Text1->setText(platform::moneyText(cash));
-        const QString sign = office->curr->text();
-        platform::say(QStringLiteral("You have been charged ") + sign + QStringLiteral("1000 for the drugs"));
-        if (held)
-            platform::say(race::heldMessage(sign), platform::Icon::Warning);
-    }
-    raceWindow->show();
+    game::tell(game::session().acceptDrugs());
+    app::window<RaceWindow>()->show();
     close();
 }
 
@@ -137,9 +117,8 @@ void DopingOfferWindow::Command2_Click()
 void DopingOfferWindow::decline()
 {
     answered_ = true;
-    RaceWindow *raceWindow = app::window<RaceWindow>();
-    raceWindow->Text1->setText(QStringLiteral("0"));
-    raceWindow->show();
+    game::session().declineDrugs();
+    app::window<RaceWindow>()->show();
 }
 
 void DopingOfferWindow::closeEvent(QCloseEvent *event)

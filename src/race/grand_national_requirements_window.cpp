@@ -2,7 +2,7 @@
 #include "race/grand_national_requirements_window.h"
 
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "office/race_card.h"
 #include "platform/twips.h"
 
@@ -46,8 +46,7 @@ GrandNationalRequirementsWindow::~GrandNationalRequirementsWindow() = default;
 
 void GrandNationalRequirementsWindow::Form_Load()
 {
-    const BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
-    Label3->setText((office ? office->curr->text() : office::defaultCurrencySign()) + QStringLiteral("30,000"));
+    Label3->setText(game::session().sign() + QStringLiteral("30,000"));
 }
 
 void GrandNationalRequirementsWindow::Command1_Click() { close(); }

@@ -2,20 +2,13 @@
 // the drawn winner's head start makes it finish first, and its last tick settles the race.
 #include "race/race_window.h"
 
-#include "app/window_registry.h"
-#include "book/race_book.h"
-#include "office/betting_office_window.h"
-#include "office/race_card.h"
-#include "platform/control_array.h"
-#include "platform/dialogs.h"
+#include "game/session.h"
 #include "platform/intervals.h"
 #include "platform/maker.h"
 #include "platform/random.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
-#include "player/record_files.h"
 #include "race/race_rules.h"
-#include "race/settlement.h"
 #include "race/race_window_horse.h"
 
 #include <QCloseEvent>
@@ -94,57 +87,51 @@ private:
 
 }  // namespace
 
-RaceWindow::RaceWindow()
+RaceWindow::RaceWindow() : session_(game::session()), race_(session_.race())
 {
     setObjectName(QStringLiteral("Form4"));
     setModal(false);
     resize(twips(formWidth), twips(formHeight));
     // Smaller, and the horses near the finish would be cut off.
     setMinimumSize(twips(formWidth), twips(formHeight));
+    setAutoFillBackground(true);
+    QPalette grassPalette = palette();
+    grassPalette.setColor(QPalette::Window, grass);
+    setPalette(grassPalette);
 
-    Picture6 = new QWidget(this);
-    Picture6->setObjectName(QStringLiteral("Picture6"));
-    Picture6->setAutoFillBackground(true);
-    QPalette bannerPalette = Picture6->palette();
+    bannerStrip = new QWidget(this);
+    bannerStrip->setObjectName(QStringLiteral("Picture6"));
+    bannerStrip->setAutoFillBackground(true);
+    QPalette bannerPalette = bannerStrip->palette();
     bannerPalette.setColor(QPalette::Window, QColor(16, 32, 16));
     bannerPalette.setColor(QPalette::WindowText, QColor(255, 236, 120));
-    Picture6->setPalette(bannerPalette);
-    Picture6->setGeometry(0, 0, width(), twips(bannerHeight));
-    Label6 = new QLabel(QString::fromLatin1(platform::makerWebAddress), Picture6);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setAlignment(Qt::AlignCenter);
-    QFont bannerFont = Label6->font();
+    bannerStrip->setPalette(bannerPalette);
+    bannerLabel = new QLabel(QString::fromLatin1(platform::makerWebAddress), bannerStrip);
+    bannerLabel->setObjectName(QStringLiteral("Label6"));
+    bannerLabel->setAlignment(Qt::AlignCenter);
+    QFont bannerFont = bannerLabel->font();
     bannerFont.setBold(true);
-    Label6->setFont(bannerFont);
-    Label6->setGeometry(Picture6->rect());
+    bannerLabel->setFont(bannerFont);
+    layOutBanner();
 
-    Command1 = new QPushButton(QStringLiteral("Start The Race"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(platform::twipsRect(480, 1680, 2520, 720));
-    QFont startFont = Command1->font();
+    startButton = new QPushButton(QStringLiteral("Start The Race"), this);
+    startButton->setObjectName(QStringLiteral("Command1"));
+    startButton->setGeometry(platform::twipsRect(480, 1680, 2520, 720));
+    QFont startFont = startButton->font();
     startFont.setBold(true);
-    Command1->setFont(startFont);
-    connect(Command1, &QPushButton::clicked, this, &RaceWindow::Command1_Click);
+    startButton->setFont(startFont);
+    connect(startButton, &QPushButton::clicked, this, &RaceWindow::onStartClicked);
+    // Two buttons the game's documents name, never shown.
+    for (const char *name : {"Command2", "Command3"}) {
+        auto *hidden = new QPushButton(this);
+        hidden->setObjectName(QString::fromLatin1(name));
+        hidden->hide();
+    }
+    dopingMarkField = new QLineEdit(this);
+    dopingMarkField->setObjectName(QStringLiteral("Text1"));
+    dopingMarkField->setAccessibleName(QStringLiteral("Doping mark"));
+    dopingMarkField->hide();
 
-    Command2 = new QPushButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->hide();
-    Command3 = new QPushButton(this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->hide();
-    connect(Command3, &QPushButton::clicked, this, &RaceWindow::Command3_Click);
-
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Doping mark"));
-    Text1->hide();
-
-    QProgressBar **bars[] = {&ProgressBar1, &ProgressBar2, &ProgressBar3, &ProgressBar4, &ProgressBar5};
-    QWidget **pictures[] = {&Picture1, &Picture2, &Picture3, &Picture4, &Picture5};
-    QLabel **names[] = {&Label1, &Label2, &Label3, &Label4, &Label5};
-    QTimer **timers[] = {&horse1t, &horse2t, &horse3t, &horse4t, &horse5t};
-    void (RaceWindow::*ticks[])() = {&RaceWindow::horse1t_Timer, &RaceWindow::horse2t_Timer, &RaceWindow::horse3t_Timer,
-                                &RaceWindow::horse4t_Timer, &RaceWindow::horse5t_Timer};
     QFont nameFont = font();
     nameFont.setBold(true);
     for (int lane = 1; lane <= race::laneCount; ++lane) {
@@ -163,7 +150,7 @@ RaceWindow::RaceWindow()
         namePalette.setColor(QPalette::WindowText, Qt::white);
         name->setPalette(namePalette);
         name->setGeometry(platform::twipsRect(nameLeft, rowTop, nameWidth, 360));
-        *names[i] = name;
+        laneNames[i] = name;
 
         QProgressBar *bar = new RaceProgressBar(this);
         bar->setObjectName(QStringLiteral("ProgressBar%1").arg(lane));
@@ -174,83 +161,66 @@ RaceWindow::RaceWindow()
         barPalette.setColor(QPalette::Highlight, silks[i]);
         bar->setPalette(barPalette);
         bar->setGeometry(platform::twipsRect(barLeft, rowTop + 30, barWidth, 300));
-        *bars[i] = bar;
+        laneBars[i] = bar;
 
         auto *picture = new race::HorsePicture(lane, this);
         picture->setObjectName(QStringLiteral("Picture%1").arg(lane));
         picture->setGeometry(platform::twipsRect(pictureStartLeft, firstLaneTop + i * laneSpacing, pictureWidth,
                                                  pictureHeight));
-        *pictures[i] = picture;
+        lanePictures[i] = picture;
 
         QTimer *timer = new QTimer(this);
         timer->setObjectName(QStringLiteral("horse%1t").arg(lane));
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(platform::effectiveInterval(platform::horseTickMs));
-        connect(timer, &QTimer::timeout, this, ticks[i]);
-        *timers[i] = timer;
+        connect(timer, &QTimer::timeout, this, [this, lane] { tick(lane); });
+        horseTimers[i] = timer;
     }
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(platform::effectiveInterval(platform::raceBannerMs));
-    connect(Timer1, &QTimer::timeout, this, &RaceWindow::Timer1_Timer);
-    Timer1->start();
+    bannerTimer = new QTimer(this);
+    bannerTimer->setObjectName(QStringLiteral("Timer1"));
+    bannerTimer->setInterval(platform::effectiveInterval(platform::raceBannerMs));
+    connect(bannerTimer, &QTimer::timeout, this, &RaceWindow::onBannerTick);
+    bannerTimer->start();
 
-    Form_Load();
+    setWindowTitle(QStringLiteral("The Race - The Horse You Chose To Win Is '") + session_.bet().backed +
+                   QStringLiteral("'"));
+    for (int lane = 1; lane <= race::laneCount; ++lane)
+        laneNames[lane - 1]->setText(race_ ? race_->name(lane) : QString());
+    showRace();
+    connect(&session_, &game::Session::raceChanged, this, &RaceWindow::showRace);
+    connect(&session_, &game::Session::raceCalledOff, this, &RaceWindow::finish);
+    connect(&session_, &game::Session::raceSettled, this, &RaceWindow::finish);
 }
 
 RaceWindow::~RaceWindow() = default;
 
-QProgressBar *RaceWindow::progressBar(int lane) const
+void RaceWindow::showRace()
 {
-    return platform::numbered(lane, {ProgressBar1, ProgressBar2, ProgressBar3, ProgressBar4, ProgressBar5});
-}
-
-QWidget *RaceWindow::picture(int lane) const
-{
-    return platform::numbered(lane, {Picture1, Picture2, Picture3, Picture4, Picture5});
-}
-
-QLabel *RaceWindow::nameLabel(int lane) const
-{
-    return platform::numbered(lane, {Label1, Label2, Label3, Label4, Label5});
-}
-
-QTimer *RaceWindow::horseTimer(int lane) const
-{
-    return platform::numbered(lane, {horse1t, horse2t, horse3t, horse4t, horse5t});
-}
-
-void RaceWindow::Form_Load()
-{
-    Command1->setVisible(true);
-    setAutoFillBackground(true);
-    QPalette grassPalette = palette();
-    grassPalette.setColor(QPalette::Window, grass);
-    setPalette(grassPalette);
-
-    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
-    const QString backed = office && office->Label14 ? office->Label14->text() : QString();
-    setWindowTitle(QStringLiteral("The Race - The Horse You Chose To Win Is '") + backed + QStringLiteral("'"));
-    for (int lane = 1; lane <= race::laneCount; ++lane) {
-        QRadioButton *option = office ? office->horseOption(lane) : nullptr;
-        nameLabel(lane)->setText(option ? option->text() : QString());
+    const game::RacePhase phase = session_.racePhase();
+    // The race stops before anything of its settlement is shown: no other horse can finish now.
+    if (phase == game::RacePhase::Settling || phase == game::RacePhase::None) {
+        for (QTimer *timer : horseTimers)
+            timer->stop();
     }
-    Form_Resize();
+    if (!race_)
+        return;
+    const std::optional<bool> drugged = race_->drugged();
+    dopingMarkField->setText(!drugged ? QString() : *drugged ? QStringLiteral("1") : QStringLiteral("0"));
+    for (int lane = 1; lane <= race::laneCount; ++lane)
+        laneBars[lane - 1]->setValue(race_->progress(lane));
 }
 
-void RaceWindow::Form_Resize()
+void RaceWindow::layOutBanner()
 {
-    if (Picture6) {
-        Picture6->setGeometry(0, 0, width(), twips(bannerHeight));
-        Label6->setGeometry(Picture6->rect());
-    }
+    bannerStrip->setGeometry(0, 0, width(), twips(bannerHeight));
+    bannerLabel->setGeometry(bannerStrip->rect());
 }
 
 void RaceWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    Form_Resize();
+    layOutBanner();
 }
 
 void RaceWindow::paintEvent(QPaintEvent *event)
@@ -267,187 +237,51 @@ void RaceWindow::paintEvent(QPaintEvent *event)
     painter.drawLine(twips(finishX), twips(finishTop), twips(finishX), twips(finishBottom));
 }
 
-void RaceWindow::Command1_Click()
+void RaceWindow::onStartClicked()
 {
-    if (started_)
+    if (!race_ || race_->started())
         return;
-    started_ = true;
-    Command1->setEnabled(false);
-    Command1->hide();
-
-    drawnWinner_ = platform::draw(race::laneCount);
-    for (int place = 0; place < race::laneCount; ++place) {
-        const int lane = (drawnWinner_ - 1 + place) % race::laneCount + 1;
-        horseTimer(lane)->start();
-    }
-    for (int lane = 1; lane <= race::laneCount; ++lane) {
-        QProgressBar *bar = progressBar(lane);
-        bar->setValue(bar->value() + race::headStart(lane, drawnWinner_));
-    }
+    startButton->setEnabled(false);
+    startButton->hide();
+    session_.startRunning();
+    // Every timer has the same interval and the same step; the drawn winner's runs first.
+    const int winner = race_->drawnWinner();
+    for (int place = 0; place < race::laneCount; ++place)
+        horseTimers[(winner - 1 + place) % race::laneCount]->start();
 }
-
-void RaceWindow::horse1t_Timer() { tick(1); }
-void RaceWindow::horse2t_Timer() { tick(2); }
-void RaceWindow::horse3t_Timer() { tick(3); }
-void RaceWindow::horse4t_Timer() { tick(4); }
-void RaceWindow::horse5t_Timer() { tick(5); }
 
 void RaceWindow::tick(int lane)
 {
-    if (winningHorse != 0)
+    if (!race_ || race_->winner() != 0)
         return;  // a tick that was already on its way when the race ended
-    QProgressBar *bar = progressBar(lane);
-    int progress = bar->value();
-    if (lane == drawnWinner_)
-        stepsThisRound_ = spaceHeld_ ? platform::spaceHeldSpeedUp : 1;
-    for (int step = 0; step < stepsThisRound_; ++step) {
-        if (race::tickFinishes(lane, progress)) {
-            bar->setValue(progress);
-            winningHorse = static_cast<short>(lane);
-            Command3_Click();
-            return;
-        }
-    }
-    bar->setValue(progress);
-    placePicture(lane, progress);
+    race_->setFast(spaceHeld_);
+    const bool finished = race_->tick(lane);
+    showLane(lane);
+    if (finished)
+        game::tell(session_.settleRace());
 }
 
-void RaceWindow::placePicture(int lane, int progress)
+void RaceWindow::showLane(int lane)
 {
-    QWidget *horse = picture(lane);
+    const int progress = race_->progress(lane);
+    laneBars[lane - 1]->setValue(progress);
+    if (race_->winner() != 0)
+        return;  // the winner's last tick moves its bar, not its picture
+    QWidget *horse = lanePictures[lane - 1];
     horse->move(twips(race::pictureLeftTwips(progress)), horse->y());
     static_cast<race::HorsePicture *>(horse)->setStride((progress / strideLength) % 2);
 }
 
-void RaceWindow::Timer1_Timer()
+void RaceWindow::onBannerTick()
 {
     const int k = platform::drawBelow(6) + 1;
-    Label6->setText(race::bannerText(k, Label6->text()));
+    bannerLabel->setText(race::bannerText(k, bannerLabel->text()));
 }
 
-void RaceWindow::Command3_Click()
+void RaceWindow::finish()
 {
-    if (settled_ || winningHorse < 1 || winningHorse > race::laneCount)
+    if (finished_)
         return;
-    settled_ = true;
-    // 1. Stop the race before anything is shown: no other horse can finish now.
-    for (int lane = 1; lane <= race::laneCount; ++lane)
-        horseTimer(lane)->stop();
-
-    BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
-    if (!office) {
-        finished_ = true;
-        close();
-        return;
-    }
-    using platform::Icon;
-    using platform::say;
-    const int winner = winningHorse;
-    const QString winnerName = office->horseOption(winner)->text();
-    const QString sign = office->curr->text();
-    race::Purse purse;
-    purse.cash = platform::moneyOrZero(office->Text1->text());
-    purse.debt = platform::moneyOrZero(office->Text2->text());
-    bool heldTold = false;
-    // This race's row in the player's race book, filled in as the settlement goes.
-    book::Row bookRow;
-    bookRow.when = QDateTime::currentDateTime();
-    bookRow.backed = office->Label14->text();
-    bookRow.stake = race::captionMoney(office->Label10->text());
-    bookRow.winner = winnerName;
-    bookRow.drug = Text1->text() == QLatin1String("1");
-    for (int horse = 1; horse <= race::laneCount; ++horse) {
-        bookRow.horses[horse - 1] = office->horseOption(horse)->text();
-        bookRow.odds[horse - 1] = office::oddsValue(office->oddsLabel(horse)->text());
-    }
-    auto writeMoney = [&] {
-        office->Text1->setText(platform::moneyText(purse.cash));
-        office->Text2->setText(platform::moneyText(purse.debt));
-        if (purse.held && !heldTold) {
-            heldTold = true;
-            say(race::heldMessage(sign), Icon::Warning);
-        }
-    };
-
-    // 2. The winner.
-    say(QStringLiteral("The Winner Was ") + winnerName + race::laneTag(winner), Icon::Information);
-    office->Text11->setText(winnerName);
-
-    // 3. The bet: the stake is taken on a loss; a win pays the promised winnings and keeps the stake.
-    if (winnerName != office->Label14->text()) {
-        purse.take(race::captionMoney(office->Label10->text(), &purse.held));
-        writeMoney();
-        say(QStringLiteral(" Your Horse Lost"), Icon::Critical);
-    } else {
-        say(QStringLiteral(" Your horse was the winner! You Have Won ") + sign + office->Label12->text(),
-            Icon::Information);
-        bookRow.winnings = race::captionMoney(office->Label12->text(), &purse.held);
-        purse.pay(bookRow.winnings);
-        writeMoney();
-    }
-
-    // 4. Interest on the debt.
-    purse.addInterest();
-    writeMoney();
-
-    // 5. Back to the betting office.
-    office->show();
-    office->Command2->setEnabled(true);
-    office->wiz1->setVisible(true);
-    office->Command12->setVisible(true);
-    office->Command12->setEnabled(true);
-
-    // 6. and 7. The owner's prize and the owner's charges.
-    const QString share = office->Label16->text();
-    if (share != player::noShares) {
-        if (share == winnerName) {
-            say(QStringLiteral("The Horse You Own As Won The Race, You Get ") + sign + QStringLiteral("10,000 "),
-                Icon::Information);
-            bookRow.ownersPrize = race::ownersPrize;
-            purse.pay(race::ownersPrize);
-            writeMoney();
-        }
-        if (platform::draw(race::chargeChance) == race::chargeDrawn) {
-            const int kind = platform::draw(race::chargeKinds);
-            const int charge = platform::draw(race::chargeMaximum);
-            say(race::chargeLeadIn(kind) + sign + QString::number(charge), Icon::Critical);
-            bookRow.charge = charge;
-            purse.take(charge);
-            writeMoney();
-        }
-    }
-
-    // 8. The stake box, 9. the next race's odds.
-    office->Text3->setEnabled(true);
-    const std::array<int, 5> odds = race::drawNextOdds();
-    for (int horse = 1; horse <= race::laneCount; ++horse)
-        office->oddsLabel(horse)->setText(QString::number(odds[horse - 1]));
-
-    // 10. The drug test of a drugged horse.
-    if (Text1->text() == QLatin1String("1") && platform::draw(race::drugTestChance) == race::drugTestDrawn) {
-        const race::Money fine = race::drawFine();
-        say(QStringLiteral("Your horse as been tested for drugs, your horse was proven positive"), Icon::Critical);
-        say(QStringLiteral("you have been fined ") + sign + platform::moneyText(fine) +
-                QStringLiteral(" & your horse as been destroyed"),
-            Icon::Critical);
-        bookRow.fine = fine;
-        purse.take(fine);
-        writeMoney();
-        office->setShare(player::noShares);
-        office->Command8->hide();
-    }
-
-    // 11. Stake entry again, and borrowing.
-    office->Command2->setEnabled(true);
-    office->Command6->setEnabled(true);
-    office->Command10->setEnabled(true);
-
-    // 12. Save, 13. and this race is over.
-    office->paddoxsavenoname();
-    bookRow.cash = purse.cash;
-    bookRow.debt = purse.debt;
-    if (const QString error = book::recordRace(office->Label23->text().toInt(), bookRow); !error.isEmpty())
-        say(error, Icon::Warning);
     finished_ = true;
     close();
 }
@@ -458,17 +292,14 @@ void RaceWindow::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (started_ || settled_) {
+    if (race_ && race_->started()) {
         // The horses are running, or the race is being settled: the settlement closes the window.
         event->ignore();
         return;
     }
     // Closed before the start: the bet is called off and the office goes back to stake entry.
-    started_ = true;
-    settled_ = true;
     finished_ = true;
-    if (BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>())
-        office->Label39_Click();
+    session_.cancelBet();
     event->accept();
 }
 
