@@ -1,7 +1,5 @@
 #include "app/window_registry.h"
 
-#include "app/splash_window.h"
-#include "office/betting_office_window.h"
 
 #include <QList>
 
@@ -30,9 +28,4 @@ void destroyAllWindows()
         delete w.data();
 }
 
-void startGame() { window<SplashWindow>()->show(); }
-
-void openBettingOffice() { window<BettingOfficeWindow>(); }
-
-void showBettingOffice() { window<BettingOfficeWindow>()->show(); }
 }  // namespace app

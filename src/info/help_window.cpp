@@ -5,7 +5,6 @@
 #include "game/session.h"
 #include "platform/twips.h"
 #include "platform/widgets/web_view.h"
-#include "player/sign_in_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -80,9 +79,10 @@ void HelpWindow::Form_Load()
 {
     setWindowTitle(QStringLiteral("paddox6.6") + QStringLiteral(" Help"));
     WebBrowser1->navigate(QUrl::fromLocalFile(info::installedPage(info::helpContentsPage)));
-    const SignInWindow *signIn = app::existingWindow<SignInWindow>();
-    const bool officeOpen = game::session().officeOpen();
-    const QString page = (signIn && signIn->isVisible()) || !officeOpen ? info::helpMainPage : info::helpPage();
+    // Before a player is signed in to the office (at the sign-in window), the main page.
+    const game::Session &session = game::session();
+    const bool inOffice = session.officeOpen() && session.record().signedIn();
+    const QString page = inOffice ? info::helpPage() : info::helpMainPage;
     WebBrowser2->navigate(QUrl::fromLocalFile(info::installedPage(page)));
 }
 
