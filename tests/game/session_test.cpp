@@ -32,7 +32,7 @@ struct Game {
 
     explicit Game(platform::Money cash = 500, platform::Money debt = 500, const QString &share = noShares,
                   const QString &country = "United Kingdom", const QStringList &names = horses)
-        : s((game::Session::reset(), game::session()))
+        : s(game::session())
     {
         installation.writeDefaultPlayers(country);
         const int odds[] = {15, 7, 45, 1, 100}, tops[] = {15, 25, 45, 75, 100};

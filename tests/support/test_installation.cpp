@@ -1,6 +1,7 @@
 #include "support/test_installation.h"
 
 #include "app/window_registry.h"
+#include "game/session.h"
 #include "platform/program.h"
 #include "player/record_files.h"
 #include "update/version_check.h"
@@ -32,6 +33,9 @@ void copyTree(const QString &from, const QString &to)
 
 TestInstallation::TestInstallation()
 {
+    // A fresh game: no window and no session left from an earlier test.
+    app::destroyAllWindows();
+    game::Session::reset();
     copyTree(QStringLiteral(PADDOX_INSTALL_DIR), dir_.path());
     QDir(dir_.path()).mkpath(QStringLiteral("data"));
     QDir(dir_.path()).mkpath(QStringLiteral("hall"));
@@ -48,6 +52,7 @@ TestInstallation::TestInstallation()
 TestInstallation::~TestInstallation()
 {
     app::destroyAllWindows();
+    game::Session::reset();
     platform::setProgramFolder(QString());
 }
 
