@@ -41,17 +41,24 @@ Reply &Reply::append(Reply other)
 
 platform::Answer Reply::tell() const
 {
+    return tell([](const Notice &notice) {
+        return platform::say(notice.text, notice.icon, notice.buttons, notice.title);
+    });
+}
+
+platform::Answer Reply::tell(const Shower &show) const
+{
     platform::Answer last = platform::Answer::Ok;
     for (const Step &step : steps_) {
         platform::Answer answer = platform::Answer::Ok;
         if (step.notice) {
-            answer = platform::say(step.notice->text, step.notice->icon, step.notice->buttons, step.notice->title);
+            answer = show(*step.notice);
             last = answer;
         }
         if (step.next) {
             const Reply following = step.next(answer);
             if (!following.isEmpty())
-                last = following.tell();
+                last = following.tell(show);
         }
     }
     return last;

@@ -59,6 +59,9 @@ public:
     // Shows the messages in order through the dialogs, runs the changes where they stand and
     // follows the answers. Returns the answer to the last message shown (Ok when none was).
     platform::Answer tell() const;
+    // The same, with the messages shown by `show` (a window's own panel, say) instead.
+    using Shower = std::function<platform::Answer(const Notice &)>;
+    platform::Answer tell(const Shower &show) const;
 
 private:
     struct Step {
