@@ -63,13 +63,13 @@ QList<QPointF> sumLine(const QList<book::Race> &races, book::Money book::Race::*
     return points;
 }
 
-// A whole number of races between the ticks of the race axis, 1, 2 or 5 times a power of ten, so
-// that each race number shows once and there are ten of them at most.
-int raceStep(qsizetype races)
+// A whole number between the ticks of an axis spanning `span`, 1, 2 or 5 times a power of ten,
+// with at most `steps` of them: no two ticks show the same number, however short the span.
+double wholeStep(double span, int steps)
 {
-    for (int step = 1;; step *= 10) {
+    for (double step = 1;; step *= 10) {
         for (const int times : {1, 2, 5}) {
-            if ((races - 1) / (step * times) <= 10)
+            if (span / (step * times) <= steps)
                 return step * times;
         }
     }
@@ -316,11 +316,16 @@ void RaceBookWindow::showMoneyChart(const QList<QPointF> &cashLine, const QList<
     x->setRange(1, std::max<double>(2, double(races.size())));
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
-    x->setTickInterval(raceStep(std::max<qsizetype>(2, races.size())));
+    // Each race number once, ten of them at most; sums in whole steps, from below the lowest to
+    // above the highest.
+    x->setTickInterval(wholeStep(double(std::max<qsizetype>(2, races.size()) - 1), 10));
     auto *y = new QValueAxis(chart);
     y->setLabelFormat(QStringLiteral("%.0f"));
-    y->setRange(low, high);
-    y->applyNiceNumbers();
+    const double step = wholeStep(high - low, 5);
+    y->setRange(std::floor(low / step) * step, std::ceil(high / step) * step);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(step);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QLineSeries *series : {cash, debt}) {

@@ -302,14 +302,15 @@ private slots:
     }
 
     // The odds chart's axis reaches over its largest bar, the race axis shows whole race numbers once
-    // each, the Cash column holds its widest sum wherever it is in the book, and an empty book says
-    // how it fills.
+    // each and the money axis whole sums once each, the Cash column holds its widest sum wherever it
+    // is in the book, and an empty book says how it fills.
     void windowChartsAndColumns()
     {
-        const struct { int races; QString status, raceLabels; double oddsCeiling; } rows[] = {
-            {0, "No races yet: every race you run, the Grand National too, is written here when it is settled.", "1 2", 50},
-            {3, "3 races", "1 2 3", 70}, {400, "400 races", "50 100 150 200 250 300 350 400", 70}};
-        for (const auto &[races, status, raceLabels, oddsCeiling] : rows) {
+        const QString big = "-1500000000 -1000000000 -500000000 0 500000000";
+        const struct { int races; QString status, raceLabels, moneyLabels; double oddsCeiling; } rows[] = {
+            {0, "No races yet: every race you run, the Grand National too, is written here when it is settled.", "1 2", "0 1", 50},
+            {3, "3 races", "1 2 3", big, 70}, {400, "400 races", "50 100 150 200 250 300 350 400", big, 70}};
+        for (const auto &[races, status, raceLabels, moneyLabels, oddsCeiling] : rows) {
             Installation installation;
             signIn(1000);
             // The horse at 1-5 wins two races in three: 66.7%.
@@ -325,15 +326,21 @@ private slots:
             QChartView *money = in<QChartView>(window, "chtMoney");
             in<QTabWidget>(window, "tabBook")->setCurrentWidget(money);
             QApplication::processEvents();
-            // The labels under the plot, left to right.
+            // The labels under the plot left to right, and those left of it bottom to top.
             const QRectF plot = money->chart()->plotArea();
-            QMultiMap<double, QString> under;
+            QMultiMap<double, QString> under, beside;
             for (QGraphicsItem *item : money->scene()->items()) {
                 const auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item);
-                if (text && text->isVisible() && text->sceneBoundingRect().top() >= plot.bottom() && text->toPlainText() != "Race")
-                    under.insert(text->sceneBoundingRect().left(), text->toPlainText());
+                if (!text || !text->isVisible() || text->toPlainText().isEmpty() || text->toPlainText() == "Race")
+                    continue;
+                const QRectF at = text->sceneBoundingRect();
+                if (at.top() >= plot.bottom())
+                    under.insert(at.left(), text->toPlainText());
+                else if (at.right() <= plot.left())
+                    beside.insert(-at.top(), text->toPlainText());
             }
             QCOMPARE(under.values().join(' '), raceLabels);
+            QCOMPARE(beside.values().join(' '), moneyLabels);
             if (races) {
                 QTableView *table = in<QTableView>(window, "tblRows");
                 const QString cash = table->model()->index(races - 1, book::BookModel::Cash).data().toString();
