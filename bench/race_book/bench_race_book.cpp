@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -109,7 +110,8 @@ Opening open(BettingOfficeWindow *office, int count)
     });
     auto shown = [&] {
         const RaceBookWindow *window = app::existingWindow<RaceBookWindow>();
-        return window && window->isVisible() && window->filter->rowCount() == count;
+        return window && window->isVisible() &&
+               window->findChild<QTableView *>(QStringLiteral("tblRows"))->model()->rowCount() == count;
     };
     QTimer::singleShot(0, [&] {
         clock.start();
@@ -168,7 +170,7 @@ int main(int argc, char **argv)
     QElapsedTimer chartClock;
     chartClock.start();
     RaceBookWindow *window = app::existingWindow<RaceBookWindow>();
-    window->tabBook->setCurrentIndex(1);
+    window->findChild<QTabWidget *>(QStringLiteral("tabBook"))->setCurrentIndex(1);
     window->repaint();
     const double chartMs = double(chartClock.nsecsElapsed()) / 1e6;
     closeBook();

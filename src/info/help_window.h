@@ -1,7 +1,6 @@
 #pragma once
 #include <QDialog>
 
-class QLabel;
 class QPushButton;
 namespace platform {
 class WebView;
@@ -14,21 +13,18 @@ public:
     HelpWindow();
     ~HelpWindow() override;
 
-    QLabel *Label1 = nullptr;           // "Paddox6 - Help."
-    QPushButton *Command1 = nullptr;    // "<< &Back"
-    QPushButton *Command2 = nullptr;    // "&Home"
-    platform::WebView *WebBrowser1 = nullptr;  // the contents pane
-    platform::WebView *WebBrowser2 = nullptr;  // the main pane
-
-public slots:
     // Opening: the contents, and the page the betting office's help page selector names (the
     // main help page while the sign-in window is showing).
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
+    void load();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QPushButton *backButton = nullptr;    // "<< &Back"
+    QPushButton *homeButton = nullptr;    // "&Home"
+    platform::WebView *contentsView = nullptr;
+    platform::WebView *pageView = nullptr;
 };
 
 namespace info {
