@@ -503,20 +503,24 @@ void SignInWindow::onRenameClicked()
     }
     const QString oldName = slotButtons[slot - 1]->text();
     setPlayerName(slot, *name);
-    if (const player::FileProblem problem = writeNames(); !problem.ok()) {
-        // The old name stays, in the list and in its file.
+    if (const player::FileProblem problem = writeNames(slot); !problem.ok()) {
+        // The old name stays, in the list and in its file; a damaged slot stays marked.
         setPlayerName(slot, oldName);
-        player::writeRecordField(slot, player::nameSuffix, oldName);
+        if (damaged_[slot - 1])
+            playerList->item(slot - 1)->setText(player::damagedSlotEntry(slot));
+        else
+            player::writeRecordField(slot, player::nameSuffix, oldName);
         tellNothingChanged(problem);
         return;
     }
+    damaged_[slot - 1] = false;  // the new name replaced a damaged name file
     platform::say(QStringLiteral("User %1 As Been Renamed ").arg(slot) + *name);
 }
 
-player::FileProblem SignInWindow::writeNames()
+player::FileProblem SignInWindow::writeNames(int renamedSlot)
 {
     for (int slot = 1; slot <= player::slotCount; ++slot) {
-        if (damaged_[slot - 1])
+        if (damaged_[slot - 1] && slot != renamedSlot)
             continue;  // left for the player to repair when he chooses that slot
         if (const player::FileProblem problem = player::writeRecordField(slot, player::nameSuffix, slotButtons[slot - 1]->text());
             !problem.ok())

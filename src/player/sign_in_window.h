@@ -69,8 +69,8 @@ private:
     void onChangePasswordClicked();
     void setPlayerName(int slot, const QString &name);
     // Writes the five name files from the slot buttons. A damaged slot's file is left for the player
-    // to repair when he chooses that slot.
-    player::FileProblem writeNames();
+    // to repair when he chooses that slot, unless it is the slot just renamed: its new name replaces it.
+    player::FileProblem writeNames(int renamedSlot = 0);
     // The player is told a problem with the data folder, after which nothing has changed.
     static void tellNothingChanged(const player::FileProblem &problem);
 

@@ -8,8 +8,7 @@
 using testing::control;
 
 namespace {
-template <class W>
-bool shown() { return app::existingWindow<W>() && app::existingWindow<W>()->isVisible(); }
+template <class W> bool shown() { return app::existingWindow<W>() && app::existingWindow<W>()->isVisible(); }
 }  // namespace
 
 class ConsoleTest : public QObject {

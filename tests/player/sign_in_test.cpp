@@ -177,6 +177,7 @@ private slots:
             QByteArray nameAfter, passwordAfter;
         } rows[] = {
             {"renamed", true, pw, {"7351", "Bob"}, "User 3 As Been Renamed Bob", "Bob\r\n", pw},
+            {"damaged name renamed", true, pw, {"7351", "Bob"}, "User 3 As Been Renamed Bob", "Bob\r\n", pw},
             {"empty name", true, "\r\n", {"", ""}, "User 3 As Been Renamed ", "\r\n", "\r\n"},
             {"rename, wrong", true, pw, {"7350"}, "Incorrect Password, Please Check And Try Again", u3, pw},
             {"rename, cancelled", true, pw, {"7351", cancelled}, "", u3, pw},
@@ -193,6 +194,8 @@ private slots:
             ROW(r.name);
             Fixture f;
             f.install.writeData("user3p.dll", r.stored);
+            if (QByteArray(r.name).startsWith("damaged"))  // too large to be a name file: a new name replaces it
+                f.install.writeData("user3n.pdx", QByteArray(2 << 20, 'x'));
             SignInWindow *w = f.signIn(3);
             for (const auto &a : r.answers)
                 f.dialogs.expectInput(a);
