@@ -1,9 +1,6 @@
 #pragma once
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-
 // The way into the administration console: "Enter" asks for the administration password.
 class AdminPasswordWindow : public QDialog {
     Q_OBJECT
@@ -11,10 +8,7 @@ public:
     AdminPasswordWindow();
     ~AdminPasswordWindow() override;
 
-    QLabel *Label1 = nullptr;
-    QPushButton *Command1 = nullptr;  // "Enter"
-
-public slots:
+private:
     // Asks for the password: the console opens for the right one; either way this window closes.
-    void Command1_Click();
+    void onEnterClicked();
 };

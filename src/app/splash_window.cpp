@@ -4,6 +4,7 @@
 #include "platform/intervals.h"
 #include "platform/program.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
 #include "platform/widgets/svg_picture.h"
 #include "platform/version.h"
 #include "player/country_window.h"
@@ -16,6 +17,11 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+namespace {
+// A first run is one without a country file: the country window comes first.
+bool firstRun() { return !QFileInfo::exists(platform::dataPath(player::countryFileName)); }
+}  // namespace
+
 SplashWindow::SplashWindow()
 {
     using platform::twipsRect;
@@ -24,60 +30,39 @@ SplashWindow::SplashWindow()
     setFixedSize(platform::twipsSize(7200, 4920));
 
     const qreal ratio = devicePixelRatioF();
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twipsRect(120, 120, 6960, 3480));
-    Picture1->setPixmap(platform::svgPixmap(QStringLiteral(":/app/splash.svg"), Picture1->size(), ratio));
-    Picture1->setCursor(Qt::PointingHandCursor);
-    Picture1->setAccessibleName(QStringLiteral("Paddox"));
-    Picture1->installEventFilter(this);
+    picture = platform::placed(new QLabel(this), QStringLiteral("Picture1"), twipsRect(120, 120, 6960, 3480));
+    picture->setPixmap(platform::svgPixmap(QStringLiteral(":/app/splash.svg"), picture->size(), ratio));
+    picture->setCursor(Qt::PointingHandCursor);
+    picture->setAccessibleName(QStringLiteral("Paddox"));
+    picture->installEventFilter(this);
 
-    Picture2 = new QLabel(this);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(twipsRect(120, 3720, 1080, 1080));
-    Picture2->setPixmap(platform::svgPixmap(QStringLiteral(":/app/paddox.svg"), Picture2->size(), ratio));
+    auto *smallPicture = platform::placed(new QLabel(this), QStringLiteral("Picture2"), twipsRect(120, 3720, 1080, 1080));
+    smallPicture->setPixmap(platform::svgPixmap(QStringLiteral(":/app/paddox.svg"), smallPicture->size(), ratio));
 
-    Label5 = new QLabel(QStringLiteral(">"), this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setGeometry(twipsRect(1440, 3690, 360, 600));
-    Label6 = new QLabel(QStringLiteral("  Professional"), this);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setGeometry(twipsRect(1800, 3690, 5280, 600));
+    auto *arrow = platform::placed(new QLabel(QStringLiteral(">"), this), QStringLiteral("Label5"), twipsRect(1440, 3690, 360, 600));
+    auto *edition = platform::placed(new QLabel(QStringLiteral("  Professional"), this), QStringLiteral("Label6"),
+                                     twipsRect(1800, 3690, 5280, 600));
     QFont large = font();
     large.setPointSizeF(large.pointSizeF() * 1.8);
     large.setBold(true);
     large.setItalic(true);
-    Label5->setFont(large);
-    Label6->setFont(large);
+    arrow->setFont(large);
+    edition->setFont(large);
 
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(twipsRect(1440, 4320, 5640, 360));
+    const QString version = QStringLiteral("Paddox Version  %1.%2.%3")
+                                .arg(platform::versionMajor)
+                                .arg(platform::versionMinor)
+                                .arg(platform::versionRevision);
+    platform::placed(new QLabel(version, this), QStringLiteral("Label3"), twipsRect(1440, 4320, 5640, 360));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(platform::effectiveInterval(platform::splashMs));
-    connect(Timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
-
-    Form_Load();
-    Timer1->start();
+    leaveTimer = new QTimer(this);
+    leaveTimer->setObjectName(QStringLiteral("Timer1"));
+    leaveTimer->setInterval(platform::effectiveInterval(platform::splashMs));
+    connect(leaveTimer, &QTimer::timeout, this, &SplashWindow::leave);
+    leaveTimer->start();
 }
 
 SplashWindow::~SplashWindow() = default;
-
-void SplashWindow::Form_Load()
-{
-    Label3->setText(QStringLiteral("Paddox Version  %1.%2.%3")
-                        .arg(platform::versionMajor)
-                        .arg(platform::versionMinor)
-                        .arg(platform::versionRevision));
-}
-
-bool SplashWindow::firstRun() { return !QFileInfo::exists(platform::dataPath(player::countryFileName)); }
-
-void SplashWindow::Timer1_Timer() { leave(); }
-
-void SplashWindow::Picture1_Click() { leave(); }
 
 void SplashWindow::leave()
 {
@@ -85,7 +70,7 @@ void SplashWindow::leave()
     if (left_)
         return;
     left_ = true;
-    Timer1->stop();
+    leaveTimer->stop();
     if (firstRun())
         app::window<CountryWindow>()->show();
     else
@@ -95,10 +80,10 @@ void SplashWindow::leave()
 
 bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Picture1 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == picture && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && Picture1->rect().contains(mouse->position().toPoint())) {
-            Picture1_Click();
+        if (mouse->button() == Qt::LeftButton && picture->rect().contains(mouse->position().toPoint())) {
+            leave();
             return true;
         }
     }

@@ -5,6 +5,7 @@
 #include "office/race_card.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
 #include "player/record_files.h"
 
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 
+using platform::placed;
 using platform::twipsRect;
 
 namespace {
@@ -31,88 +33,66 @@ HorseOptionsWindow::HorseOptionsWindow()
     setModal(false);
     setFixedSize(platform::twipsSize(6075, 4185));
 
-    Frame1 = new QGroupBox(QStringLiteral("Horse options"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(120, 90, 5835, 3330));
+    auto *frame = placed(new QGroupBox(QStringLiteral("Horse options"), this), QStringLiteral("Frame1"), twipsRect(120, 90, 5835, 3330));
     for (int i = 0; i < 5; ++i) {
         const int y = 390 + i * 540;
-        Label1[i] = new QLabel(QStringLiteral("Rename Horse %1").arg(i + 1), Frame1);
-        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        Label1[i]->setGeometry(twipsRect(150, y + 30, 1600, 300));
-        txtHorse[i] = new QLineEdit(Frame1);
-        txtHorse[i]->setObjectName(QStringLiteral("txtHorse_%1").arg(i));
-        txtHorse[i]->setGeometry(twipsRect(1800, y, 2450, 360));
-        txtHorse[i]->setMaxLength(longestName);
-        txtHorse[i]->setAccessibleName(Label1[i]->text());
-        Label1[i]->setBuddy(txtHorse[i]);
+        auto *caption = placed(new QLabel(QStringLiteral("Rename Horse %1").arg(i + 1), frame), QStringLiteral("Label1_%1").arg(i),
+                               twipsRect(150, y + 30, 1600, 300));
+        QLineEdit *field = horseFields[i] = placed(new QLineEdit(frame), QStringLiteral("txtHorse_%1").arg(i), twipsRect(1800, y, 2450, 360));
+        field->setMaxLength(longestName);
+        field->setAccessibleName(caption->text());
+        caption->setBuddy(field);
     }
+    std::array<QRadioButton *, 3> selections{};
     for (int k = 0; k < 3; ++k) {
-        selec[k] = new QRadioButton(QStringLiteral("Selection %1").arg(k + 1), Frame1);
-        selec[k]->setObjectName(QStringLiteral("selec_%1").arg(k));
-        selec[k]->setGeometry(twipsRect(4440, 420 + k * 480, 1300, 330));
-        connect(selec[k], &QRadioButton::clicked, this, [this, k] { selec_Click(k); });
+        selections[k] = placed(new QRadioButton(QStringLiteral("Selection %1").arg(k + 1), frame), QStringLiteral("selec_%1").arg(k),
+                               twipsRect(4440, 420 + k * 480, 1300, 330));
+        connect(selections[k], &QRadioButton::clicked, this, [this, k] { showNames(k + 1); });
     }
-    Command2 = new QPushButton(QStringLiteral("&Reset"), Frame1);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsRect(4440, 1980, 1230, 420));
-    auto *picture = new QLabel(Frame1);
-    picture->setObjectName(QStringLiteral("picHorse"));
-    picture->setGeometry(twipsRect(4560, 2520, 990, 690));
+    auto *resetButton = placed(new QPushButton(QStringLiteral("&Reset"), frame), QStringLiteral("Command2"), twipsRect(4440, 1980, 1230, 420));
+    auto *picture = placed(new QLabel(frame), QStringLiteral("picHorse"), twipsRect(4560, 2520, 990, 690));
     picture->setPixmap(QIcon(QStringLiteral(":/office/rename.svg")).pixmap(picture->size()));
     picture->setAlignment(Qt::AlignCenter);
 
-    Command1 = new QPushButton(QStringLiteral("&OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(3240, 3600, 1300, 420));
-    Command1->setDefault(true);
-    Command4 = new QPushButton(QStringLiteral("&Close"), this);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    Command4->setGeometry(twipsRect(4650, 3600, 1300, 420));
+    auto *okButton = placed(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command1"), twipsRect(3240, 3600, 1300, 420));
+    okButton->setDefault(true);
+    auto *closeButton = placed(new QPushButton(QStringLiteral("&Close"), this), QStringLiteral("Command4"), twipsRect(4650, 3600, 1300, 420));
 
-    connect(Command2, &QPushButton::clicked, this, &HorseOptionsWindow::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &HorseOptionsWindow::Command1_Click);
-    connect(Command4, &QPushButton::clicked, this, &HorseOptionsWindow::Command4_Click);
+    connect(resetButton, &QPushButton::clicked, this, [this] { showNames(0); });
+    connect(okButton, &QPushButton::clicked, this, &HorseOptionsWindow::onOkClicked);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    setTabOrder(txtHorse[0], txtHorse[1]);
-    for (int i = 1; i < 4; ++i)
-        setTabOrder(txtHorse[i], txtHorse[i + 1]);
-    setTabOrder(txtHorse[4], selec[0]);
-    setTabOrder(selec[0], Command2);
-    setTabOrder(Command2, Command1);
-    setTabOrder(Command1, Command4);
+    for (int i = 0; i < 4; ++i)
+        setTabOrder(horseFields[i], horseFields[i + 1]);
+    setTabOrder(horseFields[4], selections[0]);
+    setTabOrder(selections[0], resetButton);
+    setTabOrder(resetButton, okButton);
+    setTabOrder(okButton, closeButton);
 
-    Form_Load();
+    load();
 }
 
 HorseOptionsWindow::~HorseOptionsWindow() = default;
 
-void HorseOptionsWindow::Form_Load()
+void HorseOptionsWindow::load()
 {
     const game::PlayerRecord &record = game::session().record();
     for (int i = 0; i < 5; ++i) {
         const QString name = record.horses[i];
         // A longer name brought in from elsewhere is shown whole, never cut by opening this window.
-        txtHorse[i]->setMaxLength(std::max<int>(longestName, name.size()));
-        txtHorse[i]->setText(name);
+        horseFields[i]->setMaxLength(std::max<int>(longestName, name.size()));
+        horseFields[i]->setText(name);
     }
 }
 
-void HorseOptionsWindow::fill(int set)
+void HorseOptionsWindow::showNames(int set)
 {
     const auto names = office::preparedHorseNames(set);
     for (int i = 0; i < 5; ++i)
-        txtHorse[i]->setText(names[i]);
+        horseFields[i]->setText(names[i]);
 }
 
-void HorseOptionsWindow::selec_Click(int index)
-{
-    if (index >= 0 && index < 3)
-        fill(index + 1);
-}
-
-void HorseOptionsWindow::Command2_Click() { fill(0); }
-
-void HorseOptionsWindow::Command1_Click()
+void HorseOptionsWindow::onOkClicked()
 {
     if (!game::session().record().signedIn()) {
         close();
@@ -120,14 +100,12 @@ void HorseOptionsWindow::Command1_Click()
     }
     std::array<QString, 5> names;
     for (int i = 0; i < 5; ++i)
-        names[i] = txtHorse[i]->text();
+        names[i] = horseFields[i]->text();
     int badHorse = 0;
     bool renamed = false;
     game::tell(game::session().renameHorses(names, &badHorse, [&renamed] { renamed = true; }));
     if (renamed)
         close();
     else if (badHorse >= 1 && badHorse <= 5)
-        txtHorse[badHorse - 1]->setFocus();
+        horseFields[badHorse - 1]->setFocus();
 }
-
-void HorseOptionsWindow::Command4_Click() { close(); }
