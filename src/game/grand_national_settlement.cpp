@@ -40,6 +40,7 @@ GrandNationalSettlement settleGrandNational(const GrandNationalSettlementInput &
         row.winnings = in.winnings;
         cash = platform::heldAdd(cash, in.winnings, &held);
         showMoney();
+        mark(Mark::Paid);
     } else {
         tell(QStringLiteral(" Your Horse Lost"));  // the stake went at Confirm
     }
@@ -52,6 +53,7 @@ GrandNationalSettlement settleGrandNational(const GrandNationalSettlementInput &
         row.ownersPrize = grand::ownersPrize;
         cash = platform::heldAdd(cash, grand::ownersPrize, &held);
         showMoney();
+        mark(Mark::Paid);
     }
     if (const grand::Charge charge = grand::drawCharge(); charge.billed) {
         tell(race::chargeLeadIn(charge.kind) + in.sign + platform::moneyText(charge.amount));

@@ -54,6 +54,7 @@ RaceSettlement settleOrdinaryRace(const RaceSettlementInput &in)
         row.winnings = in.winnings;
         purse.pay(in.winnings);
         showMoney();
+        out.beats.append(SettlementBeat{std::nullopt, std::nullopt, SettlementBeat::Mark::Paid});
     }
 
     // Interest on the debt, and the office takes stakes again.
@@ -69,6 +70,7 @@ RaceSettlement settleOrdinaryRace(const RaceSettlementInput &in)
             row.ownersPrize = race::ownersPrize;
             purse.pay(race::ownersPrize);
             showMoney();
+            out.beats.append(SettlementBeat{std::nullopt, std::nullopt, SettlementBeat::Mark::Paid});
         }
         if (platform::draw(race::chargeChance) == race::chargeDrawn) {
             const int kind = platform::draw(race::chargeKinds);

@@ -38,6 +38,7 @@ struct SettlementBeat {
         StakeBoxReopened, // the Grand National's stake box opens again
         OddsDrawn,       // the next race's odds are on the card
         ShareLost,       // the drugged horse is destroyed: no share any more
+        Paid,            // money came in: the bet's winnings or the owner's prize
     };
     struct Money {
         platform::Money cash = 0;

@@ -5,6 +5,7 @@
 #include "game/session.h"
 
 #include "book/race_book.h"
+#include "platform/sound.h"
 #include "race/settlement.h"
 
 namespace game {
@@ -123,6 +124,7 @@ Reply Session::settleGrandNational()
         case SettlementBeat::Mark::BettingReopened: reply.then([gn] { gn->reopenBetting(); }); break;
         case SettlementBeat::Mark::StakeBoxReopened: reply.then([gn] { gn->reopenStakeBox(); }); break;
         case SettlementBeat::Mark::OddsDrawn: reply.then([gn, odds = settled.nextOdds] { gn->setOdds(odds); }); break;
+        case SettlementBeat::Mark::Paid: reply.then([] { platform::sounds().play(platform::Sound::Coin); }); break;
         case SettlementBeat::Mark::None:
         case SettlementBeat::Mark::ShareLost: break;
         }

@@ -2,6 +2,7 @@
 #include "game/session.h"
 
 #include "book/race_book.h"
+#include "platform/sound.h"
 #include "game/race_settlement.h"
 #include "race/settlement.h"
 
@@ -77,6 +78,7 @@ Reply Session::settleRace()
         switch (beat.mark) {
         case SettlementBeat::Mark::None:
         case SettlementBeat::Mark::StakeBoxReopened: break;
+        case SettlementBeat::Mark::Paid: reply.then([] { platform::sounds().play(platform::Sound::Coin); }); break;
         case SettlementBeat::Mark::WinnerKnown:
             reply.then([this, name = settled.winnerName] {
                 lastWinner_ = name;

@@ -1,18 +1,22 @@
-// The race window: five horses run from left to right, each on its own timer;
-// the drawn winner's head start makes it finish first, and its last tick settles the race.
+// The race window: five horses gallop from left to right, a round of their steps on every tick of
+// one timer; the drawn winner's head start makes it finish first, and its last tick settles the race.
 #include "race/race_window.h"
 
 #include "game/session.h"
 #include "platform/intervals.h"
 #include "platform/maker.h"
 #include "platform/random.h"
+#include "platform/sound.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
+#include "platform/widgets/window_fit.h"
+#include "race/commentary.h"
+#include "race/gallop.h"
 #include "race/race_rules.h"
 #include "race/race_window_horse.h"
+#include "race/race_window_results.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +24,6 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 
 using platform::twips;
@@ -54,9 +57,9 @@ const QColor rail(44, 206, 44);
 const QColor silks[race::laneCount] = {QColor(0xd6, 0x28, 0x28), QColor(0x1d, 0x4e, 0xd8), QColor(0xf5, 0xc5, 0x18),
                                        QColor(0x7b, 0x2c, 0xbf), QColor(0xf7, 0x7f, 0x00)};
 
-// Two strides of a galloping horse; the picture changes stride as the horse covers ground.
-constexpr int strideLength = 60;
-
+constexpr int commentaryTop = 11700;  // the caller's line, under the course
+// The progress at which a horse's nose reaches the finish line.
+constexpr int lineProgress = finishX - race::pictureLeftOffset - 1590;
 
 // A lane's progress. Its text is never shown, so it is never worked out: a tick
 // only moves the bar.
@@ -89,6 +92,8 @@ private:
 
 RaceWindow::RaceWindow() : session_(game::session()), race_(session_.race())
 {
+    scale_ = platform::fitWindow(this, formWidth, formHeight);
+    const platform::TwipsScale scaled(scale_);
     setObjectName(QStringLiteral("Form4"));
     setModal(false);
     resize(twips(formWidth), twips(formHeight));
@@ -168,14 +173,31 @@ RaceWindow::RaceWindow() : session_(game::session()), race_(session_.race())
         picture->setGeometry(platform::twipsRect(pictureStartLeft, firstLaneTop + i * laneSpacing, pictureWidth,
                                                  pictureHeight));
         lanePictures[i] = picture;
-
-        QTimer *timer = new QTimer(this);
-        timer->setObjectName(QStringLiteral("horse%1t").arg(lane));
-        timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(platform::effectiveInterval(platform::horseTickMs));
-        connect(timer, &QTimer::timeout, this, [this, lane] { tick(lane); });
-        horseTimers[i] = timer;
     }
+    raceTimer = new QTimer(this);
+    raceTimer->setObjectName(QStringLiteral("raceTimer"));
+    raceTimer->setTimerType(Qt::PreciseTimer);
+    raceTimer->setInterval(platform::effectiveInterval(platform::horseTickMs));
+    connect(raceTimer, &QTimer::timeout, this, &RaceWindow::onRaceTick);
+    trotTimer = new QTimer(this);
+    trotTimer->setObjectName(QStringLiteral("trotTimer"));
+    trotTimer->setInterval(platform::trotTickMs);
+    connect(trotTimer, &QTimer::timeout, this, &RaceWindow::onTrotTick);
+
+    // The race caller, under the course; a screen reader reads the line as it changes.
+    commentaryLabel = new QLabel(this);
+    commentaryLabel->setObjectName(QStringLiteral("lblCommentary"));
+    commentaryLabel->setTextFormat(Qt::PlainText);
+    commentaryLabel->setFont(nameFont);
+    QPalette callerPalette = commentaryLabel->palette();
+    callerPalette.setColor(QPalette::WindowText, Qt::white);
+    commentaryLabel->setPalette(callerPalette);
+    commentaryLabel->setGeometry(platform::twipsRect(240, commentaryTop, formWidth - 480, 300));
+    resultsPanel = new race::ResultsPanel(this);
+    connect(resultsPanel, &race::ResultsPanel::accepted, this, [this] {
+        finished_ = true;
+        close();
+    });
 
     bannerTimer = new QTimer(this);
     bannerTimer->setObjectName(QStringLiteral("Timer1"));
@@ -188,21 +210,20 @@ RaceWindow::RaceWindow() : session_(game::session()), race_(session_.race())
     for (int lane = 1; lane <= race::laneCount; ++lane)
         laneNames[lane - 1]->setText(race_ ? race_->name(lane) : QString());
     showRace();
+    callTheRace();
     connect(&session_, &game::Session::raceChanged, this, &RaceWindow::showRace);
     connect(&session_, &game::Session::raceCalledOff, this, &RaceWindow::finish);
     connect(&session_, &game::Session::raceSettled, this, &RaceWindow::finish);
 }
 
-RaceWindow::~RaceWindow() = default;
+RaceWindow::~RaceWindow() { platform::sounds().stopLoop(); }
 
 void RaceWindow::showRace()
 {
     const game::RacePhase phase = session_.racePhase();
     // The race stops before anything of its settlement is shown: no other horse can finish now.
-    if (phase == game::RacePhase::Settling || phase == game::RacePhase::None) {
-        for (QTimer *timer : horseTimers)
-            timer->stop();
-    }
+    if (phase == game::RacePhase::Settling || phase == game::RacePhase::None)
+        raceTimer->stop();
     if (!race_)
         return;
     const std::optional<bool> drugged = race_->drugged();
@@ -211,9 +232,11 @@ void RaceWindow::showRace()
         laneBars[lane - 1]->setValue(race_->progress(lane));
 }
 
+int RaceWindow::twipsAt(int n) const { return twips(n, scale_); }
+
 void RaceWindow::layOutBanner()
 {
-    bannerStrip->setGeometry(0, 0, width(), twips(bannerHeight));
+    bannerStrip->setGeometry(0, 0, width(), twipsAt(bannerHeight));
     bannerLabel->setGeometry(bannerStrip->rect());
 }
 
@@ -230,11 +253,11 @@ void RaceWindow::paintEvent(QPaintEvent *event)
     // The rails between the lanes, then the white finish line across all of them.
     painter.setPen(QPen(rail, 2));
     for (int lane = 0; lane <= race::laneCount; ++lane) {
-        const int y = twips(firstLaneTop - 60 + lane * laneSpacing);
+        const int y = twipsAt(firstLaneTop - 60 + lane * laneSpacing);
         painter.drawLine(0, y, width(), y);
     }
     painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(twips(finishX), twips(finishTop), twips(finishX), twips(finishBottom));
+    painter.drawLine(twipsAt(finishX), twipsAt(finishTop), twipsAt(finishX), twipsAt(finishBottom));
 }
 
 void RaceWindow::onStartClicked()
@@ -244,21 +267,64 @@ void RaceWindow::onStartClicked()
     startButton->setEnabled(false);
     startButton->hide();
     session_.startRunning();
-    // Every timer has the same interval and the same step; the drawn winner's runs first.
-    const int winner = race_->drawnWinner();
-    for (int place = 0; place < race::laneCount; ++place)
-        horseTimers[(winner - 1 + place) % race::laneCount]->start();
+    platform::sounds().play(platform::Sound::StartBell);
+    platform::sounds().startLoop(platform::Sound::Hoofbeats, 0.3);
+    hoofbeatVolume_ = 0.3;
+    ticksSinceCall_ = 0;
+    callTheRace();
+    raceTimer->start();
 }
 
-void RaceWindow::tick(int lane)
+void RaceWindow::onRaceTick()
 {
     if (!race_ || race_->winner() != 0)
         return;  // a tick that was already on its way when the race ended
     race_->setFast(spaceHeld_);
-    const bool finished = race_->tick(lane);
-    showLane(lane);
-    if (finished)
-        game::tell(session_.settleRace());
+    // Every horse has the same step; the drawn winner's comes first in each round.
+    const int winner = race_->drawnWinner();
+    for (int place = 0; place < race::laneCount; ++place) {
+        const int lane = (winner - 1 + place) % race::laneCount + 1;
+        const bool finished = race_->tick(lane);
+        showLane(lane);
+        if (finished) {
+            onFinished();
+            return;
+        }
+    }
+    // The hoofbeats grow louder as the leader nears the line.
+    int leader = 0;
+    for (int lane = 1; lane <= race::laneCount; ++lane)
+        leader = std::max(leader, race_->progress(lane));
+    const double volume = 0.3 + 0.7 * std::min(1.0, double(leader) / lineProgress);
+    if (volume - hoofbeatVolume_ >= 0.02) {
+        hoofbeatVolume_ = volume;
+        platform::sounds().setLoopVolume(volume);
+    }
+    if (++ticksSinceCall_ * platform::effectiveInterval(platform::horseTickMs) >= platform::raceCommentaryMs) {
+        ticksSinceCall_ = 0;
+        callTheRace();
+    }
+}
+
+void RaceWindow::onFinished()
+{
+    raceTimer->stop();
+    platform::sounds().stopLoop();
+    platform::sounds().play(platform::Sound::Crowd);
+    callTheRace();
+    // Past the line the horses ease to a trot while the race is settled.
+    sinceFinish_.start();
+    onTrotTick();
+    trotTimer->start();
+    resultsPanel->tell(session_.settleRace());
+}
+
+void RaceWindow::onTrotTick()
+{
+    const int ms = int(sinceFinish_.elapsed());
+    for (int lane = 1; lane <= race::laneCount; ++lane)
+        static_cast<race::HorsePicture *>(lanePictures[lane - 1])
+            ->setPose(race::horsePose({lane, true, double(race_->progress(lane)), true, ms}));
 }
 
 void RaceWindow::showLane(int lane)
@@ -267,9 +333,31 @@ void RaceWindow::showLane(int lane)
     laneBars[lane - 1]->setValue(progress);
     if (race_->winner() != 0)
         return;  // the winner's last tick moves its bar, not its picture
-    QWidget *horse = lanePictures[lane - 1];
-    horse->move(twips(race::pictureLeftTwips(progress)), horse->y());
-    static_cast<race::HorsePicture *>(horse)->setStride((progress / strideLength) % 2);
+    auto *horse = static_cast<race::HorsePicture *>(lanePictures[lane - 1]);
+    horse->move(twipsAt(race::pictureLeftTwips(progress)), horse->y());
+    horse->setPose(race::horsePose({lane, true, double(progress), false, 0}));
+}
+
+void RaceWindow::callTheRace()
+{
+    race::RaceView view;
+    QList<double> positions;
+    for (int lane = 1; lane <= race::laneCount; ++lane) {
+        view.names << (race_ ? race_->name(lane) : QString());
+        positions << (race_ ? race_->progress(lane) : 0);
+    }
+    view.positions = positions;
+    view.previous = lastCalled_;
+    view.finish = lineProgress;
+    view.started = race_ && race_->started();
+    view.winner = race_ ? race_->winner() : 0;
+    if (view.started)
+        lastCalled_ = positions;
+    const QString line = race::commentary(view);
+    if (line != commentaryLabel->text()) {
+        commentaryLabel->setText(line);
+        commentaryLabel->setAccessibleName(line);
+    }
 }
 
 void RaceWindow::onBannerTick()
@@ -282,6 +370,12 @@ void RaceWindow::finish()
 {
     if (finished_)
         return;
+    trotTimer->stop();
+    // With results in the race window, its panel stays until its OK.
+    if (resultsPanel->holdsResults()) {
+        resultsPanel->showResults();
+        return;
+    }
     finished_ = true;
     close();
 }
@@ -293,7 +387,8 @@ void RaceWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (race_ && race_->started()) {
-        // The horses are running, or the race is being settled: the settlement closes the window.
+        // The horses are running, the race is being settled, or its results wait for their OK: the
+        // settlement, or the OK, closes the window.
         event->ignore();
         return;
     }
