@@ -6,9 +6,14 @@
 #include "game/grand_national_betting.h"
 #include "game/session.h"
 #include "platform/intervals.h"
+#include "platform/sound.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
+#include "platform/widgets/window_fit.h"
+#include "race/commentary.h"
+#include "race/gallop.h"
 #include "race/race_window_horse.h"
+#include "race/race_window_results.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -31,7 +36,8 @@ constexpr int formHeight = 10080;
 constexpr int pictureWidth = 1650;
 constexpr int pictureHeight = 1410;
 constexpr int laneTops[grand::laneCount] = {360, 2040, 3720, 5400, 7080};
-constexpr int strideLength = 90;  // twips a horse covers in one stride of its picture
+// Where a horse's nose reaches the finish mark.
+constexpr int noseAtMark = grand::finishMarkX - 1590;
 
 const QColor stripColour(20, 58, 24);
 
@@ -40,6 +46,8 @@ const QColor stripColour(20, 58, 24);
 
 GrandNationalRaceWindow::GrandNationalRaceWindow() : entry_(game::session().grandNational())
 {
+    scale_ = platform::fitWindow(this, formWidth, formHeight);
+    const platform::TwipsScale scaled(scale_);
     setObjectName(QStringLiteral("Frmgrandrace"));
     setModal(false);
     setFixedSize(platform::twipsSize(formWidth, formHeight));
@@ -93,6 +101,24 @@ GrandNationalRaceWindow::GrandNationalRaceWindow() : entry_(game::session().gran
     playbackTimer->setTimerType(Qt::PreciseTimer);
     playbackTimer->setInterval(platform::grandNationalFrameMs);
     connect(playbackTimer, &QTimer::timeout, this, &GrandNationalRaceWindow::onPlaybackTick);
+    trotTimer = new QTimer(this);
+    trotTimer->setObjectName(QStringLiteral("trotTimer"));
+    trotTimer->setInterval(platform::trotTickMs);
+    connect(trotTimer, &QTimer::timeout, this, &GrandNationalRaceWindow::onTrotTick);
+
+    // The race caller, under the welcome; a screen reader reads the line as it changes.
+    commentaryLabel = new QLabel(this);
+    commentaryLabel->setObjectName(QStringLiteral("lblCommentary"));
+    commentaryLabel->setTextFormat(Qt::PlainText);
+    commentaryLabel->setFont(bold);
+    commentaryLabel->setPalette(white);
+    commentaryLabel->setGeometry(twipsRect(240, courseHeight + 990, 8280, 330));
+    resultsPanel = new race::ResultsPanel(this);
+    connect(resultsPanel, &race::ResultsPanel::accepted, this, [this] {
+        finished_ = true;
+        close();
+    });
+    left_.fill(grand::startLeft);
 
     if (entry_) {
         setWindowTitle(QStringLiteral("Welcome To The GrandNational Race. Your Horse Is: ") + entry_->ownedHorse());
@@ -100,13 +126,25 @@ GrandNationalRaceWindow::GrandNationalRaceWindow() : entry_(game::session().gran
         for (int lane = 1; lane <= grand::laneCount; ++lane)
             laneNames[lane - 1]->setText(entry_->runner(lane));
     }
-    connect(&game::session(), &game::Session::grandNationalSettled, this, [this] {
-        finished_ = true;
-        close();
-    });
+    callTheRace(false);
+    connect(&game::session(), &game::Session::grandNationalSettled, this, &GrandNationalRaceWindow::finish);
 }
 
-GrandNationalRaceWindow::~GrandNationalRaceWindow() = default;
+GrandNationalRaceWindow::~GrandNationalRaceWindow() { platform::sounds().stopLoop(); }
+
+int GrandNationalRaceWindow::twipsAt(int n) const { return twips(n, scale_); }
+
+void GrandNationalRaceWindow::finish()
+{
+    trotTimer->stop();
+    // With results in the race window, its panel stays until its OK.
+    if (resultsPanel->holdsResults()) {
+        resultsPanel->showResults();
+        return;
+    }
+    finished_ = true;
+    close();
+}
 
 bool GrandNationalRaceWindow::fast() const { return spaceHeld_ || fastButton->isChecked(); }
 
@@ -123,6 +161,10 @@ void GrandNationalRaceWindow::onStartClicked()
     startButton->setEnabled(false);
     frame_ = 0;
     fastButton->setFocus(Qt::OtherFocusReason);
+    platform::sounds().play(platform::Sound::StartBell);
+    platform::sounds().startLoop(platform::Sound::Hoofbeats, 0.3);
+    hoofbeatVolume_ = 0.3;
+    callTheRace(false);
     playbackTimer->start();
 }
 
@@ -131,15 +173,61 @@ void GrandNationalRaceWindow::onPlaybackTick()
     if (!started_ || finished_ || !playbackTimer->isActive() || !entry_)
         return;
     constexpr double frames = double(platform::grandNationalPlaybackMs) / platform::grandNationalFrameMs;
+    const bool wasOver = frame_ >= frames;
     frame_ = std::min(frames, frame_ + (fast() ? platform::spaceHeldSpeedUp : 1));
     showFrame();
-    if (frame_ >= frames) {
-        // An ordinary race run meanwhile settles first: its settlement keeps its sums while its
-        // messages show, and ours would be written over.
-        if (game::session().ordinaryRaceRunning())
-            return;
-        playbackTimer->stop();
-        game::tell(game::session().settleGrandNational());
+    if (frame_ < frames) {
+        if (++ticksSinceCall_ * platform::grandNationalFrameMs >= platform::raceCommentaryMs) {
+            ticksSinceCall_ = 0;
+            callTheRace(false);
+        }
+        return;
+    }
+    if (!wasOver) {
+        // The last frame: the horses past the post are seen, and the result can be called.
+        platform::sounds().stopLoop();
+        platform::sounds().play(platform::Sound::Crowd);
+        callTheRace(true);
+        sinceFinish_.start();
+        trotTimer->start();
+    }
+    // An ordinary race run meanwhile settles first: its settlement keeps its sums while its messages
+    // show, and ours would be written over.
+    if (game::session().ordinaryRaceRunning())
+        return;
+    playbackTimer->stop();
+    resultsPanel->tell(game::session().settleGrandNational());
+}
+
+void GrandNationalRaceWindow::onTrotTick()
+{
+    const int ms = int(sinceFinish_.elapsed());
+    for (int lane = 1; lane <= grand::laneCount; ++lane)
+        static_cast<race::HorsePicture *>(lanePictures[lane - 1])
+            ->setPose(race::horsePose({lane, true, left_[lane - 1] - grand::startLeft, true, ms}));
+}
+
+void GrandNationalRaceWindow::callTheRace(bool finished)
+{
+    race::RaceView view;
+    QList<double> positions;
+    for (int lane = 1; lane <= grand::laneCount; ++lane) {
+        view.names << (entry_ ? entry_->runner(lane) : QString());
+        positions << left_[lane - 1];
+    }
+    view.positions = positions;
+    view.previous = lastCalled_;
+    view.start = grand::startLeft;
+    view.finish = noseAtMark;
+    view.started = started_;
+    // The winner is known from the start, but called only once the playback has shown it.
+    view.winner = finished && entry_ ? entry_->race().winner : 0;
+    if (started_)
+        lastCalled_ = positions;
+    const QString line = race::commentary(view);
+    if (line != commentaryLabel->text()) {
+        commentaryLabel->setText(line);
+        commentaryLabel->setAccessibleName(line);
     }
 }
 
@@ -150,11 +238,24 @@ void GrandNationalRaceWindow::showFrame()
     const double iteration = frame_ / frames * double(race.iterations);
     // A horse well past the post pulls up at the edge of the course.
     const int rightmost = formWidth - pictureWidth - 60;
+    double leader = 0;
     for (int lane = 1; lane <= grand::laneCount; ++lane) {
         const double left = grand::leftAt(race, lane, iteration);
-        QWidget *horse = lanePictures[lane - 1];
-        horse->move(twips(std::min(int(left), rightmost)), horse->y());
-        static_cast<race::HorsePicture *>(horse)->setStride(int(left) / strideLength % 2);
+        left_[lane - 1] = left;
+        leader = std::max(leader, left);
+        double &passed = pastPostAt_[lane - 1];
+        if (passed == 0 && left > grand::finishTest)
+            passed = frame_;
+        auto *horse = static_cast<race::HorsePicture *>(lanePictures[lane - 1]);
+        horse->move(twipsAt(std::min(int(left), rightmost)), horse->y());
+        const int msPast = passed > 0 ? int((frame_ - passed) * platform::grandNationalFrameMs) : 0;
+        horse->setPose(race::horsePose({lane, true, left - grand::startLeft, passed > 0, msPast}));
+    }
+    // The hoofbeats grow louder as the leader nears the line.
+    const double volume = 0.3 + 0.7 * std::min(1.0, (leader - grand::startLeft) / (noseAtMark - grand::startLeft));
+    if (volume - hoofbeatVolume_ >= 0.02) {
+        hoofbeatVolume_ = volume;
+        platform::sounds().setLoopVolume(volume);
     }
 }
 
@@ -171,7 +272,7 @@ void GrandNationalRaceWindow::reject() { close(); }
 void GrandNationalRaceWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRect course(0, 0, width(), twips(courseHeight));
+    const QRect course(0, 0, width(), twipsAt(courseHeight));
     if (course_.isNull() || course_.devicePixelRatio() != devicePixelRatioF())
         course_ = platform::svgPixmap(QStringLiteral(":/race/grand_national_course.svg"), course.size(),
                                       devicePixelRatioF());
@@ -180,7 +281,7 @@ void GrandNationalRaceWindow::paintEvent(QPaintEvent *)
     // The finish: a white mark across every lane.
     painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::FlatCap));
     for (const int top : laneTops)
-        painter.drawLine(twips(grand::finishMarkX), twips(top), twips(grand::finishMarkX), twips(top + pictureHeight));
+        painter.drawLine(twipsAt(grand::finishMarkX), twipsAt(top), twipsAt(grand::finishMarkX), twipsAt(top + pictureHeight));
 }
 
 bool GrandNationalRaceWindow::spaceKey(QEvent *event)

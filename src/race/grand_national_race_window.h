@@ -1,5 +1,7 @@
 #pragma once
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QList>
 #include <QPixmap>
 #include <array>
 #include <memory>
@@ -9,6 +11,9 @@ class QPushButton;
 class QTimer;
 namespace game {
 class GrandNationalBetting;
+}
+namespace race {
+class ResultsPanel;
 }
 
 // The Grand National at Aintree: "Start" runs the whole race at once, plays it back
@@ -30,7 +35,11 @@ protected:
 private:
     void onStartClicked();
     void onPlaybackTick();
+    void onTrotTick();
     void showFrame();
+    void callTheRace(bool finished);
+    void finish();
+    int twipsAt(int n) const;
     // The playback shows four frames at a time.
     bool fast() const;
     // Started and not settled to the end yet: the window stays until the settlement closes it.
@@ -44,7 +53,17 @@ private:
     QPushButton *startButton = nullptr;
     QPushButton *fastButton = nullptr;
     QTimer *playbackTimer = nullptr;
+    QTimer *trotTimer = nullptr;  // past the line, the horses ease to a trot
+    QLabel *commentaryLabel = nullptr;
+    race::ResultsPanel *resultsPanel = nullptr;
+    double scale_ = 1;  // the window's factor on this screen
     double frame_ = 0;
+    std::array<double, 5> left_{};       // where each horse is shown
+    std::array<double, 5> pastPostAt_{}; // the frame each horse crossed the line (0: not yet)
+    QList<double> lastCalled_;
+    int ticksSinceCall_ = 0;
+    double hoofbeatVolume_ = -1;
+    QElapsedTimer sinceFinish_;
     bool started_ = false;
     bool finished_ = false;
     bool spaceHeld_ = false;

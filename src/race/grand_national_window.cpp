@@ -156,7 +156,7 @@ GrandNationalWindow::GrandNationalWindow()
     // ---- the runners ----
     auto *field = frame(page, QStringLiteral("fraRunners"), QStringLiteral("The Runners"), twipsRect(4680, 90, 5040, 5340));
     label(field, QStringLiteral("lblRunnersHeader"), QStringLiteral("Horse"), twipsRect(180, 360, 2000, 300), true);
-    auto *oddsCaption = label(field, QStringLiteral("Label13"), QStringLiteral("Odd/1"), twipsRect(3900, 360, 960, 300), true);
+    label(field, QStringLiteral("Label13"), QStringLiteral("Odd/1"), twipsRect(3900, 360, 960, 300), true);
     for (int i = 0; i < grand::laneCount; ++i) {
         const int y = 780 + i * 480;
         auto *option = new QRadioButton(field);
