@@ -233,6 +233,8 @@ private:
     QAction *whatsNewAction = nullptr;
     QAction *helpAction = nullptr;
     QAction *raceBookAction = nullptr;
+    QAction *soundAction = nullptr;    // "&Sound", a switch kept between runs
+    QAction *resultsAction = nullptr;  // "Results In The Race Window", likewise
 
     update::VersionCheck *automaticCheck_ = nullptr;
     update::VersionCheck *manualCheck_ = nullptr;

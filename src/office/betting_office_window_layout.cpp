@@ -4,7 +4,10 @@
 
 #include "office/betting_office_window_controls.h"
 #include "office/race_card.h"
+#include "platform/dialogs.h"
 #include "platform/intervals.h"
+#include "platform/settings.h"
+#include "platform/sound.h"
 #include "platform/twips.h"
 #include "platform/widgets/link_label.h"
 #include "platform/widgets/panel_status_bar.h"
@@ -115,6 +118,29 @@ void BettingOfficeWindow::buildMenus()
     tools->addAction(updateAction);
     tools->addSeparator();
     tools->addAction(optionsAction);
+    // Two switches the player keeps between runs: the race's sounds, and its results at a glance.
+    soundAction = makeAction(QStringLiteral("mnuSound"), QStringLiteral("&Sound"));
+    soundAction->setCheckable(true);
+    resultsAction = makeAction(QStringLiteral("mnuResults"), QStringLiteral("Results In The Race Window"));
+    resultsAction->setCheckable(true);
+    tools->addSeparator();
+    tools->addAction(soundAction);
+    tools->addAction(resultsAction);
+    connect(tools, &QMenu::aboutToShow, this, [this] {
+        soundAction->setChecked(platform::soundOn());
+        resultsAction->setChecked(platform::resultsInRaceWindow());
+    });
+    soundAction->setChecked(platform::soundOn());
+    resultsAction->setChecked(platform::resultsInRaceWindow());
+    // A choice that cannot be stored still holds for this run; the player is told so.
+    auto told = [](bool stored) {
+        if (!stored)
+            platform::say(QStringLiteral("Your choice could not be saved, so it holds only until you leave Paddox."),
+                          platform::Icon::Warning);
+    };
+    connect(soundAction, &QAction::toggled, this, [told](bool on) { told(platform::setSoundOn(on)); });
+    connect(resultsAction, &QAction::toggled, this,
+            [told](bool on) { told(platform::setSwitch(platform::resultsInRaceWindowKey, on)); });
     connect(optionsAction, &QAction::triggered, this, &BettingOfficeWindow::onHorseOptionsClicked);
     connect(backupAction, &QAction::triggered, this, &BettingOfficeWindow::onBackupClicked);
     connect(raceBookAction, &QAction::triggered, this, &BettingOfficeWindow::onRaceBookClicked);
