@@ -7,6 +7,7 @@
 #include "platform/intervals.h"
 #include "platform/twips.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -35,6 +36,8 @@ QLabel *caption(QWidget *parent, const QString &name, const QString &text, const
 
 AdminConsoleWindow::AdminConsoleWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6600, 2760));
     setObjectName(QStringLiteral("frmadim"));
     setWindowTitle(QStringLiteral("Tamblor Networks Paddox Admin"));
     setWindowIcon(QIcon(QStringLiteral(":/app/paddox.svg")));

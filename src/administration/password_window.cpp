@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -15,6 +16,8 @@ using platform::twipsRect;
 
 AdminPasswordWindow::AdminPasswordWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 5400, 1500));
     setObjectName(QStringLiteral("Form15"));
     setWindowTitle(QStringLiteral("Tamblor Networks iPaddoxV Administration Area"));
     setWindowIcon(QIcon(QStringLiteral(":/app/paddox.svg")));

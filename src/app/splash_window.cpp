@@ -10,6 +10,7 @@
 #include "player/country_window.h"
 #include "player/record_files.h"
 #include "player/sign_in_window.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -24,6 +25,8 @@ bool firstRun() { return !QFileInfo::exists(platform::dataPath(player::countryFi
 
 SplashWindow::SplashWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 7200, 4920));
     using platform::twipsRect;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Welcome To Tamblor Networks Paddox2002"));

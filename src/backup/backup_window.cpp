@@ -7,6 +7,7 @@
 #include "platform/program.h"
 #include "platform/twips.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,6 +39,8 @@ QString stepProblem(const backup::Step &step)
 
 BackupWindow::BackupWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 7920, 5760));
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Back Up / Restore"));
     setWindowIcon(QIcon(QStringLiteral(":/office/restore.svg")));

@@ -8,6 +8,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/placed.h"
 #include "player/record_files.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -87,6 +88,8 @@ std::function<QString(QWidget *)> &RaceBookWindow::exportPathSeam()
 
 RaceBookWindow::RaceBookWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 15000, 9000));
     setObjectName(QStringLiteral("frmbook"));
     setWindowTitle(QStringLiteral("Race Book"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);

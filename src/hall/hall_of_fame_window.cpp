@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -35,6 +36,8 @@ QFont bold(QFont font, qreal scale = 1.0)
 
 HallOfFameWindow::HallOfFameWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6960, 5640));
     setObjectName(QStringLiteral("frmHall"));
     setWindowTitle(QStringLiteral("paddox6 - Hall Of Fame"));
     setFixedSize(platform::twipsSize(6960, 5640));

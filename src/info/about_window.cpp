@@ -9,6 +9,7 @@
 #include "platform/widgets/link_label.h"
 #include "platform/widgets/svg_picture.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -46,6 +47,8 @@ QFrame *line(QWidget *parent, const QString &name, const QRect &at)
 
 AboutWindow::AboutWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, aboutWidth, aboutHeight + moreHeight));
     setObjectName(QStringLiteral("Form6"));
     setFixedSize(platform::twipsSize(aboutWidth, aboutHeight));
 
@@ -105,6 +108,7 @@ void AboutWindow::load()
 
 void AboutWindow::onMoreClicked()
 {
+    const platform::TwipsScale scaled(platform::windowScale(this));
     setFixedSize(width(), height() + platform::twips(moreHeight));
     tabs->resize(tabs->width(), tabs->height() + platform::twips(moreHeight));
     moreButton->setEnabled(false);

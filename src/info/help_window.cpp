@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/placed.h"
 #include "platform/widgets/web_view.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,6 +37,8 @@ void openHelpWindow()
 
 HelpWindow::HelpWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 12600, 8700));
     setObjectName(QStringLiteral("frmHelp"));
     setSizeGripEnabled(true);
     setMinimumSize(platform::twipsSize(7200, 4800));
@@ -82,6 +85,7 @@ void HelpWindow::load()
 
 void HelpWindow::resizeEvent(QResizeEvent *event)
 {
+    const platform::TwipsScale scaled(platform::windowScale(this));
     QDialog::resizeEvent(event);
     const int contentsHeight = height() - twips(1500);
     const int mainWidth = width() - twips(4200);

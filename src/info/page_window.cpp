@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/placed.h"
 #include "platform/widgets/web_view.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -44,6 +45,8 @@ void openPageWindow()
 
 PageWindow::PageWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, startWidth, startHeight));
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(firstCaption);
     setSizeGripEnabled(true);
@@ -165,6 +168,7 @@ void PageWindow::closeEvent(QCloseEvent *event)
 
 void PageWindow::resizeEvent(QResizeEvent *event)
 {
+    const platform::TwipsScale scaled(platform::windowScale(this));
     QDialog::resizeEvent(event);
     const int statusHeight = statusBar->sizeHint().height();
     progressBar->setGeometry(0, twips(600), width(), twips(225));

@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -27,6 +28,8 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 
 ProgrammerWindow::ProgrammerWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6600, 4020));
     setObjectName(QStringLiteral("frmprog"));
     setWindowTitle(QStringLiteral("Meet The Programmer"));
     setFixedSize(platform::twipsSize(6600, 4020));

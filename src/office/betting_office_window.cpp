@@ -12,6 +12,7 @@
 #include "platform/program.h"
 #include "platform/widgets/link_label.h"
 #include "platform/widgets/panel_status_bar.h"
+#include "platform/widgets/window_fit.h"
 #include "player/horse_options_window.h"
 #include "player/record_safety.h"
 #include "player/sign_in_window.h"
@@ -33,6 +34,9 @@
 
 BettingOfficeWindow::BettingOfficeWindow() : session_(game::session())
 {
+    // Built smaller as a whole where the screen is too small for it (the menu bar, the toolbar and
+    // the status bar take about 100 pixels more).
+    const platform::TwipsScale scaled(platform::fitWindow(this, mainWidth + wizardWidth, centralHeight, QSize(0, 100)));
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("paddox6.6 beta "));
     setWindowIcon(QIcon(QStringLiteral(":/app/paddox.svg")));

@@ -37,6 +37,10 @@ public:
     BettingOfficeWindow();
     ~BettingOfficeWindow() override;
 
+    // The office's fixed layout, in twips: everything left of the wizard band, and between the
+    // toolbar and the status bar.
+    static constexpr int mainWidth = 10800;
+    static constexpr int centralHeight = 7700;
     // The fixed area of each tab page, in twips.
     static constexpr int tabPageWidth = 10320;
     static constexpr int tabPageHeight = 5300;

@@ -9,6 +9,7 @@
 #include "platform/settings.h"
 #include "platform/sound.h"
 #include "platform/twips.h"
+#include "platform/widgets/window_fit.h"
 #include "platform/widgets/link_label.h"
 #include "platform/widgets/panel_status_bar.h"
 #include "player/record_files.h"
@@ -38,10 +39,7 @@ using platform::twipsRect;
 
 namespace {
 
-// The betting office's fixed layout, in twips.
-constexpr int mainWidth = 10800;     // everything left of the wizard band
-constexpr int centralHeight = 7700;  // between the toolbar and the status bar
-constexpr int tabTop = 1560;
+constexpr int tabTop = 1560;  // in twips
 
 QFont smaller(QFont font)
 {
@@ -439,6 +437,7 @@ void BettingOfficeWindow::setTabOrders()
 
 void BettingOfficeWindow::fitWindow()
 {
+    const platform::TwipsScale scaled(platform::windowScale(this));
     const int width = twips(mainWidth + (wizardClosed_ ? 0 : wizardWidth));
     central_->setFixedSize(width, twips(centralHeight));
     const int height = menuBar()->sizeHint().height() + toolbar->sizeHint().height() + twips(centralHeight) +

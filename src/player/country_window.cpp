@@ -11,6 +11,7 @@
 #include "player/first_run.h"
 #include "player/record_files.h"
 #include "player/sign_in_window.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -33,6 +34,8 @@ const QStringList countries{
 
 CountryWindow::CountryWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6600, 3600));
     using platform::placed;
     using platform::twipsRect;
     setObjectName(QStringLiteral("Form14"));

@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/placed.h"
 #include "player/record_files.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -27,6 +28,8 @@ constexpr int longestName = 30;
 
 HorseOptionsWindow::HorseOptionsWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6075, 4185));
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Horse Options"));
     setWindowIcon(QIcon(QStringLiteral(":/office/rename.svg")));

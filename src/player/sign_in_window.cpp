@@ -13,6 +13,7 @@
 #include "player/record_safety.h"
 #include "platform/conversions.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -50,6 +51,8 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 
 SignInWindow::SignInWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, signInWidth, signInHeight + maintenanceHeight));
     buildControls();
     buildHiddenControls();
     load();
@@ -425,6 +428,7 @@ void SignInWindow::onHandOverTimer()
 
 void SignInWindow::onMoreClicked()
 {
+    const platform::TwipsScale scaled(platform::windowScale(this));
     const int step = platform::twips(maintenanceHeight);
     if (moreButton->text() == moreCaption) {
         setFixedSize(width(), height() + step);

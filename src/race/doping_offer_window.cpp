@@ -10,6 +10,7 @@
 #include "race/race_rules.h"
 #include "race/race_window.h"
 #include "race/settlement.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,6 +22,8 @@ using platform::twipsRect;
 
 DopingOfferWindow::DopingOfferWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 7440, 4740));
     setObjectName(QStringLiteral("Form13"));
     setModal(false);
     setWindowTitle(QStringLiteral("Drug Your Horse?......"));

@@ -5,6 +5,7 @@
 #include "game/session.h"
 #include "office/race_card.h"
 #include "platform/twips.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,8 @@ using platform::twipsRect;
 
 GrandNationalRequirementsWindow::GrandNationalRequirementsWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 5400, 2880));
     setObjectName(QStringLiteral("Form16"));
     setModal(false);
     setWindowTitle(QStringLiteral("GrandNational Requirements"));

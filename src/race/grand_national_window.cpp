@@ -12,6 +12,7 @@
 #include "platform/widgets/placed.h"
 #include "race/grand_national.h"
 #include "race/grand_national_race_window.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -79,6 +80,8 @@ const char *const helpText =
 
 GrandNationalWindow::GrandNationalWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 10200, 7920));
     setObjectName(QStringLiteral("FrmGrand"));
     setModal(false);
     setWindowTitle(QStringLiteral("iPaddoxV - GrandNational"));

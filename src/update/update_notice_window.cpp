@@ -7,6 +7,7 @@
 #include "platform/widgets/link_label.h"
 #include "platform/widgets/placed.h"
 #include "platform/widgets/svg_picture.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +17,8 @@ using platform::twipsRect;
 
 UpdateNoticeWindow::UpdateNoticeWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6240, 2880));
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Update Manager"));
     setFixedSize(platform::twipsSize(6240, 2880));
