@@ -46,14 +46,15 @@ Reply Session::confirmGrandNationalStake(const QString &stakeText)
     const auto gn = grandNational_;
     if (!gn || gn->stakeConfirmed())
         return Reply();
+    // The window shows the cash and debt as the player holds them now, whatever Confirm says:
+    // whatever happened since the entry counts.
+    gn->setMoney(record_.cash, record_.debt);
     // While an ordinary race is settled its cash is not to be touched.
     if (Reply refusal = refusedDuringRace(QStringLiteral("place a bet")); !refusal.isEmpty())
         return refusal;
     // Only the player's own horse runs: a share sold since the entry leaves nothing to race.
     if (record_.share != gn->ownedHorse())
         return Reply::message(grand::horseGoneMessage(gn->ownedHorse()), Icon::Warning);
-    // The cash and debt as the player holds them now: whatever happened since the entry counts.
-    gn->setMoney(record_.cash, record_.debt);
     const grand::StakeCheck check = grand::checkStake(stakeText, record_.cash);
     Reply reply = Reply::message(grand::stakeMessage(check, sign()));
     if (check.outcome == grand::StakeOutcome::Accepted) {
