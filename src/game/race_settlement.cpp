@@ -96,7 +96,6 @@ RaceSettlement settleOrdinaryRace(const RaceSettlementInput &in)
         row.fine = fine;
         purse.take(fine);
         showMoney();
-        out.shareLost = true;
         out.beats.append(SettlementBeat{std::nullopt, std::nullopt, SettlementBeat::Mark::ShareLost});
     }
 

@@ -54,7 +54,6 @@ struct RaceSettlement {
     QString winnerName;
     Money cash = 0;
     Money debt = 0;
-    bool shareLost = false;
     std::array<int, 5> nextOdds{};
     book::Row row;  // without its time
 };
