@@ -110,6 +110,7 @@ private slots:
             Game g(row.cash, 500, noShares, row.country);
             g.s.stakeTextChanged(row.stake);
             QCOMPARE(g.tell(g.s.placeStake(row.stake), {row.answer}), row.said);
+            QCOMPARE(g.dialogs.messages()[0].title, QStringLiteral("Paddox6 Is Asking You A Question?"));
             const bool accepted = row.confirmed != 0;
             QCOMPARE(g.s.bet().phase, accepted ? game::BetPhase::Horse : game::BetPhase::Stake);
             QCOMPARE(g.s.bet().stakeShown, accepted ? QString::number(row.confirmed) : QString(row.stake));
@@ -357,6 +358,7 @@ private slots:
         Game g(100, 700, "Mr Ed");
         QCOMPARE(g.tell(g.s.payBack("100")), QStringList({"You Have Paid Back £100. You now have £0", stuck + sell + reset + "£500)."}));
         QCOMPARE(g.tell(g.s.confirmStake("10")), QStringList("you dont have enough cash, please try again"));
+        QCOMPARE(g.dialogs.messages()[0].icon, Icon::Warning);
         for (const Answer answer : {Answer::No, Answer::Cancel, Answer::Yes}) {
             const bool yes = answer == Answer::Yes;
             QCOMPARE(g.tell(g.s.resetMoney(), {answer}), QStringList("Are You Sure You Want To Reset Your Cash & Debt Back To 500?") +
@@ -486,6 +488,8 @@ private slots:
         }
         g.s.cancelBet();  // the doping offer is up: the bet stays
         QCOMPARE(g.s.racePhase(), game::RacePhase::DopingOffer);
+        QVERIFY(g.tell(g.s.confirmStake("50")).isEmpty() && g.tell(g.s.placeBet()).isEmpty());  // no stake nor bet now
+        QVERIFY(g.s.bet().phase == game::BetPhase::Race && g.s.bet().stake == 100 && g.s.bet().horse == 1);
     }
 };
 PADDOX_TEST(SessionTest)
