@@ -101,8 +101,8 @@ private slots:
         for (const auto &row : amounts)
             QCOMPARE(loanAmount(row.text).value_or(none), row.amount);
         QVERIFY(loanCodeCash(500) == 20500 && loanCodeCash(maxMoney - 20000) == maxMoney && !loanCodeCash(maxMoney - 19999));
-        QVERIFY(buyShare(30000, 30000).outcome == DealOutcome::Done && buyShare(30000, 30000).cash == 0);
-        QCOMPARE(sellShare(25000, maxMoney - 100).outcome, DealOutcome::OutOfRange);
+        QVERIFY(buyShare(30000, 30000).outcome == DealOutcome::Done && buyShare(30000, 30000).cash == 0 &&
+                sellShare(25000, maxMoney - 100).outcome == DealOutcome::OutOfRange);
         QCOMPARE(dealRefusal(DealOutcome::OutOfRange, "£"),
                  QStringLiteral("Your cash cannot pass £2147483647, the most this game can hold. Nothing has changed."));
     }
