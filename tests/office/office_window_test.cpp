@@ -162,7 +162,7 @@ private slots:
         QVERIFY(!o.get("Command3")->isEnabled() && shown<DopingOfferWindow>() && !shown<RaceWindow>());
     }
 
-    // During a race the menus and the close box say to wait; Cancel calls off a race not started (its window
+    // During a race the menus, the toolbar and the close box say to wait; Cancel calls off a race not started (its window
     // closes, the stake field takes the keyboard); once the horses run the bet stays.
     void raceUnderWay()
     {
@@ -173,8 +173,9 @@ private slots:
             o.press("Command3");  // the race window opens (no doping offer: no share)
             if (running)
                 s.startRunning();
-            for (const auto &[action, what] : {std::pair{"mnuoption", "rename your horses"}, {"diffuser", "log off"},
-                                               {"rest", "reset your data"}, {"exit", "leave Paddox"}, {"", "leave Paddox"}})
+            for (const auto &[action, what] : {std::pair{"mnuoption", "rename your horses"}, {"rename", "rename your horses"},
+                                               {"diffuser", "log off"}, {"Log_Off", "log off"}, {"rest", "reset your data"},
+                                               {"reset", "reset your data"}, {"exit", "leave Paddox"}, {"", "leave Paddox"}})
                 QCOMPARE(o.said([&] { *action ? o.trigger(action) : void(o.w->close()); }),
                          QStringList(QStringLiteral("Please wait until the race is over before you %1.").arg(what)));
             QVERIFY(o.w->isVisible() && !app::existingWindow<HorseOptionsWindow>() && o.installation.endRequests() == 0);
@@ -240,8 +241,7 @@ private slots:
             HorseOptionsWindow *options = app::existingWindow<HorseOptionsWindow>();
             QVERIFY(options && shownActive(options) && options->findChild<QLineEdit *>("txtHorse_0")->text() == "One");
             options->findChild<QRadioButton *>("selec_0")->click();
-            if (refused)
-                options->findChild<QLineEdit *>("txtHorse_3")->setText("Wolf");
+            options->findChild<QLineEdit *>("txtHorse_3")->setText(refused ? "Wolf" : "Grass Vulture");
             QCOMPARE(o.said([&] { QTest::keyClick(options->findChild<QLineEdit *>("txtHorse_0"), Qt::Key_Return); }),
                      refused ? QStringList("Every horse needs a name of its own: Horse 2 and Horse 4 are both called \"Wolf\".") : QStringList());
             QVERIFY(refused ? shown<HorseOptionsWindow>() && QApplication::focusWidget() == options->findChild<QLineEdit *>("txtHorse_3")
