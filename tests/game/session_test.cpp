@@ -370,7 +370,7 @@ private slots:
             QCOMPARE(g.saved("cash.pdx") + g.saved("debt.pdx"), yes ? "500\r\n500\r\n" : "0\r\n600\r\n");
         }
         QCOMPARE(g.tell(g.s.payBack("500")), QStringList({"You Have Paid Back £500. You now have £0", stuck + sell + reset + "£500)."}));
-        Game france(100, 700, noShares, "France");
+        Game france(100, 700, "0", "France");  // a share file holding "0": no share
         QCOMPARE(france.tell(france.s.payBack("100")), QStringList({"You Have Paid Back €100. You now have €0", stuck + reset + "€500)."}));
     }
 
