@@ -60,6 +60,9 @@ void Session::setMoney(Money cash, Money debt)
 {
     record_.cash = cash;
     record_.debt = debt;
+    // Cash in hand ends being stuck: stuck again, the player is told again.
+    if (cash > 0)
+        stuckTold_ = false;
     emit recordChanged();
 }
 
@@ -152,14 +155,15 @@ Reply Session::save(std::function<void()> afterSaved)
     Reply reply;
     reply.thenTell([this, afterSaved = std::move(afterSaved)] {
         emit savingStarted();
-        if (record_.signedIn())
+        // Only a signed-in player's record is written: after a log off the record is empty, and
+        // writing it would wipe the slot last played.
+        const bool slotKnown = record_.signedIn();
+        if (slotKnown)
             player::setCurrentSlot(static_cast<short>(record_.slot));
-        const int slot = player::currentSlot();
-        const bool slotKnown = slot >= 1 && slot <= player::slotCount;
         QString problem;
         if (!slotKnown)
             problem = QStringLiteral("No player is signed in, so there is nothing to save.");
-        else if (const player::FileProblem failed = player::saveRecord(slot, record_.playingFields()); !failed.ok())
+        else if (const player::FileProblem failed = player::saveRecord(record_.slot, record_.playingFields()); !failed.ok())
             problem = player::saveProblemText(failed);
         if (problem.isEmpty()) {
             unsaved_ = false;

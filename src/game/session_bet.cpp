@@ -46,6 +46,10 @@ Reply Session::placeStake(const QString &stakeText)
 
 Reply Session::confirmStake(const QString &stakeText)
 {
+    // A stake is confirmed once, at stake entry: never under a bet on its way to the race or under a
+    // race, whose settlement takes the confirmed stake.
+    if (bet_.phase != BetPhase::Stake)
+        return Reply();
     const office::StakeCheck check =
         office::checkStakeUpTo(office::typedAmount(stakeText), record_.cash, office::stakeLimit);
     const QString message = office::stakeMessage(check, sign());
@@ -95,6 +99,8 @@ void Session::chooseHorse(int horse)
 
 Reply Session::placeBet()
 {
+    if (bet_.phase != BetPhase::Horse || bet_.horse == 0)
+        return Reply();
     Reply reply(Notice{office::betAnnouncement(sign(), bet_.stakeShown, bet_.backed, bet_.winningsShown),
                        Icon::Information, Buttons::Ok, QString()});
     reply.then([this] {

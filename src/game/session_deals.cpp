@@ -86,10 +86,9 @@ Reply Session::buyShare()
         const Icon icon = deal.outcome == office::DealOutcome::NotEnoughMoney ? Icon::None : Icon::Critical;
         return Reply::message(office::dealRefusal(deal.outcome, sign()), icon);
     }
-    record_.cash = deal.cash;
     if (auction_.choice)
         record_.share = record_.horses[auction_.choice - 1];
-    emit recordChanged();
+    setMoney(deal.cash, record_.debt);
     // The sale is over: its prices go with the horses' names.
     auction_.listShown = false;
     auction_.sellShown = true;
@@ -116,9 +115,8 @@ Reply Session::sellShare()
         return Reply::message(office::dealRefusal(sale.outcome, sign()), Icon::Critical);
     Reply reply = Reply::message(office::soldMessage(salePrice, sign()));
     reply.then([this, sale] {
-        record_.cash = sale.cash;
         record_.share = player::noShares;
-        emit recordChanged();
+        setMoney(sale.cash, record_.debt);
     });
     reply.thenTell([this] { return saveQuietly(); });
     reply.then([this] {

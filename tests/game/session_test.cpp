@@ -1,11 +1,13 @@
-// The game's rules on the session, without a window: the stake, the bet, the race and its
-// settlement, the bank, the auction and the refusals while a race is under way.
+// The game's rules on the session, without a window: the stake and its codes, the bet, the race and
+// its settlement, the bank, the auction, the refusals while a race is under way, the player told
+// when he is stuck, the reset, log off, the failed saves and the horses' new names.
 #include "game/session.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_random.h"
 #include "support/test_installation.h"
 #include "support/test_main.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
@@ -68,6 +70,24 @@ struct Game {
         tell(s.placeBet());
     }
     QString saved(const QString &suffix) const { return QString::fromUtf8(installation.readData("user1" + suffix)); }
+    // A folder stands in place of a record file: no save can write it (until it is cleared again).
+    void jam(const QString &suffix, bool jammed = true) const
+    {
+        const QString path = installation.dataFile("user1" + suffix);
+        QVERIFY(jammed ? QFile::remove(path) && QDir().mkpath(path) : QDir().rmdir(path));
+    }
+    // The messages told, a failed save's (it names the file and the reason) as "not saved".
+    QStringList told(const game::Reply &reply, QList<Answer> answers = {})
+    {
+        QStringList said = tell(reply, answers);
+        const QString failed = "Your game could not be saved. This file could not be written:\n" +
+                               QDir::toNativeSeparators(installation.dataFile("user1debt.pdx")) + "\n(";
+        for (QString &text : said)
+            if (text.startsWith(failed) && text.endsWith(")\n\nYour money and horses are still here; the game will try "
+                                                          "again at the next save."))
+                text = "not saved";
+        return said;
+    }
 };
 
 }  // namespace
@@ -90,6 +110,7 @@ private slots:
             Game g(row.cash, 500, noShares, row.country);
             g.s.stakeTextChanged(row.stake);
             QCOMPARE(g.tell(g.s.placeStake(row.stake), {row.answer}), row.said);
+            QCOMPARE(g.dialogs.messages()[0].title, QStringLiteral("Paddox6 Is Asking You A Question?"));
             const bool accepted = row.confirmed != 0;
             QCOMPARE(g.s.bet().phase, accepted ? game::BetPhase::Horse : game::BetPhase::Stake);
             QCOMPARE(g.s.bet().stakeShown, accepted ? QString::number(row.confirmed) : QString(row.stake));
@@ -301,6 +322,149 @@ private slots:
         QCOMPARE(g.tell(g.s.sellShare()), QStringList("You have no horse shares to sell. Nothing has changed."));
     }
 
+    // The stake field's codes, each the whole text letter for letter: "vesko" asks for the
+    // administration and empties the field, the programmer's name asks for his page when horse 1
+    // bears it, "lanternbounty" sets the cash (the next save stores it), never during a race.
+    void stakeCodes()
+    {
+        const QString programmer = "Odmar Vellis Trunch", bounty = "lanternbounty";
+        const struct { QString typed, horse1; bool racing; int admin, page, cash; QStringList said; } rows[] = {
+            {"vesko", "Red Rum", false, 1, 0, 500, {}}, {"Vesko", "Red Rum", false, 0, 0, 500, {}},
+            {programmer, programmer, false, 0, 1, 500, {}}, {programmer, "Red Rum", false, 0, 0, 500, {}},
+            {bounty, "Red Rum", false, 0, 0, 100000, {}}, {bounty + " ", "Red Rum", false, 0, 0, 500, {}},
+            {bounty, "Red Rum", true, 0, 0, 500, {"Please wait until the race is over before you change your cash."}}};
+        for (const auto &row : rows) {
+            Game g(500, 500, noShares, "United Kingdom", QStringList{row.horse1} + horses.mid(1));
+            if (row.racing)
+                g.bet(2), g.s.startRace();
+            QSignalSpy admin(&g.s, &game::Session::administrationRequested), page(&g.s, &game::Session::programmerRequested),
+                cleared(&g.s, &game::Session::stakeFieldCleared);
+            QCOMPARE(g.tell(g.s.stakeTextChanged(row.typed)), row.said);
+            QVERIFY(admin.size() == row.admin && cleared.size() == row.admin && page.size() == row.page);
+            if (!row.racing)
+                QCOMPARE(g.s.bet().stakeShown, row.admin ? QString() : row.typed);
+            QVERIFY(g.s.record().cash == row.cash && g.saved("cash.pdx") == "500\r\n");
+        }
+    }
+
+    // With no cash and this race's loan used the player is told the way out, once; stuck anew after
+    // a change (here Reset All Data, which asks Yes/No/Cancel) he is told again.
+    void stuckAndReset()
+    {
+        const QString stuck = "You have no cash to bet with, and you have already used this race's loan, so you cannot "
+                              "place a bet now.\n\nYou can go on ",
+                      sell = "by selling your horse share on the Shares tab, or ",
+                      reset = "by starting again with Reset All Data on the Paddox Actions menu (cash and debt back to ";
+        Game g(100, 700, "Mr Ed");
+        QCOMPARE(g.tell(g.s.payBack("100")), QStringList({"You Have Paid Back £100. You now have £0", stuck + sell + reset + "£500)."}));
+        QCOMPARE(g.tell(g.s.confirmStake("10")), QStringList("you dont have enough cash, please try again"));
+        QCOMPARE(g.dialogs.messages()[0].icon, Icon::Warning);
+        for (const Answer answer : {Answer::No, Answer::Cancel, Answer::Yes}) {
+            const bool yes = answer == Answer::Yes;
+            QCOMPARE(g.tell(g.s.resetMoney(), {answer}), QStringList("Are You Sure You Want To Reset Your Cash & Debt Back To 500?") +
+                                                            (yes ? QStringList("Cash & Debt Are Now Reset To £500") : QStringList()));
+            QCOMPARE(g.dialogs.messages()[0].buttons, platform::Buttons::YesNoCancel);
+            for (const testing::ShownMessage &shown : g.dialogs.messages())
+                QCOMPARE(shown.title, QStringLiteral("Reset All Your Data?"));
+            QVERIFY(g.s.record().cash == (yes ? 500 : 0) && g.s.record().debt == (yes ? 500 : 600));
+            QCOMPARE(g.saved("cash.pdx") + g.saved("debt.pdx"), yes ? "500\r\n500\r\n" : "0\r\n600\r\n");
+        }
+        QCOMPARE(g.tell(g.s.payBack("500")), QStringList({"You Have Paid Back £500. You now have £0", stuck + sell + reset + "£500)."}));
+        Game france(100, 700, "0", "France");  // a share file holding "0": no share
+        QCOMPARE(france.tell(france.s.payBack("100")), QStringList({"You Have Paid Back €100. You now have €0", stuck + reset + "€500)."}));
+    }
+
+    // Log off asks (Yes/No/Cancel, titled "QUESTION"); Yes saves the record, then nothing of this
+    // player's bet, auction or loan is left for the next; when the save fails he stays. With nobody
+    // signed in there is nothing to save.
+    void logOff()
+    {
+        const struct { Answer answer; bool saveFails; } rows[] = {
+            {Answer::Yes, false}, {Answer::Yes, true}, {Answer::No, false}, {Answer::Cancel, false}};
+        for (const auto &[answer, fails] : rows) {
+            Game g(50000, 700, "Mr Ed");
+            g.tell(g.s.borrow("100"));
+            g.s.checkSharePrices();
+            g.s.chooseSaleHorse(3);
+            g.bet(2, "80");
+            fails ? g.jam("debt.pdx") : void(QFile::remove(g.installation.dataFile("user1cash.pdx")));
+            QSignalSpy out(&g.s, &game::Session::signedOut);
+            const bool gone = answer == Answer::Yes && !fails;
+            QCOMPARE(g.told(g.s.logOff(), {answer}),
+                     QStringList("Are You Sure You Wish To Log Off?") + (fails ? QStringList("not saved") : QStringList()));
+            const testing::ShownMessage &asked = g.dialogs.messages()[0];
+            QVERIFY(asked.buttons == platform::Buttons::YesNoCancel && asked.title == "QUESTION");
+            QVERIFY(out.size() == int(gone) && g.s.record().signedIn() == !gone && g.s.mayBorrow() == gone);
+            const game::Bet &bet = g.s.bet();
+            QCOMPARE(QStringList({bet.stakeShown, bet.backed, bet.winningsShown}),
+                     gone ? QStringList({"Nothing", "None Selected", "Nothing"}) : QStringList({"80", "Desert Orchard", "560"}));
+            QCOMPARE(bet.phase, gone ? game::BetPhase::Stake : game::BetPhase::Placed);
+            const game::Auction &auction = g.s.auction();
+            QVERIFY(auction.listShown == !gone && auction.pricesDrawn == !gone && auction.choice == (gone ? 0 : 3));
+            QCOMPARE(g.installation.dataExists("user1cash.pdx"), fails || gone);
+            if (!gone)
+                continue;
+            QCOMPARE(g.saved("cash.pdx"), QStringLiteral("50100\r\n"));
+            QCOMPARE(g.s.guidance(), QStringLiteral("Welcome To Paddox6.6 "));
+            QCOMPARE(g.tell(g.s.save()), QStringList("No player is signed in, so there is nothing to save."));
+            QCOMPARE(g.saved("cash.pdx"), QStringLiteral("50100\r\n"));
+        }
+    }
+
+    // A failed save is told; the quiet save tells it once and the game is noted as not saved until a
+    // save gets through; leaving a game not saved asks (Yes leaves).
+    void failedSaves()
+    {
+        Game g(640, 500);
+        QSignalSpy started(&g.s, &game::Session::savingStarted), failed(&g.s, &game::Session::savingFailed),
+            noted(&g.s, &game::Session::saveStateChanged);
+        int left = 0;
+        const auto leave = [&] { return g.s.leave("leave Paddox", [&] { ++left; }); };
+        const QString notStored = "Your game has not been saved since the last save failed.\n\nDo you want to leave "
+                                  "anyway? Yes leaves without saving; No returns to the game.";
+        g.jam("debt.pdx");
+        QCOMPARE(g.told(g.s.save()), QStringList("not saved"));
+        QVERIFY(started.size() == 1 && failed.takeFirst() == QVariantList{false} && g.s.unsaved());
+        g.jam("debt.pdx", false);
+        QVERIFY(g.told(g.s.saveQuietly()).isEmpty() && !g.s.unsaved() && noted.size() == 1);
+        g.jam("debt.pdx");
+        QCOMPARE(g.told(g.s.saveQuietly()), QStringList("not saved"));
+        QVERIFY(g.told(g.s.saveQuietly()).isEmpty() && g.s.unsaved() && noted.size() == 3);
+        QCOMPARE(g.told(g.s.save()), QStringList("not saved"));
+        QCOMPARE(failed.takeFirst(), QVariantList{true});  // the note of the quiet save stays
+        for (const Answer answer : {Answer::No, Answer::Yes}) {
+            QCOMPARE(g.told(leave(), {answer}), QStringList(notStored));
+            QVERIFY(g.dialogs.messages()[0].buttons == platform::Buttons::YesNo && left == int(answer == Answer::Yes));
+        }
+        g.jam("debt.pdx", false);
+        QVERIFY(g.told(leave()).isEmpty() && left == 2 && !g.s.unsaved());
+        QCOMPARE(g.saved("debt.pdx"), QStringLiteral("500\r\n"));
+    }
+
+    // New names are checked; taken, the share and the bet follow their horses (not the names).
+    void renaming()
+    {
+        const QStringList own = {"One", "Two", "Mr Ed", "Four", "Five"};
+        const struct { QStringList typed; QString said; int bad; QStringList after; } rows[] = {
+            {{"Nova", "Two", "Shooting\nStar", "Four", "Five"}, "", 0, {"Nova", "Two", "Shooting Star", "Four", "Five"}},
+            {{"Mr Ed", "Two", "One", "Four", "Five"}, "", 0, {"Mr Ed", "Two", "One", "Four", "Five"}},
+            {{"A", "B", "C", "  ", "E"}, "Please give every horse a name: Horse 4 has none.", 4, own},
+            {{"Wolf", "B", "C", "Wolf", "E"}, "Every horse needs a name of its own: Horse 1 and Horse 4 are both called \"Wolf\".", 4, own},
+            {{"A", noShares, "C", "D", "E"}, "Horse 2 cannot be called \"You Have No Shares\", please choose another name.", 2, own},
+            {{"A", "B", "C", "D", "0"}, "Horse 5 cannot be called \"0\", please choose another name.", 5, own}};
+        for (const auto &row : rows) {
+            Game g(5000, 0, "Mr Ed", "United Kingdom", own);
+            g.bet(3);
+            std::array<QString, 5> typed;
+            std::copy(row.typed.begin(), row.typed.end(), typed.begin());
+            int bad = 0, renamed = 0;
+            QCOMPARE(g.tell(g.s.renameHorses(typed, &bad, [&] { ++renamed; })), row.said.isEmpty() ? QStringList() : QStringList(row.said));
+            QVERIFY(bad == row.bad && renamed == int(!bad));
+            QCOMPARE(QStringList(g.s.record().horses.begin(), g.s.record().horses.end()), row.after);
+            QVERIFY(g.s.record().share == row.after[2] && g.s.bet().backed == row.after[2] && g.s.bet().horse == 3);
+        }
+    }
+
     // From Start to the end of the settlement nothing the settlement reads may change.
     void refusedDuringARace()
     {
@@ -324,6 +488,8 @@ private slots:
         }
         g.s.cancelBet();  // the doping offer is up: the bet stays
         QCOMPARE(g.s.racePhase(), game::RacePhase::DopingOffer);
+        QVERIFY(g.tell(g.s.confirmStake("50")).isEmpty() && g.tell(g.s.placeBet()).isEmpty());  // no stake nor bet now
+        QVERIFY(g.s.bet().phase == game::BetPhase::Race && g.s.bet().stake == 100 && g.s.bet().horse == 1);
     }
 };
 PADDOX_TEST(SessionTest)
