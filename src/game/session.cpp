@@ -262,6 +262,11 @@ Reply Session::renameHorses(const std::array<QString, horseCount> &typed, int *b
         names[i].replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         if (names[i].trimmed().isEmpty())
             return refuse(i + 1, QStringLiteral("Please give every horse a name: Horse %1 has none.").arg(i + 1));
+        // A name is one line of its record file and fits the race card; one kept as it was may be longer.
+        if (names[i].size() > player::longestName && names[i] != record_.horses[i])
+            return refuse(i + 1, QStringLiteral("Horse %1's name is longer than %2 characters, please choose a shorter name.")
+                                     .arg(i + 1)
+                                     .arg(player::longestName));
         // The share is written down by its horse's name, and "You Have No Shares" (or "0") means none:
         // a horse of that name would lose its owner his share.
         if (names[i] == player::noShares || names[i] == QLatin1String("0"))

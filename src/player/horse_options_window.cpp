@@ -21,11 +21,6 @@
 using platform::placed;
 using platform::twipsRect;
 
-namespace {
-// A horse's name is one line of its record file, and it has to fit the race card.
-constexpr int longestName = 30;
-}  // namespace
-
 HorseOptionsWindow::HorseOptionsWindow()
 {
     // Built smaller as a whole where the screen is too small for it.
@@ -42,7 +37,6 @@ HorseOptionsWindow::HorseOptionsWindow()
         auto *caption = placed(new QLabel(QStringLiteral("Rename Horse %1").arg(i + 1), frame), QStringLiteral("Label1_%1").arg(i),
                                twipsRect(150, y + 30, 1600, 300));
         QLineEdit *field = horseFields[i] = placed(new QLineEdit(frame), QStringLiteral("txtHorse_%1").arg(i), twipsRect(1800, y, 2450, 360));
-        field->setMaxLength(longestName);
         field->setAccessibleName(caption->text());
         caption->setBuddy(field);
     }
@@ -82,8 +76,6 @@ void HorseOptionsWindow::load()
     const game::PlayerRecord &record = game::session().record();
     for (int i = 0; i < 5; ++i) {
         const QString name = record.horses[i];
-        // A longer name brought in from elsewhere is shown whole, never cut by opening this window.
-        horseFields[i]->setMaxLength(std::max<int>(longestName, name.size()));
         horseFields[i]->setText(name);
     }
 }

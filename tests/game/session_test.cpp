@@ -451,7 +451,8 @@ private slots:
             {{"A", "B", "C", "  ", "E"}, "Please give every horse a name: Horse 4 has none.", 4, own},
             {{"Wolf", "B", "C", "Wolf", "E"}, "Every horse needs a name of its own: Horse 1 and Horse 4 are both called \"Wolf\".", 4, own},
             {{"A", noShares, "C", "D", "E"}, "Horse 2 cannot be called \"You Have No Shares\", please choose another name.", 2, own},
-            {{"A", "B", "C", "D", "0"}, "Horse 5 cannot be called \"0\", please choose another name.", 5, own}};
+            {{"A", "B", "C", "D", "0"}, "Horse 5 cannot be called \"0\", please choose another name.", 5, own},
+            {{"A", QString(31, 'W'), "C", "D", "E"}, "Horse 2's name is longer than 30 characters, please choose a shorter name.", 2, own}};
         for (const auto &row : rows) {
             Game g(5000, 0, "Mr Ed", "United Kingdom", own);
             g.bet(3);
