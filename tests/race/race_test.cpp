@@ -4,6 +4,8 @@
 #include "race/race_rules.h"
 #include "race/race_window.h"
 #include "race_fixture.h"
+#include "platform/settings.h"
+#include "support/recorded_sounds.h"
 
 class RaceTest : public QObject {
     Q_OBJECT
@@ -59,6 +61,40 @@ private slots:
         VERIFY_DIALOGS(g.dialogs);
         destroyClosedWindows();
         QVERIFY(!w);
+    }
+    // Race day: the sounds of a race (none at all with sound off), the caller's line, read out as it
+    // changes, ending on the result; with results in the race window, the settlement's texts in the
+    // order its boxes show them, in one panel, its OK closing the window.
+    void raceDay()
+    {
+        QStringList boxes;
+        for (const bool panel : {false, true}) {
+            RaceGame g(500, 0, "You Have No Shares", true);
+            testing::RecordedSounds sounds;
+            platform::setSoundOn(!panel);
+            platform::setSwitch(platform::resultsInRaceWindowKey, panel);
+            QPointer<RaceWindow> w = app::window<RaceWindow>();
+            w->show();
+            g.random.pushDraw(5, 5), in<QPushButton>(w, "Command1")->click();
+            for (int i = 0; i < 2 - 2 * panel; ++i)
+                g.dialogs.expectAnyMessage();
+            for (int round = 0; g.s.racePhase() != game::RacePhase::None && round < 2000; ++round)
+                QMetaObject::invokeMethod(in<QTimer>(w, "raceTimer"), "timeout");
+            auto *caller = in<QLabel>(w, "lblCommentary");
+            QVERIFY(caller->text().startsWith("Black Beauty wins it") && caller->accessibleName() == caller->text());
+            if (!panel) {
+                boxes = g.dialogs.messageTexts().mid(2);  // after the stake's and the bet's
+                QCOMPARE(boxes.size(), 2);
+                QVERIFY(sounds.calls.size() > 10 && sounds.calls.first(2) == QStringList({"play StartBell", "loop Hoofbeats 0.30"}));
+                QCOMPARE(sounds.calls.mid(sounds.calls.size() - 3), QStringList({"stop", "play Crowd", "play Coin"}));
+                continue;
+            }
+            QVERIFY(g.dialogs.messages().size() == 2 && sounds.calls.isEmpty() && w->isVisible());
+            QCOMPARE(in<QLabel>(w, "lblResults")->text().split('\n'), QStringList({boxes[0], boxes[1].trimmed()}));
+            in<QPushButton>(w, "cmdResultsOk")->click();
+            destroyClosedWindows();
+            QVERIFY(!w);
+        }
     }
     // YES drugs the owned horse's lane for the price, NO and the close box decline; each opens the race.
     // Closed before its start, the race is called off: the bet goes back to the stake.

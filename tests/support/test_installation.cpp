@@ -2,6 +2,8 @@
 
 #include "app/window_registry.h"
 #include "game/session.h"
+#include "platform/settings.h"
+#include "platform/sound.h"
 #include "platform/program.h"
 #include "player/record_files.h"
 #include "update/version_check.h"
@@ -36,6 +38,9 @@ TestInstallation::TestInstallation()
     // A fresh game: no window and no session left from an earlier test.
     app::destroyAllWindows();
     game::Session::reset();
+    // The Tools menu's switches as a new player finds them, whatever an earlier test left.
+    platform::setSoundOn(true);
+    platform::setSwitch(platform::resultsInRaceWindowKey, false);
     copyTree(QStringLiteral(PADDOX_INSTALL_DIR), dir_.path());
     QDir(dir_.path()).mkpath(QStringLiteral("data"));
     QDir(dir_.path()).mkpath(QStringLiteral("hall"));
