@@ -127,6 +127,8 @@ GrandNationalRaceWindow::GrandNationalRaceWindow() : entry_(game::session().gran
             laneNames[lane - 1]->setText(entry_->runner(lane));
     }
     callTheRace(false);
+    for (QWidget *picture : lanePictures)
+        static_cast<race::HorsePicture *>(picture)->prepareFrames();
     connect(&game::session(), &game::Session::grandNationalSettled, this, &GrandNationalRaceWindow::finish);
 }
 

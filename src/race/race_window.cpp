@@ -61,12 +61,40 @@ constexpr int commentaryTop = 11700;  // the caller's line, under the course
 // The progress at which a horse's nose reaches the finish line.
 constexpr int lineProgress = finishX - race::pictureLeftOffset - 1590;
 
-// A lane's progress. Its text is never shown, so it is never worked out: a tick
-// only moves the bar.
+// A lane's progress: a plain bar in the lane's silks on a dark groove, drawn by hand (a styled
+// progress bar costs more than the whole course), its text never shown and so never worked out.
 class RaceProgressBar final : public QProgressBar {
 public:
-    using QProgressBar::QProgressBar;
+    RaceProgressBar(const QColor &colour, QWidget *parent) : QProgressBar(parent), colour_(colour) {}
     QString text() const override { return QString(); }
+    // The lane's progress, taken whenever the bar would be drawn differently (a bar a few hundred
+    // pixels long shows a step of 10 in 13000 only every third tick or so), and always at the ends.
+    void showProgress(int progress)
+    {
+        if (progress == value())
+            return;
+        const int span = maximum() - minimum();
+        const auto filled = [&](int v) { return span > 0 ? qint64(width()) * (v - minimum()) / span : 0; };
+        if (filled(progress) == filled(value()) && progress > minimum() && progress < maximum())
+            return;
+        // Drawn with the rest of the tick's changes, not at once on its own.
+        setUpdatesEnabled(false);
+        setValue(progress);
+        setUpdatesEnabled(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(16, 60, 16));
+        const int span = maximum() - minimum();
+        const int filled = span > 0 ? int(qint64(width()) * (value() - minimum()) / span) : 0;
+        painter.fillRect(QRect(0, 0, filled, height()), colour_);
+    }
+
+private:
+    QColor colour_;
 };
 
 // A swatch of a lane's silks beside its name.
@@ -86,6 +114,49 @@ protected:
 
 private:
     QColor colour_;
+};
+
+// The course: the grass, the rails between the lanes, the white finish line across them and the
+// horses, drawn in one opaque piece. The horse pictures only hold the horses' places: a moved horse
+// repaints the strip it left and the place it took, in this one widget, and nothing else.
+class RaceCourse final : public QWidget {
+public:
+    RaceCourse(QWidget *parent, const std::array<QWidget *, 5> &horses, double scale)
+        : QWidget(parent), horses_(horses), scale_(scale)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    // Where a horse was and now is, in the window's coordinates.
+    void horseMoved(const QRect &area) { update(area.translated(-pos())); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        const QRect area = event->rect();
+        painter.fillRect(area, grass);
+        painter.translate(-pos());  // the course is measured on the window
+        const QRect onWindow = area.translated(pos());
+        // Straight lines as thin rectangles: a fill of a few pixels, where a stroked line costs a path.
+        for (int lane = 0; lane <= race::laneCount; ++lane) {
+            const QRect line(onWindow.left(), twips(firstLaneTop - 60 + lane * laneSpacing, scale_) - 1, onWindow.width(), 2);
+            if (line.intersects(onWindow))
+                painter.fillRect(line, rail);
+        }
+        const QRect finish(twips(finishX, scale_) - 1, twips(finishTop, scale_), 3,
+                           twips(finishBottom, scale_) - twips(finishTop, scale_));
+        if (finish.intersects(onWindow))
+            painter.fillRect(finish, Qt::white);
+        for (QWidget *horse : horses_) {
+            if (horse->geometry().intersects(onWindow))
+                painter.drawPixmap(horse->pos(), static_cast<race::HorsePicture *>(horse)->frame());
+        }
+    }
+
+private:
+    std::array<QWidget *, 5> horses_;
+    double scale_;
 };
 
 }  // namespace
@@ -157,23 +228,25 @@ RaceWindow::RaceWindow() : session_(game::session()), race_(session_.race())
         name->setGeometry(platform::twipsRect(nameLeft, rowTop, nameWidth, 360));
         laneNames[i] = name;
 
-        QProgressBar *bar = new RaceProgressBar(this);
+        QProgressBar *bar = new RaceProgressBar(silks[i], this);
         bar->setObjectName(QStringLiteral("ProgressBar%1").arg(lane));
         bar->setRange(0, race::progressMaximum);
         bar->setValue(0);
         bar->setTextVisible(false);
-        QPalette barPalette = bar->palette();
-        barPalette.setColor(QPalette::Highlight, silks[i]);
-        bar->setPalette(barPalette);
         bar->setGeometry(platform::twipsRect(barLeft, rowTop + 30, barWidth, 300));
         laneBars[i] = bar;
 
+        // The course draws the horse; its picture holds its place.
         auto *picture = new race::HorsePicture(lane, this);
+        picture->setAttribute(Qt::WA_DontShowOnScreen);
         picture->setObjectName(QStringLiteral("Picture%1").arg(lane));
         picture->setGeometry(platform::twipsRect(pictureStartLeft, firstLaneTop + i * laneSpacing, pictureWidth,
                                                  pictureHeight));
         lanePictures[i] = picture;
     }
+    course_ = new RaceCourse(this, lanePictures, scale_);
+    course_->setObjectName(QStringLiteral("course"));
+    course_->lower();
     raceTimer = new QTimer(this);
     raceTimer->setObjectName(QStringLiteral("raceTimer"));
     raceTimer->setTimerType(Qt::PreciseTimer);
@@ -211,6 +284,8 @@ RaceWindow::RaceWindow() : session_(game::session()), race_(session_.race())
         laneNames[lane - 1]->setText(race_ ? race_->name(lane) : QString());
     showRace();
     callTheRace();
+    for (QWidget *picture : lanePictures)
+        static_cast<race::HorsePicture *>(picture)->prepareFrames();
     connect(&session_, &game::Session::raceChanged, this, &RaceWindow::showRace);
     connect(&session_, &game::Session::raceCalledOff, this, &RaceWindow::finish);
     connect(&session_, &game::Session::raceSettled, this, &RaceWindow::finish);
@@ -236,6 +311,8 @@ int RaceWindow::twipsAt(int n) const { return twips(n, scale_); }
 
 void RaceWindow::layOutBanner()
 {
+    if (course_)
+        course_->setGeometry(0, twipsAt(finishTop), width(), twipsAt(finishBottom) - twipsAt(finishTop));
     bannerStrip->setGeometry(0, 0, width(), twipsAt(bannerHeight));
     bannerLabel->setGeometry(bannerStrip->rect());
 }
@@ -244,20 +321,6 @@ void RaceWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     layOutBanner();
-}
-
-void RaceWindow::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(this);
-    painter.setClipRegion(event->region());
-    // The rails between the lanes, then the white finish line across all of them.
-    painter.setPen(QPen(rail, 2));
-    for (int lane = 0; lane <= race::laneCount; ++lane) {
-        const int y = twipsAt(firstLaneTop - 60 + lane * laneSpacing);
-        painter.drawLine(0, y, width(), y);
-    }
-    painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(twipsAt(finishX), twipsAt(finishTop), twipsAt(finishX), twipsAt(finishBottom));
 }
 
 void RaceWindow::onStartClicked()
@@ -322,20 +385,32 @@ void RaceWindow::onFinished()
 void RaceWindow::onTrotTick()
 {
     const int ms = int(sinceFinish_.elapsed());
-    for (int lane = 1; lane <= race::laneCount; ++lane)
-        static_cast<race::HorsePicture *>(lanePictures[lane - 1])
-            ->setPose(race::horsePose({lane, true, double(race_->progress(lane)), true, ms}));
+    for (int lane = 1; lane <= race::laneCount; ++lane) {
+        auto *horse = static_cast<race::HorsePicture *>(lanePictures[lane - 1]);
+        const race::Pose before = horse->pose();
+        horse->setPose(race::horsePose({lane, true, double(race_->progress(lane)), true, ms}));
+        if (horse->pose() != before)
+            static_cast<RaceCourse *>(course_)->horseMoved(horse->geometry());
+    }
 }
 
 void RaceWindow::showLane(int lane)
 {
     const int progress = race_->progress(lane);
-    laneBars[lane - 1]->setValue(progress);
-    if (race_->winner() != 0)
+    if (race_->winner() != 0) {
+        laneBars[lane - 1]->setValue(progress);
         return;  // the winner's last tick moves its bar, not its picture
+    }
+    static_cast<RaceProgressBar *>(laneBars[lane - 1])->showProgress(progress);
+    // Only what moved is drawn again: the picture, and its stride with it, when it moves a pixel.
     auto *horse = static_cast<race::HorsePicture *>(lanePictures[lane - 1]);
-    horse->move(twipsAt(race::pictureLeftTwips(progress)), horse->y());
+    const int left = twipsAt(race::pictureLeftTwips(progress));
+    if (left == horse->x())
+        return;
+    const QRect before = horse->geometry();
+    horse->move(left, horse->y());
     horse->setPose(race::horsePose({lane, true, double(progress), false, 0}));
+    static_cast<RaceCourse *>(course_)->horseMoved(before.united(horse->geometry()));
 }
 
 void RaceWindow::callTheRace()

@@ -30,7 +30,6 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void reject() override;
     // While Space is held every tick moves a horse four steps instead of one.
     void keyPressEvent(QKeyEvent *event) override;
@@ -61,6 +60,7 @@ private:
     std::array<QLabel *, 5> laneNames{};
     QTimer *raceTimer = nullptr;    // a round of the five horses' steps, every 16 ms
     QTimer *trotTimer = nullptr;    // past the line, the horses ease to a trot
+    QWidget *course_ = nullptr;  // the grass, the rails, the finish line and the horses
     QWidget *bannerStrip = nullptr;
     QLabel *bannerLabel = nullptr;
     QTimer *bannerTimer = nullptr;

@@ -48,7 +48,8 @@ private slots:
         g.random.pushDraw(4, 5), in<QPushButton>(w, "Command1")->click();
         QCOMPARE(QList<int>({bar(1), bar(2), bar(3), bar(4), bar(5)}), QList<int>({500, 250, 0, 2000, 1000}));
         QMetaObject::invokeMethod(ticks, "timeout");  // lane 3: 0 + 10 + 30 twips, 3 pixels; lane 1: 510 + 30, 36
-        QVERIFY(bar(3) == 10 && in(w, "Picture3")->x() == 3 && in(w, "Picture1")->x() == 36 && in(w, "Command1")->isHidden());
+        QVERIFY(g.s.race()->progress(3) == 10 && in(w, "Picture3")->x() == 3 && in(w, "Picture1")->x() == 36 &&
+                in(w, "Command1")->isHidden());
         QTest::keyClick(w, Qt::Key_Escape);
         QVERIFY(!w->close() && w->isVisible());
         g.dialogs.expectMessage("The Winner Was Whopper Meal With Fries (Horse 4)"), g.dialogs.expectMessage(" Your Horse Lost");
