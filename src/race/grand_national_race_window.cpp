@@ -112,7 +112,7 @@ GrandNationalRaceWindow::GrandNationalRaceWindow() : entry_(game::session().gran
     commentaryLabel->setTextFormat(Qt::PlainText);
     commentaryLabel->setFont(bold);
     commentaryLabel->setPalette(white);
-    commentaryLabel->setGeometry(twipsRect(240, courseHeight + 990, 8280, 330));
+    commentaryLabel->setGeometry(twipsRect(240, courseHeight + 990, formWidth - 480, 330));
     resultsPanel = new race::ResultsPanel(this);
     connect(resultsPanel, &race::ResultsPanel::accepted, this, [this] {
         finished_ = true;

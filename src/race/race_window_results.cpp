@@ -25,6 +25,12 @@ ResultsPanel::ResultsPanel(QWidget *parent) : QFrame(parent)
     text_->setTextFormat(Qt::PlainText);  // the horses' names as typed
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont print = text_->font();
+    print.setBold(true);
+    print.setPointSizeF(print.pointSizeF() * 1.15);
+    text_->setFont(print);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setSpacing(10);
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("cmdResultsOk"));
     ok_->setAccessibleName(QStringLiteral("OK"));
