@@ -51,7 +51,7 @@ void setChosen(QRadioButton *option, bool chosen)
 
 void BettingOfficeWindow::buildBettingTab(QWidget *tab)
 {
-    auto *bookies = office::named(new QGroupBox(QStringLiteral("The Bookies"), tab), QStringLiteral("fraBookies"));
+    auto *bookies = platform::called(new QGroupBox(QStringLiteral("The Bookies"), tab), QStringLiteral("fraBookies"));
     bookies->setGeometry(twipsRect(45, 30, tabPageWidth - 90, tabPageHeight - 60));
 
     // The stake.
@@ -67,7 +67,7 @@ void BettingOfficeWindow::buildBettingTab(QWidget *tab)
     confirmStakeButton->hide();
 
     // The race card.
-    auto *horses = office::named(new QGroupBox(QStringLiteral("The Horses For The Next Race"), bookies),
+    auto *horses = platform::called(new QGroupBox(QStringLiteral("The Horses For The Next Race"), bookies),
                                  QStringLiteral("fraHorses"));
     horses->setGeometry(twipsRect(180, 840, 6400, 2820));
     auto *header = label(horses, QStringLiteral("lblHorsesHeader"), horsesHeader, twipsRect(150, 290, 6150, 285));
@@ -86,7 +86,7 @@ void BettingOfficeWindow::buildBettingTab(QWidget *tab)
     for (int i = 0; i < 5; ++i) {
         const int y = 660 + i * 420;
         const int horse = i + 1;
-        auto *option = office::named(new QRadioButton(player::defaultHorseNames[i], horses), QStringLiteral("Option%1").arg(horse));
+        auto *option = platform::called(new QRadioButton(player::defaultHorseNames[i], horses), QStringLiteral("Option%1").arg(horse));
         option->setGeometry(twipsRect(150, y, oddsX - 210, 330));
         option->setEnabled(false);
         horseOptions[i] = option;
@@ -109,7 +109,7 @@ void BettingOfficeWindow::buildBettingTab(QWidget *tab)
                              twipsRect(6750, 2160, 3300, 450), QStringLiteral(":/office/flag.svg"));
     placeBetButton->setEnabled(false);
     startRaceButton->setEnabled(false);
-    cancelBetLink = office::named(new platform::LinkLabel(QStringLiteral("&Cancel Your Bet."), bookies), QStringLiteral("Label39"));
+    cancelBetLink = platform::called(new platform::LinkLabel(QStringLiteral("&Cancel Your Bet."), bookies), QStringLiteral("Label39"));
     cancelBetLink->setGeometry(twipsRect(6750, 2790, 3300, 330));
     cancelBetLink->setAlignment(Qt::AlignCenter);
     cancelBetLink->setBuddy(cancelBetLink);  // Alt+C reaches the link; Space or Enter then cancels

@@ -11,13 +11,6 @@
 
 namespace office {
 
-template <class W>
-W *named(W *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 // A label; names from files and players are shown as typed, never as markup.
 inline QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
@@ -46,7 +39,7 @@ inline QFont bolder(QFont font, int pointDelta = 0)
 // A stake picker: a drop-down of the stake list that keeps exactly what the player types.
 inline QComboBox *stakePicker(QWidget *parent, const QString &name, const QString &accessibleName)
 {
-    auto *picker = named(new QComboBox(parent), name);
+    auto *picker = platform::called(new QComboBox(parent), name);
     platform::keepTypedText(picker);
     picker->setMaxVisibleItems(10);
     // A stake is a few digits; the limit keeps a pasted page of text out of the messages.

@@ -88,7 +88,7 @@ void BettingOfficeWindow::buildInfo()
     manualCheck_ = new update::VersionCheck(this);
     connect(automaticCheck_, &update::VersionCheck::answered, this, &BettingOfficeWindow::automaticCheckAnswered);
     connect(manualCheck_, &update::VersionCheck::answered, this, &BettingOfficeWindow::manualCheckAnswered);
-    updateCheckTimer = office::named(new QTimer(this), QStringLiteral("Timer3"));
+    updateCheckTimer = platform::called(new QTimer(this), QStringLiteral("Timer3"));
     updateCheckTimer->setInterval(platform::effectiveInterval(platform::updateCheckMs));
     connect(updateCheckTimer, &QTimer::timeout, this, &BettingOfficeWindow::onUpdateCheckTick);
     // The check runs from the moment the player sees the office.

@@ -33,7 +33,7 @@
 
 using office::bolder;
 using office::label;
-using office::named;
+using platform::called;
 using platform::twips;
 using platform::twipsRect;
 
@@ -53,13 +53,13 @@ QFont smaller(QFont font)
 void BettingOfficeWindow::buildMenus()
 {
     auto makeAction = [this](const QString &name, const QString &text, const QKeySequence &key = {}) {
-        auto *action = named(new QAction(text, this), name);
+        auto *action = called(new QAction(text, this), name);
         if (!key.isEmpty())
             action->setShortcut(key);
         return action;
     };
 
-    QMenu *actions = named(menuBar()->addMenu(QStringLiteral("&Paddox Actions")), QStringLiteral("mnuActions"));
+    QMenu *actions = called(menuBar()->addMenu(QStringLiteral("&Paddox Actions")), QStringLiteral("mnuActions"));
     saveAction = makeAction(QStringLiteral("saveme"), QStringLiteral("&Save All Data"), QKeySequence(Qt::Key_F2));
     saveAction->setIcon(QIcon(QStringLiteral(":/office/save.svg")));
     resetAction = makeAction(QStringLiteral("rest"), QStringLiteral("&Reset All Data"), QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -78,8 +78,8 @@ void BettingOfficeWindow::buildMenus()
     connect(logOffAction, &QAction::triggered, this, &BettingOfficeWindow::onLogOffClicked);
     connect(exitAction, &QAction::triggered, this, &BettingOfficeWindow::onExitClicked);
 
-    QMenu *grand = named(menuBar()->addMenu(QStringLiteral("&Grand National")), QStringLiteral("mnuGrand"));
-    QMenu *grandOptions = named(grand->addMenu(QStringLiteral("Grand National Options")), QStringLiteral("gn"));
+    QMenu *grand = called(menuBar()->addMenu(QStringLiteral("&Grand National")), QStringLiteral("mnuGrand"));
+    QMenu *grandOptions = called(grand->addMenu(QStringLiteral("Grand National Options")), QStringLiteral("gn"));
     enterGrandNationalAction = makeAction(QStringLiteral("sendgn"), QStringLiteral("Send Your Horse To The Grand National"));
     requirementsAction = makeAction(QStringLiteral("reqgn"), QStringLiteral("What Are The Requirements For The Grand National"));
     grandOptions->addAction(enterGrandNationalAction);
@@ -88,7 +88,7 @@ void BettingOfficeWindow::buildMenus()
     connect(requirementsAction, &QAction::triggered, this, &BettingOfficeWindow::onRequirementsClicked);
 
     // Two entries the game carries switched off: on the menu bar, greyed.
-    QMenu *online = named(menuBar()->addMenu(QStringLiteral("&Paddox On-line")), QStringLiteral("hconnectMenu"));
+    QMenu *online = called(menuBar()->addMenu(QStringLiteral("&Paddox On-line")), QStringLiteral("hconnectMenu"));
     connectAction = makeAction(QStringLiteral("hconnect"), QStringLiteral("&Connect"));
     online->addAction(connectAction);
     online->menuAction()->setEnabled(false);
@@ -96,7 +96,7 @@ void BettingOfficeWindow::buildMenus()
     menuBar()->addAction(multiUser);
     multiUser->setEnabled(false);
 
-    QMenu *tools = named(menuBar()->addMenu(QStringLiteral("&Tools")), QStringLiteral("mnuTools"));
+    QMenu *tools = called(menuBar()->addMenu(QStringLiteral("&Tools")), QStringLiteral("mnuTools"));
     showHallAction = makeAction(QStringLiteral("mnuShowhall"), QStringLiteral("&Show Hall Of Fame"));
     creditsAction = makeAction(QStringLiteral("mnuCredit"), QStringLiteral("Show &Credits"));
     backupAction = makeAction(QStringLiteral("backup"), QStringLiteral("&Back Up / Restore"), QKeySequence(Qt::Key_F9));
@@ -143,7 +143,7 @@ void BettingOfficeWindow::buildMenus()
     connect(backupAction, &QAction::triggered, this, &BettingOfficeWindow::onBackupClicked);
     connect(raceBookAction, &QAction::triggered, this, &BettingOfficeWindow::onRaceBookClicked);
 
-    QMenu *help = named(menuBar()->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelpMenu"));
+    QMenu *help = called(menuBar()->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelpMenu"));
     aboutAction = makeAction(QStringLiteral("about"), QStringLiteral("&About"));
     whatsNewAction = makeAction(QStringLiteral("what"), QStringLiteral("&Whats New"));
     helpAction = makeAction(QStringLiteral("mnuHelp"), QStringLiteral("&Help"), QKeySequence(Qt::Key_F1));
@@ -158,7 +158,7 @@ void BettingOfficeWindow::buildMenus()
 
 void BettingOfficeWindow::buildToolbar()
 {
-    toolbar = named(new QToolBar(QStringLiteral("Toolbar3"), this), QStringLiteral("Toolbar3"));
+    toolbar = called(new QToolBar(QStringLiteral("Toolbar3"), this), QStringLiteral("Toolbar3"));
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -180,7 +180,7 @@ void BettingOfficeWindow::buildToolbar()
     };
     for (const ToolbarButton &button : buttons) {
         const QString key = QString::fromLatin1(button.key);
-        auto *action = named(new QAction(QIcon(QStringLiteral(":/office/%1.svg").arg(QLatin1String(button.icon))),
+        auto *action = called(new QAction(QIcon(QStringLiteral(":/office/%1.svg").arg(QLatin1String(button.icon))),
                                          QString::fromLatin1(button.caption), toolbar),
                              key);
         action->setData(key);
@@ -199,17 +199,17 @@ void BettingOfficeWindow::buildToolbar()
 
 void BettingOfficeWindow::buildFrame()
 {
-    central_ = named(new QWidget(this), QStringLiteral("centralArea"));
+    central_ = called(new QWidget(this), QStringLiteral("centralArea"));
     setCentralWidget(central_);
 
     // ---- Your Account Status ----
-    auto *account = named(new QGroupBox(QStringLiteral("Your Account Status"), central_), QStringLiteral("fraAccount"));
+    auto *account = called(new QGroupBox(QStringLiteral("Your Account Status"), central_), QStringLiteral("fraAccount"));
     account->setGeometry(twipsRect(120, 60, 3400, 1400));
     cashCaption = label(account, QStringLiteral("Label1"), QStringLiteral("Cash "), twipsRect(180, 390, 1000, 300));
     debtCaption = label(account, QStringLiteral("Label2"), QStringLiteral("Debt "), twipsRect(180, 870, 1000, 300));
-    cashField = named(new QLineEdit(account), QStringLiteral("Text1"));
+    cashField = called(new QLineEdit(account), QStringLiteral("Text1"));
     cashField->setGeometry(twipsRect(1200, 360, 2000, 360));
-    debtField = named(new QLineEdit(account), QStringLiteral("Text2"));
+    debtField = called(new QLineEdit(account), QStringLiteral("Text2"));
     debtField->setGeometry(twipsRect(1200, 840, 2000, 360));
     for (QLineEdit *money : {cashField, debtField}) {
         // The bank keeps these: they change through bets, loans and shares only.
@@ -223,7 +223,7 @@ void BettingOfficeWindow::buildFrame()
     debtCaption->setBuddy(debtField);
 
     // ---- Game Information ----
-    auto *info = named(new QGroupBox(QStringLiteral("Game Information"), central_), QStringLiteral("fraGameInfo"));
+    auto *info = called(new QGroupBox(QStringLiteral("Game Information"), central_), QStringLiteral("fraGameInfo"));
     info->setGeometry(twipsRect(3640, 60, 7040, 1400));
     welcomeLabel = label(info, QStringLiteral("Label24"), QStringLiteral("Welcome: "), twipsRect(180, 300, 3900, 285));
     welcomeLabel->setFont(bolder(welcomeLabel->font()));
@@ -237,18 +237,18 @@ void BettingOfficeWindow::buildFrame()
 
     // ---- hidden fields ----
     slotLabel = label(central_, QStringLiteral("Label23"), QString(), QRect());
-    playerNameField = named(new QLineEdit(central_), QStringLiteral("txtuser"));
+    playerNameField = called(new QLineEdit(central_), QStringLiteral("txtuser"));
     playerNameField->setAccessibleName(QStringLiteral("Player name"));
     currencyLabel = label(central_, QStringLiteral("curr"), office::defaultCurrencySign(), QRect());
-    lastWinnerField = named(new QLineEdit(central_), QStringLiteral("Text11"));
+    lastWinnerField = called(new QLineEdit(central_), QStringLiteral("Text11"));
     lastWinnerField->setAccessibleName(QStringLiteral("Last winner"));
-    helpPageField = named(new QLineEdit(central_), QStringLiteral("Text13"));
+    helpPageField = called(new QLineEdit(central_), QStringLiteral("Text13"));
     helpPageField->setAccessibleName(QStringLiteral("Help page"));
     for (QWidget *hidden : std::initializer_list<QWidget *>{slotLabel, playerNameField, currencyLabel, lastWinnerField, helpPageField})
         hidden->hide();
 
     // ---- the tab panel ----
-    tabs = named(new QTabWidget(central_), QStringLiteral("SSTab1"));
+    tabs = called(new QTabWidget(central_), QStringLiteral("SSTab1"));
     tabs->setGeometry(twipsRect(120, tabTop, mainWidth - 240, centralHeight - tabTop - 90));
     tabs->setIconSize(QSize(18, 18));
     struct TabSpec {
@@ -260,7 +260,7 @@ void BettingOfficeWindow::buildFrame()
                                  {"Betting Info", "tabBettingInfo", "tab_info"}};
     QWidget *pages[4];
     for (int i = 0; i < 4; ++i) {
-        pages[i] = named(new QWidget, QString::fromLatin1(pageSpecs[i].name));
+        pages[i] = called(new QWidget, QString::fromLatin1(pageSpecs[i].name));
         tabs->addTab(pages[i], QIcon(QStringLiteral(":/office/%1.svg").arg(QLatin1String(pageSpecs[i].icon))),
                      QString::fromLatin1(pageSpecs[i].caption));
     }
@@ -274,7 +274,7 @@ void BettingOfficeWindow::buildFrame()
     buildBettingInfoTab(pages[3]);
 
     // ---- status bar and save progress ----
-    statusBar_ = named(new platform::PanelStatusBar({0, 2, 5, 0}, this), QStringLiteral("StatusBar1"));
+    statusBar_ = called(new platform::PanelStatusBar({0, 2, 5, 0}, this), QStringLiteral("StatusBar1"));
     setStatusBar(statusBar_);
     statusBar_->setPanelText(1, QStringLiteral("Paddox6.6"));
     statusBar_->setPanelText(4, QStringLiteral("For Help Press F1"));
@@ -282,21 +282,21 @@ void BettingOfficeWindow::buildFrame()
         // Long guidance is cut at the panel's edge rather than widening the window.
         statusBar_->panel(panel)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
-    saveProgress = named(new QProgressBar(statusBar_), QStringLiteral("progSave"));
+    saveProgress = called(new QProgressBar(statusBar_), QStringLiteral("progSave"));
     saveProgress->setRange(0, 30);
     saveProgress->setValue(0);
     saveProgress->setTextVisible(false);
     saveProgress->setFixedSize(110, 14);
     statusBar_->addWidget(saveProgress);
     saveProgress->hide();
-    saveDisplayTimer = named(new QTimer(this), QStringLiteral("Timer2"));
+    saveDisplayTimer = called(new QTimer(this), QStringLiteral("Timer2"));
     saveDisplayTimer->setInterval(platform::effectiveInterval(platform::saveDisplayTickMs));
     connect(saveDisplayTimer, &QTimer::timeout, this, &BettingOfficeWindow::onSaveDisplayTick);
 }
 
 void BettingOfficeWindow::buildBettingInfoTab(QWidget *tab)
 {
-    auto *frame = named(new QGroupBox(QStringLiteral("Information About This Race"), tab), QStringLiteral("fraRaceInfo"));
+    auto *frame = called(new QGroupBox(QStringLiteral("Information About This Race"), tab), QStringLiteral("fraRaceInfo"));
     frame->setGeometry(twipsRect(45, 30, tabPageWidth - 90, tabPageHeight - 60));
     struct Row {
         const char *captionName, *caption;
@@ -344,7 +344,7 @@ void BettingOfficeWindow::buildBettingInfoTab(QWidget *tab)
 
 void BettingOfficeWindow::buildWizard()
 {
-    auto *band = named(new QFrame(central_), QStringLiteral("wizardBand"));
+    auto *band = called(new QFrame(central_), QStringLiteral("wizardBand"));
     wizardBand = band;
     band->setGeometry(twipsRect(mainWidth, 0, wizardWidth, centralHeight));
     band->setFrameShape(QFrame::StyledPanel);
@@ -374,7 +374,7 @@ void BettingOfficeWindow::buildWizard()
     connect(selectStakeButton, &QPushButton::clicked, this, &BettingOfficeWindow::onSelectStakeClicked);
 
     for (int i = 0; i < 5; ++i) {
-        auto *option = named(new QRadioButton(band), QStringLiteral("Option%1").arg(11 + i));
+        auto *option = called(new QRadioButton(band), QStringLiteral("Option%1").arg(11 + i));
         option->setGeometry(twipsRect(x, 1560 + i * 360, w, 330));
         option->hide();
         option->setEnabled(false);
@@ -407,13 +407,13 @@ void BettingOfficeWindow::buildWizard()
     connect(wizardTipButton, &QPushButton::clicked, this, &BettingOfficeWindow::onWizardTipClicked);
     connect(wizardStartButton, &QPushButton::clicked, this, &BettingOfficeWindow::onWizardStartClicked);
 
-    auto *rule = named(new QFrame(band), QStringLiteral("lineWizardFoot"));
+    auto *rule = called(new QFrame(band), QStringLiteral("lineWizardFoot"));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     rule->setGeometry(twipsRect(x, 6330, w, 30));
     closeWizardButton = office::button(band, QStringLiteral("Command112"), QStringLiteral("Close Wizard"),
                                        twipsRect(x, 6480, 1900, 420));
-    dontShowBox = named(new QCheckBox(QStringLiteral("Don't Show At Start Up"), band), QStringLiteral("Check1"));
+    dontShowBox = called(new QCheckBox(QStringLiteral("Don't Show At Start Up"), band), QStringLiteral("Check1"));
     dontShowBox->setGeometry(twipsRect(x, 7020, w, 330));
     connect(closeWizardButton, &QPushButton::clicked, this, &BettingOfficeWindow::onCloseWizardClicked);
     connect(dontShowBox, &QCheckBox::toggled, this, &BettingOfficeWindow::onDontShowToggled);
