@@ -58,33 +58,23 @@ struct Installation : testing::TestInstallation {
     testing::ScriptedDialogs dialogs;
     testing::ScriptedRandom random;
     Installation() { writeDefaultPlayers(); }
-    void answerAll()
-    {
-        for (int i = 0; i < 12; ++i)
-            dialogs.expectAnyMessage();
-    }
+    void answerAll() { for (int i = 0; i < 12; ++i) dialogs.expectAnyMessage(); }
 };
 
 // Slot 1 signed in with the horses above.
-game::Session &signIn(int cash, int debt = 0, const QString &share = "You Have No Shares", const QString &sign = "£")
+game::Session &signIn(int cash, int debt = 0, const QString &share = "You Have No Shares")
 {
     game::PlayerRecord record;
-    record.slot = 1, record.name = "Ann", record.cash = cash, record.debt = debt, record.share = share, record.currencySign = sign;
+    record.slot = 1, record.name = "Ann", record.cash = cash, record.debt = debt, record.share = share;
     std::copy(names.begin(), names.end(), record.horses.begin());
     game::session().signIn(record);
     return game::session();
 }
 
 // A bet of 50 on the horse, the messages answered.
-void bet(game::Session &s, int horse)
-{
-    game::tell(s.confirmStake("50"));
-    s.chooseHorse(horse);
-    game::tell(s.placeBet());
-}
+void bet(game::Session &s, int horse) { game::tell(s.confirmStake("50")), s.chooseHorse(horse), game::tell(s.placeBet()); }
 
-template <class W>
-W *in(QWidget *window, const char *name) { return window->findChild<W *>(QString::fromLatin1(name)); }
+template <class W> W *in(QWidget *window, const char *name) { return window->findChild<W *>(QString::fromLatin1(name)); }
 
 // The race book opened from the betting office's menu, and its book read.
 RaceBookWindow *openBook(bool read = true)
@@ -117,9 +107,7 @@ private slots:
                 random.pushDraw(odds[i], tops[i]);
             game::session().openOffice("United Kingdom", true);
             game::Session &s = signIn(1000, debt, owned ? names[owned - 1] : "You Have No Shares");
-            installation.answerAll();
-            bet(s, backed);
-            s.startRace();
+            installation.answerAll(), bet(s, backed), s.startRace();
             if (owned && drugs)
                 game::tell(s.acceptDrugs());
             else if (owned)
@@ -145,68 +133,41 @@ private slots:
         }
     }
 
-    // A race called off before its start (its window closed) writes no row.
-    void noRowBeforeStart()
-    {
-        Installation installation;
-        app::window<BettingOfficeWindow>();
-        game::Session &s = signIn(1000);
-        installation.answerAll();
-        bet(s, 1);
-        s.startRace();
-        QVERIFY(app::existingWindow<RaceWindow>() && app::existingWindow<RaceWindow>()->close());
-        QVERIFY(!installation.dataExists("user1book.csv"));
-    }
-
-    // The Grand National appends its own kind of row: its card, the prize of the owned horse, the charge.
-    void grandNationalRow()
-    {
-        Installation installation;
-        testing::ScriptedRandom &random = installation.random;
-        game::Session &s = signIn(31000, 1000, "Red Rum", "€");
-        const int tops[] = {150, 250, 450, 750, 1000};
-        for (int i = 0; i < 5; ++i)
-            random.pushDraw(i + 2, tops[i]);
-        random.pushDraw(1, 5);  // Red Rum in lane 1
-        installation.answerAll();
-        game::tell(s.enterGrandNational());
-        game::tell(s.confirmGrandNationalStake("100"));
-        s.chooseGrandNationalRunner(2), s.selectGrandNationalRunner();
-        for (int lane = 2; lane <= 5; ++lane)  // every other horse passes 4500, then Red Rum the post
-            for (int move = 0; move < 88; ++move)
-                random.pushDraw(lane, 300), random.pushDraw(50, 50);
-        for (int move = 0; move < 161; ++move)
-            random.pushDraw(1, 300), random.pushDraw(50, 50);
-        random.pushDraw(2, 4), random.pushDraw(3, 5), random.pushDraw(20000, 20000);
-        QVERIFY(s.runGrandNational());
-        game::tell(s.settleGrandNational());
-        QCOMPARE(onlyRow(installation), "grand national,Red Rum,2,Super Z,3,Runaway Heaven,4,Xtra Mile,5,"
-                                        "Billy's Dream,6,Super Z,100,Red Rum,0,1000000,20000,0,no,980900,1255");
-    }
-
-    // A torn last row is skipped on reading and cut off by the next append; garbage lines are skipped;
-    // names with commas and quotes come back as they went in.
-    void tornRowRepaired()
+    // A torn last row is cut off by the next append, garbage lines are skipped, names with commas,
+    // quotes and line ends come back as they went in; a book read piece by piece, the pieces ending
+    // anywhere (a blank line, bare CRs, a torn last row), reads as it does whole.
+    void fileRepairedAndRead()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("book.csv");
         book::Row quoted = made(book::raceKind, {1, 2, 3, 4, 5}, 1, 1, 10, 20);
-        quoted.horses[0] = quoted.winner = quoted.backed = "Mr \"Ed\", Jr";
+        quoted.horses[0] = quoted.winner = quoted.backed = "Mr \"Ed\", Jr\r\n";
         QVERIFY(book::appendRow(path, quoted).ok);
         QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("not,a,row\r\n2026-12-06T20:05:00,race,Red Ru");
+        QVERIFY(file.open(QIODevice::Append) && file.write("not,a,row\r\n2026-12-06T20:05:00,race,Red Ru") > 0);
         file.close();
-        book::Book read = book::loadBook(path);
-        QVERIFY(read.races.size() == 1 && read.skipped == 2);
         QVERIFY(book::appendRow(path, made(book::grandNationalKind, {1, 2, 3, 4, 5}, 2, 2, 10, 20)).ok);
-        read = book::loadBook(path);
-        QVERIFY(read.races.size() == 2 && read.skipped == 1);  // only the garbage line is left
-        QCOMPARE(book::rowFields(read.row(read.races[0])), book::rowFields(quoted));
+        const book::Book appended = book::loadBook(path);
+        QVERIFY(appended.races.size() == 2 && appended.skipped == 1);  // only the garbage line is left
+        QCOMPARE(book::rowFields(appended.row(appended.races[0])), book::rowFields(quoted));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("date,kind,horse1,odds1,") && bytes.endsWith(",no,1010,7\r\n"));
-        QVERIFY(bytes.contains("\"Mr \"\"Ed\"\", Jr\",1,"));
+        QVERIFY(bytes.contains("\"Mr \"\"Ed\"\", Jr\r\n\",1,"));
+        bytes = "\xEF\xBB\xBF" + book::encodeLine(book::headerFields()) + "\n";
+        for (const book::Row &row : {quoted, made(book::grandNationalKind, {6, 7, 8, 9, 99}, 2, 3, 10, 0)})
+            bytes += book::encodeLine(book::rowFields(row)).chopped(1) + "not,a,row\r";
+        bytes += "2026-12-06T20:05:00,race,Red Ru";
+        for (const qsizetype piece : {qsizetype(1), qsizetype(7), bytes.size()}) {
+            book::BookReader reader;
+            for (qsizetype at = 0; at < bytes.size(); at += piece)
+                reader.feed(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at)));
+            const book::Book read = reader.finish();
+            QCOMPARE(read.races.size(), 2);
+            QCOMPARE(read.skipped, 3);  // one garbage line after each row, and the torn last one
+            QCOMPARE(book::rowFields(read.row(read.races[0])), book::rowFields(quoted));
+            QCOMPARE(read.name(read.races[1].backed), names[2]);
+        }
     }
 
     // A book that is a link, a pipe or a folder is neither written through nor read, nor one too large
@@ -255,27 +216,6 @@ private slots:
         QVERIFY(!window);
     }
 
-    // A book read piece by piece, the pieces ending anywhere, reads as it does whole.
-    void readInPieces()
-    {
-        QByteArray bytes = "\xEF\xBB\xBF" + book::encodeLine(book::headerFields()) + "\n";
-        book::Row quoted = made(book::raceKind, {1, 2, 3, 4, 5}, 1, 1, 10, 20);
-        quoted.horses[0] = quoted.winner = quoted.backed = "Mr \"Ed\", Jr\r\n";
-        for (const book::Row &row : {quoted, made(book::grandNationalKind, {6, 7, 8, 9, 99}, 2, 3, 10, 0)})
-            bytes += book::encodeLine(book::rowFields(row)).chopped(1) + "not,a,row\r";
-        bytes += "2026-12-06T20:05:00,race,Red Ru";
-        for (const qsizetype piece : {qsizetype(1), qsizetype(7), bytes.size()}) {
-            book::BookReader reader;
-            for (qsizetype at = 0; at < bytes.size(); at += piece)
-                reader.feed(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at)));
-            const book::Book read = reader.finish();
-            QCOMPARE(read.races.size(), 2);
-            QCOMPARE(read.skipped, 3);  // one garbage line after each row, and the torn last one
-            QCOMPARE(book::rowFields(read.row(read.races[0])), book::rowFields(quoted));
-            QCOMPARE(read.name(read.races[1].backed), names[2]);
-        }
-    }
-
     // Shares won and promised, and the return per pound, band by band from a fixed set of rows.
     void oddsBands()
     {
@@ -303,7 +243,7 @@ private slots:
 
     // The odds chart's axis reaches over its largest bar, the race axis shows whole race numbers once
     // each and the money axis whole sums once each, the Cash column holds its widest sum wherever it
-    // is in the book, and an empty book says how it fills.
+    // is in the book, and an empty book (no row for a race called off) says how it fills.
     void windowChartsAndColumns()
     {
         const QString big = "-1500000000 -1000000000 -500000000 0 500000000";
@@ -312,7 +252,13 @@ private slots:
             {3, "3 races", "1 2 3", big, 70}, {400, "400 races", "50 100 150 200 250 300 350 400", big, 70}};
         for (const auto &[races, status, raceLabels, moneyLabels, oddsCeiling] : rows) {
             Installation installation;
-            signIn(1000);
+            app::window<BettingOfficeWindow>();
+            game::Session &s = signIn(1000);
+            if (!races) {  // a race called off before its start (its window closed) writes no row
+                installation.answerAll(), bet(s, 1), s.startRace();
+                RaceWindow *race = app::existingWindow<RaceWindow>();
+                QVERIFY(race && race->close() && !installation.dataExists("user1book.csv"));
+            }
             // The horse at 1-5 wins two races in three: 66.7%.
             const std::array<int, 5> cards[] = {{2, 7, 15, 30, 60}, {3, 10, 20, 40, 41}, {4, 8, 12, 25, 50}};
             QList<book::Row> written;

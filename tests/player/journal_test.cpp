@@ -70,8 +70,7 @@ private slots:
         const auto saveQuietly = [] { game::tell(game::session().saveQuietly()); };
         f.block(QStringLiteral("user1debt.pdx"));
         f.dialogs.expectAnyMessage();
-        saveQuietly();
-        saveQuietly();
+        saveQuietly(), saveQuietly();
         QVERIFY(f.dialogs.messages().first().text.contains(QDir::toNativeSeparators(f.install.dataFile("user1debt.pdx"))));
         const auto note = [office] { return control<platform::PanelStatusBar>(office, "StatusBar1")->panelText(2); };
         QCOMPARE(note(), QStringLiteral("Not saved"));

@@ -21,14 +21,9 @@ int ends = 0;
 void copyTree(const QString &from, const QString &to)
 {
     QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(source));
-        if (it.fileInfo().isDir())
-            QDir().mkpath(target);
-        else
-            QFile::copy(source, target);
+    for (QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString source = it.next(), target = QDir(to).filePath(QDir(from).relativeFilePath(source));
+        it.fileInfo().isDir() ? void(QDir().mkpath(target)) : void(QFile::copy(source, target));
     }
 }
 }  // namespace
@@ -42,10 +37,9 @@ TestInstallation::TestInstallation()
     platform::setSoundOn(true);
     platform::setSwitch(platform::resultsInRaceWindowKey, false);
     copyTree(QStringLiteral(PADDOX_INSTALL_DIR), dir_.path());
-    QDir(dir_.path()).mkpath(QStringLiteral("data"));
-    QDir(dir_.path()).mkpath(QStringLiteral("hall"));
+    QDir(dir_.path()).mkpath(QStringLiteral("data")), QDir(dir_.path()).mkpath(QStringLiteral("hall"));
     // Files of a real installation must not leak into a test's fresh data folder.
-    QDir data(QDir(dir_.path()).filePath(QStringLiteral("data")));
+    QDir data(dataFile(QString()));
     for (const QString &f : data.entryList(QDir::Files))
         data.remove(f);
     platform::setProgramFolder(dir_.path());
@@ -61,10 +55,7 @@ TestInstallation::~TestInstallation()
     platform::setProgramFolder(QString());
 }
 
-QString TestInstallation::dataFile(const QString &name) const
-{
-    return QDir(dir_.path()).filePath(QStringLiteral("data/") + name);
-}
+QString TestInstallation::dataFile(const QString &name) const { return QDir(dir_.path()).filePath(QStringLiteral("data/") + name); }
 
 void TestInstallation::writeData(const QString &name, const QByteArray &bytes) const
 {
@@ -76,9 +67,7 @@ void TestInstallation::writeData(const QString &name, const QByteArray &bytes) c
 QByteArray TestInstallation::readData(const QString &name) const
 {
     QFile f(dataFile(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool TestInstallation::dataExists(const QString &name) const { return QFile::exists(dataFile(name)); }
