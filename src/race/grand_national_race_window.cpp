@@ -107,12 +107,7 @@ GrandNationalRaceWindow::GrandNationalRaceWindow() : entry_(game::session().gran
     connect(trotTimer, &QTimer::timeout, this, &GrandNationalRaceWindow::onTrotTick);
 
     // The race caller, under the welcome; a screen reader reads the line as it changes.
-    commentaryLabel = new QLabel(this);
-    commentaryLabel->setObjectName(QStringLiteral("lblCommentary"));
-    commentaryLabel->setTextFormat(Qt::PlainText);
-    commentaryLabel->setFont(bold);
-    commentaryLabel->setPalette(white);
-    commentaryLabel->setGeometry(twipsRect(240, courseHeight + 990, formWidth - 480, 330));
+    commentaryLabel = new race::CallerLine(this, bold, twipsRect(240, courseHeight + 990, formWidth - 480, 330));
     resultsPanel = new race::ResultsPanel(this);
     connect(resultsPanel, &race::ResultsPanel::accepted, this, [this] {
         finished_ = true;
@@ -226,11 +221,7 @@ void GrandNationalRaceWindow::callTheRace(bool finished)
     view.winner = finished && entry_ ? entry_->race().winner : 0;
     if (started_)
         lastCalled_ = positions;
-    const QString line = race::commentary(view);
-    if (line != commentaryLabel->text()) {
-        commentaryLabel->setText(line);
-        commentaryLabel->setAccessibleName(line);
-    }
+    commentaryLabel->call(race::commentary(view));
 }
 
 void GrandNationalRaceWindow::showFrame()

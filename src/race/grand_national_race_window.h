@@ -13,6 +13,7 @@ namespace game {
 class GrandNationalBetting;
 }
 namespace race {
+class CallerLine;
 class ResultsPanel;
 }
 
@@ -54,7 +55,7 @@ private:
     QPushButton *fastButton = nullptr;
     QTimer *playbackTimer = nullptr;
     QTimer *trotTimer = nullptr;  // past the line, the horses ease to a trot
-    QLabel *commentaryLabel = nullptr;
+    race::CallerLine *commentaryLabel = nullptr;
     race::ResultsPanel *resultsPanel = nullptr;
     double scale_ = 1;  // the window's factor on this screen
     double frame_ = 0;

@@ -258,14 +258,7 @@ RaceWindow::RaceWindow() : session_(game::session()), race_(session_.race())
     connect(trotTimer, &QTimer::timeout, this, &RaceWindow::onTrotTick);
 
     // The race caller, under the course; a screen reader reads the line as it changes.
-    commentaryLabel = new QLabel(this);
-    commentaryLabel->setObjectName(QStringLiteral("lblCommentary"));
-    commentaryLabel->setTextFormat(Qt::PlainText);
-    commentaryLabel->setFont(nameFont);
-    QPalette callerPalette = commentaryLabel->palette();
-    callerPalette.setColor(QPalette::WindowText, Qt::white);
-    commentaryLabel->setPalette(callerPalette);
-    commentaryLabel->setGeometry(platform::twipsRect(240, commentaryTop, formWidth - 480, 300));
+    commentaryLabel = new race::CallerLine(this, nameFont, platform::twipsRect(240, commentaryTop, formWidth - 480, 300));
     resultsPanel = new race::ResultsPanel(this);
     connect(resultsPanel, &race::ResultsPanel::accepted, this, [this] {
         finished_ = true;
@@ -428,11 +421,7 @@ void RaceWindow::callTheRace()
     view.winner = race_ ? race_->winner() : 0;
     if (view.started)
         lastCalled_ = positions;
-    const QString line = race::commentary(view);
-    if (line != commentaryLabel->text()) {
-        commentaryLabel->setText(line);
-        commentaryLabel->setAccessibleName(line);
-    }
+    commentaryLabel->call(race::commentary(view));
 }
 
 void RaceWindow::onBannerTick()

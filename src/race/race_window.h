@@ -15,6 +15,7 @@ class OrdinaryRace;
 class Session;
 }
 namespace race {
+class CallerLine;
 class ResultsPanel;
 }
 
@@ -64,7 +65,7 @@ private:
     QWidget *bannerStrip = nullptr;
     QLabel *bannerLabel = nullptr;
     QTimer *bannerTimer = nullptr;
-    QLabel *commentaryLabel = nullptr;
+    race::CallerLine *commentaryLabel = nullptr;
     race::ResultsPanel *resultsPanel = nullptr;
 
     QList<double> lastCalled_;  // the positions the caller last spoke of

@@ -22,16 +22,13 @@ public:
     // Draws every frame of the lane's gaits at the picture's size now, before the race (the first
     // race of a game would otherwise draw them while the horses run).
     void prepareFrames();
+    // The pose's picture at the picture's size: a course that draws its horses itself (the picture
+    // then only holding a horse's place) paints this.
+    const QPixmap &frame() { return frame(pose_); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-
-private:
-public:
-    // The pose's picture at the picture's size: a course that draws its horses itself (the picture
-    // then only holding a horse's place) paints this.
-    const QPixmap &frame() { return frame(pose_); }
 
 private:
     const QPixmap &frame(Pose pose);

@@ -9,6 +9,25 @@
 
 namespace race {
 
+CallerLine::CallerLine(QWidget *parent, const QFont &font, const QRect &geometry) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("lblCommentary"));
+    setTextFormat(Qt::PlainText);
+    setFont(font);
+    QPalette white = palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    setPalette(white);
+    setGeometry(geometry);
+}
+
+void CallerLine::call(const QString &line)
+{
+    if (line == text())
+        return;
+    setText(line);
+    setAccessibleName(line);
+}
+
 ResultsPanel::ResultsPanel(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("fraResults"));

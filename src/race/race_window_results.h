@@ -1,19 +1,28 @@
 #pragma once
-// "Results In The Race Window": the settlement's messages after a race together in a panel over
+// What a race window says in words. The caller: one line under the course, read by a screen
+// reader as it changes. "Results In The Race Window": the settlement's messages after a race together in a panel over
 // the course, in order, with one OK, instead of one box each. Questions still come in boxes.
 #include "game/reply.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QStringList>
 #include <memory>
 
-class QLabel;
 class QPushButton;
 namespace platform {
 class HeldKeyGuard;
 }
 
 namespace race {
+
+class CallerLine final : public QLabel {
+public:
+    // White plain text in the given font; the names in a line are shown as typed.
+    CallerLine(QWidget *parent, const QFont &font, const QRect &geometry);
+    // Shows the line, and names the label after it, when it differs from the last.
+    void call(const QString &line);
+};
 
 class ResultsPanel final : public QFrame {
     Q_OBJECT
