@@ -25,6 +25,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -164,6 +165,7 @@ int main(int argc, char **argv)
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // the Sound switch is set here: keep the player's own
     AnsweringDialogs dialogs;
     platform::setDialogs(&dialogs);
     QTemporaryDir folder;
@@ -208,7 +210,6 @@ int main(int argc, char **argv)
     // ---- real races under the event loop: sound off, then on ----
     platform::QtSounds effects;
     platform::setSounds(&effects);
-    const bool soundWasOn = platform::soundOn();
     bool allMet = true;
     for (const bool soundOn : {false, true}) {
         platform::setSoundOn(soundOn);
@@ -273,7 +274,6 @@ int main(int argc, char **argv)
                     watch.frames, worstGapMs, (watch.worstGapAtNs - startNs) / 1e6, gapMet ? "met" : "NOT met", p99Ms);
     }
     std::printf("  sound effects loaded: %d (none where the machine has no audio output)\n", effects.loadedCount());
-    platform::setSoundOn(soundWasOn);
     platform::setSounds(nullptr);
     app::destroyAllWindows();
     platform::setDialogs(nullptr);

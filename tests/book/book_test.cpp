@@ -335,12 +335,16 @@ private slots:
         QCOMPARE(read.races.size(), 3);
         for (const int i : {0, 1, 2})
             QCOMPARE(book::rowFields(read.row(read.races[i])), book::rowFields(rows[QList<int>{1, 3, 0}[i]]));
+        // Texts sort as texts.
+        in<QComboBox>(window, "cboKind")->setCurrentIndex(0);
+        table->sortByColumn(book::BookModel::Kind, Qt::AscendingOrder);
+        QCOMPARE(table->model()->index(0, book::BookModel::Kind).data().toString(), "grand national");
         for (const auto answer : {platform::Answer::No, platform::Answer::Yes}) {
             dialogs.expectMessage("Clear your race book? Every race in it is removed for good.", answer);
             clear->click();
             QCOMPARE(QFile::exists(path), answer == platform::Answer::No);
             QTRY_VERIFY(in<QProgressBar>(window, "prgRead")->isHidden());
-            QCOMPARE(table->model()->rowCount(), answer == platform::Answer::No ? 3 : 0);
+            QCOMPARE(table->model()->rowCount(), answer == platform::Answer::No ? 4 : 0);
         }
         dialogs.expectMessage("Are You Sure You Wish To Log Off?", platform::Answer::Yes);
         app::existingWindow<BettingOfficeWindow>()->findChild<QAction *>("diffuser")->trigger();

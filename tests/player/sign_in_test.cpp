@@ -56,7 +56,7 @@ private slots:
             VERIFY_DIALOGS(f.dialogs);
             for (int row = 0; row < std::max<int>(list(w)->count(), r.shown.size()); ++row)
                 QCOMPARE(list(w)->item(row) ? list(w)->item(row)->text() : "-", r.shown.value(row, "-"));
-            QCOMPARE(f.install.endRequests(), message == "!" ? 1 : 0);
+            QCOMPARE(f.install.endCodes(), message == "!" ? QList<int>{1} : QList<int>{});  // 1: ended on a fault
             if (message == "!") {  // nothing is offered after that
                 control(w, "Command9")->click(), control(w, "Command6")->click();
                 VERIFY_DIALOGS(f.dialogs);

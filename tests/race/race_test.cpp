@@ -92,6 +92,9 @@ private slots:
             }
             QVERIFY(g.dialogs.messages().size() == 2 && sounds.calls.isEmpty() && w->isVisible());
             QCOMPARE(in<QLabel>(w, "lblResults")->text().split('\n'), QStringList({boxes[0], boxes[1].trimmed()}));
+            const QWidget *panelShown = in<QWidget>(w, "fraResults");  // over the middle of the course
+            const QPoint off = panelShown->geometry().center() - panelShown->parentWidget()->rect().center();
+            QVERIFY(panelShown->isVisible() && off.manhattanLength() <= 2);
             in<QPushButton>(w, "cmdResultsOk")->click();
             destroyClosedWindows();
             QVERIFY(!w);

@@ -16,7 +16,7 @@
 namespace testing {
 
 namespace {
-int ends = 0;
+QList<int> ends;  // the codes the game asked to end with
 
 void copyTree(const QString &from, const QString &to)
 {
@@ -43,8 +43,8 @@ TestInstallation::TestInstallation()
     for (const QString &f : data.entryList(QDir::Files))
         data.remove(f);
     platform::setProgramFolder(dir_.path());
-    ends = 0;
-    platform::setEndProgramAction([](int) { ++ends; });
+    ends.clear();
+    platform::setEndProgramAction([](int code) { ends.append(code); });
     update::setAutomaticChecksOn(false);  // a test of the check switches it on itself
 }
 
@@ -84,6 +84,7 @@ void TestInstallation::writeDefaultPlayers(const QString &country) const
     writeData(QStringLiteral("pdxcountry.pdx"), country.toUtf8() + "\r\n");
 }
 
-int TestInstallation::endRequests() const { return ends; }
+int TestInstallation::endRequests() const { return int(ends.size()); }
+QList<int> TestInstallation::endCodes() const { return ends; }
 
 }  // namespace testing
