@@ -149,6 +149,11 @@ private slots:
         QVERIFY(book::appendRow(path, made(book::grandNationalKind, {1, 2, 3, 4, 5}, 2, 2, 10, 20)).ok);
         const book::Book appended = book::loadBook(path);
         QVERIFY(appended.races.size() == 2 && appended.skipped == 1);  // only the garbage line is left
+        QFile torn(dir.filePath("torn.csv"));  // nothing but a torn row: the book starts again
+        QVERIFY(torn.open(QIODevice::WriteOnly) && torn.write("2026-12-06T20:05:00,race,Red Ru") > 0);
+        torn.close();
+        QVERIFY(book::appendRow(torn.fileName(), quoted).ok);
+        QVERIFY(book::loadBook(torn.fileName()).races.size() == 1 && book::loadBook(torn.fileName()).skipped == 0);
         QCOMPARE(book::rowFields(appended.row(appended.races[0])), book::rowFields(quoted));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QByteArray bytes = file.readAll();

@@ -55,11 +55,11 @@ private slots:
         QCOMPARE(QFileInfo(problem.path).fileName(), QStringLiteral("user1share.pdx"));
         QVERIFY(f.install.dataExists(player::journalFileName(1)));
         QVERIFY(QDir(f.install.dataFile(QStringLiteral("user1share.pdx"))).removeRecursively());
-        f.install.writeData(QStringLiteral("user1cash.pdx.Ab12Cd"), "7");
-        f.install.writeData(QStringLiteral("notes.txt.Ab12Cd"), "mine");
+        f.install.writeData(QStringLiteral("user1cash.pdx.z0Z9aA"), "7");
+        f.install.writeData(QStringLiteral("notes.txt.z0Z9aA"), "mine");
         QVERIFY(player::startUpRepairs().isEmpty());
         QCOMPARE(stored(f.install, 1), record(QStringLiteral("750")).inSaveOrder());
-        QCOMPARE(QDir(f.install.dataFile(QString())).entryList({"*.Ab12Cd"}), QStringList{"notes.txt.Ab12Cd"});
+        QCOMPARE(QDir(f.install.dataFile(QString())).entryList({"*.z0Z9aA"}), QStringList{"notes.txt.z0Z9aA"});
     }
 
     void saveErrorsAreToldOnce()
