@@ -5,10 +5,12 @@
 #include "app/window_registry.h"
 #include "book/race_book.h"
 #include "book/race_book_window.h"
+#include "game/session.h"
 #include "office/betting_office_window.h"
 #include "platform/dialogs.h"
 #include "platform/program.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -94,7 +97,7 @@ struct Opening {
 
 // Opens the Race Book from the office as the player does and runs the game until the book's
 // `count` races are shown, a 10 ms timer telling how long the event loop was away at worst.
-Opening open(Form2 *office, int count)
+Opening open(BettingOfficeWindow *office, int count)
 {
     Opening result;
     QElapsedTimer clock;
@@ -106,12 +109,13 @@ Opening open(Form2 *office, int count)
         sinceTick.restart();
     });
     auto shown = [&] {
-        const frmbook *window = app::existingWindow<frmbook>();
-        return window && window->isVisible() && window->filter->rowCount() == count;
+        const RaceBookWindow *window = app::existingWindow<RaceBookWindow>();
+        return window && window->isVisible() &&
+               window->findChild<QTableView *>(QStringLiteral("tblRows"))->model()->rowCount() == count;
     };
     QTimer::singleShot(0, [&] {
         clock.start();
-        office->mnuBook_Click();
+        office->findChild<QAction *>(QStringLiteral("mnuBook"))->trigger();
     });
     sinceTick.start();
     ticks.start();
@@ -119,7 +123,7 @@ Opening open(Form2 *office, int count)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     result.shownMs = double(clock.nsecsElapsed()) / 1e6;
     // The window painted with its races, as the player sees it.
-    app::existingWindow<frmbook>()->repaint();
+    app::existingWindow<RaceBookWindow>()->repaint();
     QCoreApplication::processEvents();
     result.worstGapMs = std::max(result.worstGapMs, double(sinceTick.nsecsElapsed()) / 1e6);
     return result;
@@ -127,7 +131,7 @@ Opening open(Form2 *office, int count)
 
 void closeBook()
 {
-    app::existingWindow<frmbook>()->close();
+    app::existingWindow<RaceBookWindow>()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -147,9 +151,10 @@ int main(int argc, char **argv)
         return 1;
     }
     platform::setProgramFolder(folder.path());
-    Form2 *office = app::window<Form2>();
-    office->Label23->setText(QStringLiteral("1"));
-    office->curr->setText(QStringLiteral("£"));
+    game::PlayerRecord player;
+    player.slot = 1;
+    game::session().signIn(player);
+    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
     office->show();  // the office is up, as in the game, before its Race Book is opened
     QApplication::processEvents();
 
@@ -164,8 +169,8 @@ int main(int argc, char **argv)
     // The cash and debt of every race drawn.
     QElapsedTimer chartClock;
     chartClock.start();
-    frmbook *window = app::existingWindow<frmbook>();
-    window->tabBook->setCurrentIndex(1);
+    RaceBookWindow *window = app::existingWindow<RaceBookWindow>();
+    window->findChild<QTabWidget *>(QStringLiteral("tabBook"))->setCurrentIndex(1);
     window->repaint();
     const double chartMs = double(chartClock.nsecsElapsed()) / 1e6;
     closeBook();

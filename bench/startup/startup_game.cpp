@@ -14,7 +14,7 @@ int main(int argc, char **argv)
     platform::QtDialogs dialogs;
     platform::setDialogs(&dialogs);
     ShownProbe probe;
-    Form1 *splash = app::window<Form1>();
+    SplashWindow *splash = app::window<SplashWindow>();
     splash->installEventFilter(&probe);
     splash->show();
     return application.exec();

@@ -2,11 +2,12 @@
 
 #include "administration/console.h"
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/twips.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -33,67 +34,65 @@ QLabel *caption(QWidget *parent, const QString &name, const QString &text, const
 }
 }  // namespace
 
-frmadim::frmadim()
+AdminConsoleWindow::AdminConsoleWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6600, 2760));
     setObjectName(QStringLiteral("frmadim"));
     setWindowTitle(QStringLiteral("Tamblor Networks Paddox Admin"));
     setWindowIcon(QIcon(QStringLiteral(":/app/paddox.svg")));
     setModal(false);
     setFixedSize(platform::twipsSize(6600, 2760));
 
-    Label1 = caption(this, QStringLiteral("Label1"), QStringLiteral("All these actions Will Effect User 1:"),
-                     twipsRect(180, 225, 3300, 300));
-    Text1 = field(this, QStringLiteral("Text1"), Label1, twipsRect(3540, 180, 2880, 360));
-    Text1->setReadOnly(true);
-    Label2 = caption(this, QStringLiteral("Label2"), QStringLiteral("User 1 Cash:"), twipsRect(180, 765, 1500, 300));
-    Text2 = field(this, QStringLiteral("Text2"), Label2, twipsRect(1740, 720, 2400, 360));
-    Label3 = caption(this, QStringLiteral("Label3"), QStringLiteral("User 1 Debt"), twipsRect(180, 1245, 1500, 300));
-    Text3 = field(this, QStringLiteral("Text3"), Label3, twipsRect(1740, 1200, 2400, 360));
-    for (QLineEdit *money : {Text2, Text3})
+    QLabel *nameCaption = caption(this, QStringLiteral("Label1"), QStringLiteral("All these actions Will Effect User 1:"),
+                                  twipsRect(180, 225, 3300, 300));
+    nameField = field(this, QStringLiteral("Text1"), nameCaption, twipsRect(3540, 180, 2880, 360));
+    nameField->setReadOnly(true);
+    QLabel *cashCaption = caption(this, QStringLiteral("Label2"), QStringLiteral("User 1 Cash:"), twipsRect(180, 765, 1500, 300));
+    cashField = field(this, QStringLiteral("Text2"), cashCaption, twipsRect(1740, 720, 2400, 360));
+    QLabel *debtCaption = caption(this, QStringLiteral("Label3"), QStringLiteral("User 1 Debt"), twipsRect(180, 1245, 1500, 300));
+    debtField = field(this, QStringLiteral("Text3"), debtCaption, twipsRect(1740, 1200, 2400, 360));
+    for (QLineEdit *money : {cashField, debtField})
         money->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    Command1 = new QPushButton(QStringLiteral("Apply"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(4380, 720, 2040, 420));
-    Command2 = new QPushButton(QStringLiteral("Close"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsRect(4380, 1200, 2040, 420));
-    Command1->setDefault(true);  // Enter in an amount applies
-    connect(Command1, &QPushButton::clicked, this, &frmadim::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmadim::Command2_Click);
+    auto *applyButton = platform::placed(new QPushButton(QStringLiteral("Apply"), this), QStringLiteral("Command1"),
+                                         twipsRect(4380, 720, 2040, 420));
+    auto *closeButton = platform::placed(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command2"),
+                                         twipsRect(4380, 1200, 2040, 420));
+    applyButton->setDefault(true);  // Enter in an amount applies
+    connect(applyButton, &QPushButton::clicked, this, &AdminConsoleWindow::onApplyClicked);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, platform::consoleLifetimeTicks);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setAccessibleName(QStringLiteral("Time left"));
-    ProgressBar1->setGeometry(twipsRect(180, 2160, 6240, 300));
+    lifetimeBar = platform::placed(new QProgressBar(this), QStringLiteral("ProgressBar1"), twipsRect(180, 2160, 6240, 300));
+    lifetimeBar->setRange(0, platform::consoleLifetimeTicks);
+    lifetimeBar->setValue(0);
+    lifetimeBar->setTextVisible(false);
+    lifetimeBar->setAccessibleName(QStringLiteral("Time left"));
     auto *note = caption(this, QStringLiteral("lblLifetime"), QStringLiteral("The console closes when this bar is full."),
                          twipsRect(180, 1800, 6240, 300));
-    note->setBuddy(ProgressBar1);
+    note->setBuddy(lifetimeBar);
 
     // The console's life runs from the moment it opens.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(platform::effectiveInterval(platform::consoleLifetimeMs));
-    connect(Timer1, &QTimer::timeout, this, &frmadim::Timer1_Timer);
+    lifetimeTimer = new QTimer(this);
+    lifetimeTimer->setObjectName(QStringLiteral("Timer1"));
+    lifetimeTimer->setInterval(platform::effectiveInterval(platform::consoleLifetimeMs));
+    connect(lifetimeTimer, &QTimer::timeout, this, &AdminConsoleWindow::onLifetimeTick);
 
-    setTabOrder(Text2, Text3);
-    setTabOrder(Text3, Command1);
-    setTabOrder(Command1, Command2);
-    Form_Load();
-    Timer1->start();
+    setTabOrder(cashField, debtField);
+    setTabOrder(debtField, applyButton);
+    setTabOrder(applyButton, closeButton);
+    load();
+    lifetimeTimer->start();
 }
 
-frmadim::~frmadim() = default;
+AdminConsoleWindow::~AdminConsoleWindow() = default;
 
-void frmadim::Form_Load()
+void AdminConsoleWindow::load()
 {
     // A file that cannot be read leaves its field as it is.
     const administration::SlotOneRecord record = administration::readSlotOne();
     const std::pair<QLineEdit *, std::optional<QString>> fields[] = {
-        {Text1, record.name}, {Text2, record.cash}, {Text3, record.debt}};
+        {nameField, record.name}, {cashField, record.cash}, {debtField, record.debt}};
     for (const auto &[edit, value] : fields) {
         if (value) {
             edit->setText(*value);
@@ -102,37 +101,37 @@ void frmadim::Form_Load()
     }
 }
 
-void frmadim::Command1_Click()
+void AdminConsoleWindow::onApplyClicked()
 {
     // The console's life stands still while its messages are up.
-    Timer1->stop();
-    const auto resume = qScopeGuard([this] { Timer1->start(); });
-    Form2 *office = app::existingWindow<Form2>();
-    const administration::AmountsCheck check = administration::checkAmounts(Text2->text(), Text3->text());
+    lifetimeTimer->stop();
+    const auto resume = qScopeGuard([this] { lifetimeTimer->start(); });
+    game::Session &session = game::session();
+    const administration::AmountsCheck check = administration::checkAmounts(cashField->text(), debtField->text());
     if (!check.ok) {
         platform::say(check.message);
         return;
     }
     // While a race runs its settlement owns the cash and debt; the console waits.
-    if (office && office->refusedDuringRace(QStringLiteral("change your cash and debt")))
+    if (const game::Reply refusal = session.checkConsoleMayApply(); !refusal.isEmpty()) {
+        game::tell(refusal);
         return;
+    }
     if (const QString problem = administration::writeSlotOneMoney(check.cash, check.debt); !problem.isEmpty()) {
         platform::say(problem + QStringLiteral("\n\nThe betting office keeps its cash and debt."),
                       platform::Icon::Critical);
         return;
     }
-    if (office)
-        office->takeConsoleAmounts(check.cash, check.debt);
+    if (session.officeOpen())
+        session.takeConsoleAmounts(check.cash, check.debt);
     platform::say(QStringLiteral("Actions Changed"));
 }
 
-void frmadim::Command2_Click() { close(); }
-
-void frmadim::Timer1_Timer()
+void AdminConsoleWindow::onLifetimeTick()
 {
-    ProgressBar1->setValue(ProgressBar1->value() + 1);
-    if (ProgressBar1->value() >= platform::consoleLifetimeTicks) {
-        Timer1->stop();
+    lifetimeBar->setValue(lifetimeBar->value() + 1);
+    if (lifetimeBar->value() >= platform::consoleLifetimeTicks) {
+        lifetimeTimer->stop();
         close();
     }
 }

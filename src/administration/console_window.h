@@ -1,34 +1,28 @@
 #pragma once
 #include <QDialog>
 
-class QLabel;
 class QLineEdit;
 class QProgressBar;
-class QPushButton;
 class QTimer;
 
 // The administration console: sets the cash and debt of player slot 1, whoever is signed in, and
-// hands the amounts to the betting office. It closes itself once its progress bar is full.
-class frmadim : public QDialog {
+// hands the amounts to the game session. It closes itself once its progress bar is full.
+class AdminConsoleWindow : public QDialog {
     Q_OBJECT
 public:
-    frmadim();
-    ~frmadim() override;
+    AdminConsoleWindow();
+    ~AdminConsoleWindow() override;
 
-    QLabel *Label1 = nullptr;        // "All these actions Will Effect User 1:"
-    QLineEdit *Text1 = nullptr;      // slot 1's name, shown only
-    QLabel *Label2 = nullptr;        // "User 1 Cash:"
-    QLineEdit *Text2 = nullptr;      // slot 1's cash
-    QLabel *Label3 = nullptr;        // "User 1 Debt"
-    QLineEdit *Text3 = nullptr;      // slot 1's debt
-    QPushButton *Command1 = nullptr; // "Apply"
-    QPushButton *Command2 = nullptr; // "Close"
-    QProgressBar *ProgressBar1 = nullptr;  // the console's remaining life, 0..1000 ticks
-    QTimer *Timer1 = nullptr;
+private:
+    // Shows slot 1's name, cash and debt from its files.
+    void load();
+    void onApplyClicked();
+    // One tick of the console's life: the bar grows, and when it is full the console closes.
+    void onLifetimeTick();
 
-public slots:
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void Timer1_Timer();
+    QLineEdit *nameField = nullptr;  // slot 1's name, shown only
+    QLineEdit *cashField = nullptr;  // slot 1's cash
+    QLineEdit *debtField = nullptr;  // slot 1's debt
+    QProgressBar *lifetimeBar = nullptr;  // the console's life, 0..1000 ticks
+    QTimer *lifetimeTimer = nullptr;
 };

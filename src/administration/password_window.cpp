@@ -5,6 +5,8 @@
 #include "app/window_registry.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -12,38 +14,35 @@
 
 using platform::twipsRect;
 
-Form15::Form15()
+AdminPasswordWindow::AdminPasswordWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 5400, 1500));
     setObjectName(QStringLiteral("Form15"));
     setWindowTitle(QStringLiteral("Tamblor Networks iPaddoxV Administration Area"));
     setWindowIcon(QIcon(QStringLiteral(":/app/paddox.svg")));
     setModal(false);
     setFixedSize(platform::twipsSize(5400, 1500));
 
-    auto *picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setGeometry(twipsRect(180, 240, 720, 720));
+    auto *picture = platform::placed(new QLabel(this), QStringLiteral("Image1"), twipsRect(180, 240, 720, 720));
     picture->setPixmap(QIcon(QStringLiteral(":/app/paddox.svg")).pixmap(picture->size()));
-    Label1 = new QLabel(QStringLiteral("Administrators only."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(1080, 240, 4140, 300));
-    Command1 = new QPushButton(QStringLiteral("Enter"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(3720, 780, 1500, 450));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &Form15::Command1_Click);
+    platform::placed(new QLabel(QStringLiteral("Administrators only."), this), QStringLiteral("Label1"), twipsRect(1080, 240, 4140, 300));
+    auto *enterButton = platform::placed(new QPushButton(QStringLiteral("Enter"), this), QStringLiteral("Command1"),
+                                         twipsRect(3720, 780, 1500, 450));
+    enterButton->setDefault(true);
+    connect(enterButton, &QPushButton::clicked, this, &AdminPasswordWindow::onEnterClicked);
 }
 
-Form15::~Form15() = default;
+AdminPasswordWindow::~AdminPasswordWindow() = default;
 
-void Form15::Command1_Click()
+void AdminPasswordWindow::onEnterClicked()
 {
     // The answer starts as one blank, which has to go before the password can match.
     const std::optional<QString> typed = platform::dialogs().input(
         QStringLiteral("Enter The Administration Password:"), QStringLiteral("Enter Password"), QStringLiteral(" "),
         true);
     if (administration::passwordAccepted(typed)) {
-        frmadim *console = app::window<frmadim>();
+        AdminConsoleWindow *console = app::window<AdminConsoleWindow>();
         console->show();
         console->raise();
     } else {

@@ -5,6 +5,7 @@
 #include "platform/program.h"
 #include "platform/version.h"
 #include "platform/widgets/qt_dialogs.h"
+#include "platform/widgets/qt_sounds.h"
 #include "player/record_safety.h"
 
 #include <QApplication>
@@ -76,12 +77,16 @@ int main(int argc, char **argv)
         return *answered;
     platform::QtDialogs dialogs;
     platform::setDialogs(&dialogs);
+    // Nothing is loaded, and no audio device asked for, until a sound first plays.
+    platform::QtSounds sounds;
+    platform::setSounds(&sounds);
     // One game per data folder; a second copy changes no file and ends. An installed
     // copy makes the player's folders on its first start.
     platform::makePlayerFolders();
     platform::InstanceLock lock;
     if (!lock.acquire()) {
         platform::say(lock.error(), platform::Icon::Critical);
+        platform::setSounds(nullptr);
         platform::setDialogs(nullptr);
         return 1;
     }
@@ -90,6 +95,7 @@ int main(int argc, char **argv)
     player::startUpRepairs();
     app::startGame();
     const int code = application.exec();
+    platform::setSounds(nullptr);
     platform::setDialogs(nullptr);
     return code;
 }

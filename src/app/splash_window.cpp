@@ -4,11 +4,13 @@
 #include "platform/intervals.h"
 #include "platform/program.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
 #include "platform/widgets/svg_picture.h"
 #include "platform/version.h"
 #include "player/country_window.h"
 #include "player/record_files.h"
 #include "player/sign_in_window.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -16,89 +18,75 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-Form1::Form1()
+namespace {
+// A first run is one without a country file: the country window comes first.
+bool firstRun() { return !QFileInfo::exists(platform::dataPath(player::countryFileName)); }
+}  // namespace
+
+SplashWindow::SplashWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 7200, 4920));
     using platform::twipsRect;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Welcome To Tamblor Networks Paddox2002"));
     setFixedSize(platform::twipsSize(7200, 4920));
 
     const qreal ratio = devicePixelRatioF();
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twipsRect(120, 120, 6960, 3480));
-    Picture1->setPixmap(platform::svgPixmap(QStringLiteral(":/app/splash.svg"), Picture1->size(), ratio));
-    Picture1->setCursor(Qt::PointingHandCursor);
-    Picture1->setAccessibleName(QStringLiteral("Paddox"));
-    Picture1->installEventFilter(this);
+    picture = platform::placed(new QLabel(this), QStringLiteral("Picture1"), twipsRect(120, 120, 6960, 3480));
+    picture->setPixmap(platform::svgPixmap(QStringLiteral(":/app/splash.svg"), picture->size(), ratio));
+    picture->setCursor(Qt::PointingHandCursor);
+    picture->setAccessibleName(QStringLiteral("Paddox"));
+    picture->installEventFilter(this);
 
-    Picture2 = new QLabel(this);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(twipsRect(120, 3720, 1080, 1080));
-    Picture2->setPixmap(platform::svgPixmap(QStringLiteral(":/app/paddox.svg"), Picture2->size(), ratio));
+    auto *smallPicture = platform::placed(new QLabel(this), QStringLiteral("Picture2"), twipsRect(120, 3720, 1080, 1080));
+    smallPicture->setPixmap(platform::svgPixmap(QStringLiteral(":/app/paddox.svg"), smallPicture->size(), ratio));
 
-    Label5 = new QLabel(QStringLiteral(">"), this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setGeometry(twipsRect(1440, 3690, 360, 600));
-    Label6 = new QLabel(QStringLiteral("  Professional"), this);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setGeometry(twipsRect(1800, 3690, 5280, 600));
+    auto *arrow = platform::placed(new QLabel(QStringLiteral(">"), this), QStringLiteral("Label5"), twipsRect(1440, 3690, 360, 600));
+    auto *edition = platform::placed(new QLabel(QStringLiteral("  Professional"), this), QStringLiteral("Label6"),
+                                     twipsRect(1800, 3690, 5280, 600));
     QFont large = font();
     large.setPointSizeF(large.pointSizeF() * 1.8);
     large.setBold(true);
     large.setItalic(true);
-    Label5->setFont(large);
-    Label6->setFont(large);
+    arrow->setFont(large);
+    edition->setFont(large);
 
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(twipsRect(1440, 4320, 5640, 360));
+    const QString version = QStringLiteral("Paddox Version  %1.%2.%3")
+                                .arg(platform::versionMajor)
+                                .arg(platform::versionMinor)
+                                .arg(platform::versionRevision);
+    platform::placed(new QLabel(version, this), QStringLiteral("Label3"), twipsRect(1440, 4320, 5640, 360));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(platform::effectiveInterval(platform::splashMs));
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-
-    Form_Load();
-    Timer1->start();
+    leaveTimer = new QTimer(this);
+    leaveTimer->setObjectName(QStringLiteral("Timer1"));
+    leaveTimer->setInterval(platform::effectiveInterval(platform::splashMs));
+    connect(leaveTimer, &QTimer::timeout, this, &SplashWindow::leave);
+    leaveTimer->start();
 }
 
-Form1::~Form1() = default;
+SplashWindow::~SplashWindow() = default;
 
-void Form1::Form_Load()
-{
-    Label3->setText(QStringLiteral("Paddox Version  %1.%2.%3")
-                        .arg(platform::versionMajor)
-                        .arg(platform::versionMinor)
-                        .arg(platform::versionRevision));
-}
-
-bool Form1::firstRun() { return !QFileInfo::exists(platform::dataPath(player::countryFileName)); }
-
-void Form1::Timer1_Timer() { leave(); }
-
-void Form1::Picture1_Click() { leave(); }
-
-void Form1::leave()
+void SplashWindow::leave()
 {
     // The timer and a click can both arrive; the way in opens once.
     if (left_)
         return;
     left_ = true;
-    Timer1->stop();
+    leaveTimer->stop();
     if (firstRun())
-        app::window<Form14>()->show();
+        app::window<CountryWindow>()->show();
     else
-        app::window<frmcontrol>()->show();
+        app::window<SignInWindow>()->show();
     close();
 }
 
-bool Form1::eventFilter(QObject *watched, QEvent *event)
+bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Picture1 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == picture && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && Picture1->rect().contains(mouse->position().toPoint())) {
-            Picture1_Click();
+        if (mouse->button() == Qt::LeftButton && picture->rect().contains(mouse->position().toPoint())) {
+            leave();
             return true;
         }
     }
@@ -106,7 +94,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 }
 
 // Escape does not skip the way in: the splash leaves by its timer or a click.
-void Form1::keyPressEvent(QKeyEvent *event)
+void SplashWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();

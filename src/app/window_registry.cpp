@@ -1,6 +1,5 @@
 #include "app/window_registry.h"
 
-#include "app/splash_window.h"
 
 #include <QList>
 
@@ -29,5 +28,4 @@ void destroyAllWindows()
         delete w.data();
 }
 
-void startGame() { window<Form1>()->show(); }
 }  // namespace app

@@ -39,7 +39,12 @@ W *existingWindow()
 // Destroys every window the registry handed out (tests start each case afresh).
 void destroyAllWindows();
 
-// Opens the game's first window, the splash, as the program does at start-up.
+// The game's way in, defined in app/game_flow.cpp, where the game's windows are known:
+// the splash opens the game, as the program does at start-up;
 void startGame();
+// the sign-in hands the signed-in player over to the betting office: made (and so loaded) on first
+// use, then shown.
+void openBettingOffice();
+void showBettingOffice();
 
 }  // namespace app

@@ -2,11 +2,12 @@
 
 #include "app/window_registry.h"
 #include "backup/backup_files.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/program.h"
 #include "platform/twips.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTreeView>
 
 using platform::twipsRect;
@@ -37,111 +37,107 @@ QString stepProblem(const backup::Step &step)
 }
 }  // namespace
 
-Form7::Form7()
+BackupWindow::BackupWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 7920, 5760));
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Back Up / Restore"));
     setWindowIcon(QIcon(QStringLiteral(":/office/restore.svg")));
     setModal(false);
     setFixedSize(platform::twipsSize(7920, 5760));
 
-    Label1 = new QLabel(QStringLiteral("Select Where To Backup or Restore Your Files To/From:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(120, 120, 7680, 300));
+    auto *heading = platform::placed(new QLabel(QStringLiteral("Select Where To Backup or Restore Your Files To/From:"), this),
+                                     QStringLiteral("Label1"), twipsRect(120, 120, 7680, 300));
 
     // The roots of the file system (drives, where there are such), then their folders.
     fileSystem_ = new QFileSystemModel(this);
     fileSystem_->setObjectName(QStringLiteral("fileSystem"));
     fileSystem_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     fileSystem_->setRootPath(QString());
-    Dir1 = new QTreeView(this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setModel(fileSystem_);
+    folderList = platform::placed(new QTreeView(this), QStringLiteral("Dir1"), twipsRect(120, 480, 5160, 3840));
+    folderList->setModel(fileSystem_);
     for (int column = 1; column < fileSystem_->columnCount(); ++column)
-        Dir1->hideColumn(column);
-    Dir1->setHeaderHidden(true);
-    Dir1->setGeometry(twipsRect(120, 480, 5160, 3840));
-    Dir1->setAccessibleName(Label1->text());
-    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form7::Dir1_Change);
+        folderList->hideColumn(column);
+    folderList->setHeaderHidden(true);
+    folderList->setAccessibleName(heading->text());
+    connect(folderList->selectionModel(), &QItemSelectionModel::currentChanged, this, &BackupWindow::onFolderChosen);
     // The list reads folders in the background: once the chosen one is read, it goes to the middle.
     connect(fileSystem_, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
         if (folder_.startsWith(loaded))
             centreFolder();
     });
 
-    auto *picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setGeometry(twipsRect(5520, 480, 2280, 1500));
+    auto *picture = platform::placed(new QLabel(this), QStringLiteral("Picture1"), twipsRect(5520, 480, 2280, 1500));
     picture->setPixmap(QIcon(QStringLiteral(":/office/restore.svg")).pixmap(picture->size()));
     picture->setAlignment(Qt::AlignCenter);
-    cmdbackup = button(this, QStringLiteral("cmdbackup"), QStringLiteral("Back Up Data"), twipsRect(5520, 2220, 2280, 450));
-    cmdrestore = button(this, QStringLiteral("cmdrestore"), QStringLiteral("Restore Data"), twipsRect(5520, 2790, 2280, 450));
+    QPushButton *backUpButton =
+        button(this, QStringLiteral("cmdbackup"), QStringLiteral("Back Up Data"), twipsRect(5520, 2220, 2280, 450));
+    QPushButton *restoreButton =
+        button(this, QStringLiteral("cmdrestore"), QStringLiteral("Restore Data"), twipsRect(5520, 2790, 2280, 450));
 
-    Label2 = new QLabel(QStringLiteral("Files Location:"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twipsRect(120, 4530, 1500, 300));
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(1680, 4500, 6120, 360));
-    Text1->setAccessibleName(QStringLiteral("Files Location"));
-    Label2->setBuddy(Text1);
-    Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("&Close"), twipsRect(5520, 5100, 2280, 450));
+    auto *locationCaption =
+        platform::placed(new QLabel(QStringLiteral("Files Location:"), this), QStringLiteral("Label2"), twipsRect(120, 4530, 1500, 300));
+    locationField = platform::placed(new QLineEdit(this), QStringLiteral("Text1"), twipsRect(1680, 4500, 6120, 360));
+    locationField->setAccessibleName(QStringLiteral("Files Location"));
+    locationCaption->setBuddy(locationField);
+    QPushButton *closeButton = button(this, QStringLiteral("Command1"), QStringLiteral("&Close"), twipsRect(5520, 5100, 2280, 450));
 
-    connect(Text1, &QLineEdit::returnPressed, this, &Form7::Text1_Enter);
-    connect(cmdbackup, &QPushButton::clicked, this, &Form7::cmdbackup_Click);
-    connect(cmdrestore, &QPushButton::clicked, this, &Form7::cmdrestore_Click);
-    connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
-    setTabOrder(Dir1, Text1);
-    setTabOrder(Text1, cmdbackup);
-    setTabOrder(cmdbackup, cmdrestore);
-    setTabOrder(cmdrestore, Command1);
+    connect(locationField, &QLineEdit::returnPressed, this, &BackupWindow::followTypedFolder);
+    connect(backUpButton, &QPushButton::clicked, this, &BackupWindow::onBackUpClicked);
+    connect(restoreButton, &QPushButton::clicked, this, &BackupWindow::onRestoreClicked);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    setTabOrder(folderList, locationField);
+    setTabOrder(locationField, backUpButton);
+    setTabOrder(backUpButton, restoreButton);
+    setTabOrder(restoreButton, closeButton);
 
     // The folder list starts where the program runs from.
     showFolder(QDir::currentPath());
 }
 
-Form7::~Form7() = default;
+BackupWindow::~BackupWindow() = default;
 
-void Form7::showEvent(QShowEvent *event)
+void BackupWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     centreFolder();
 }
 
-void Form7::centreFolder()
+void BackupWindow::centreFolder()
 {
     // Queued: the list lays out its rows first.
     QMetaObject::invokeMethod(
-        Dir1, [this] { Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter); },
+        folderList, [this] { folderList->scrollTo(folderList->currentIndex(), QAbstractItemView::PositionAtCenter); },
         Qt::QueuedConnection);
 }
 
-void Form7::showFolder(const QString &path)
+void BackupWindow::showFolder(const QString &path)
 {
     const QModelIndex index = fileSystem_->index(path);
     if (index.isValid()) {
-        Dir1->setCurrentIndex(index);
-        Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
-        Dir1->expand(index);
+        folderList->setCurrentIndex(index);
+        folderList->scrollTo(index, QAbstractItemView::PositionAtCenter);
+        folderList->expand(index);
     } else {
-        Dir1->clearSelection();  // a folder the list does not show (a hidden one)
+        folderList->clearSelection();  // a folder the list does not show (a hidden one)
     }
     folder_ = path;
-    Text1->setText(QDir::toNativeSeparators(path));
+    locationField->setText(QDir::toNativeSeparators(path));
 }
 
-void Form7::Dir1_Change()
+void BackupWindow::onFolderChosen()
 {
-    const QModelIndex index = Dir1->currentIndex();
+    const QModelIndex index = folderList->currentIndex();
     if (!index.isValid())
         return;
     folder_ = fileSystem_->filePath(index);
-    Text1->setText(QDir::toNativeSeparators(folder_));
+    locationField->setText(QDir::toNativeSeparators(folder_));
 }
 
-bool Form7::followTypedFolder()
+bool BackupWindow::followTypedFolder()
 {
-    const QString typed = Text1->text();
+    const QString typed = locationField->text();
     if (typed == QDir::toNativeSeparators(folder_))
         return true;
     const QFileInfo info(QDir::fromNativeSeparators(typed));
@@ -150,33 +146,28 @@ bool Form7::followTypedFolder()
                                      "list. The folder list stays at:\n%2")
                           .arg(typed.left(200), QDir::toNativeSeparators(folder_)),
                       platform::Icon::Warning);
-        Text1->setFocus();
-        Text1->selectAll();
+        locationField->setFocus();
+        locationField->selectAll();
         return false;
     }
     showFolder(QDir::cleanPath(info.absoluteFilePath()));
     return true;
 }
 
-void Form7::Text1_Enter() { followTypedFolder(); }
-
-int Form7::slotToUse()
+int BackupWindow::slotToUse()
 {
-    if (const Form2 *office = app::existingWindow<Form2>()) {
-        for (int slot = 1; slot <= player::slotCount; ++slot) {
-            if (office->Label23->text() == QString::number(slot))
-                player::setCurrentSlot(static_cast<short>(slot));
-        }
-    }
+    const game::Session &session = game::session();
+    if (session.record().signedIn())
+        player::setCurrentSlot(static_cast<short>(session.record().slot));
     const int slot = player::currentSlot();
-    if (app::existingWindow<Form2>() && slot >= 1 && slot <= player::slotCount)
+    if (session.officeOpen() && slot >= 1 && slot <= player::slotCount)
         return slot;
     platform::say(QStringLiteral("No player is signed in, so there is nothing to back up or restore."),
                   platform::Icon::Information);
     return 0;
 }
 
-void Form7::cmdbackup_Click()
+void BackupWindow::onBackUpClicked()
 {
     if (!followTypedFolder())
         return;
@@ -191,7 +182,7 @@ void Form7::cmdbackup_Click()
         return;
     }
     platform::say(QStringLiteral("Backing Up data for: ") + step.name);
-    step = backup::finishBackup(folder_, slot, app::existingWindow<Form2>()->playingFields());
+    step = backup::finishBackup(folder_, slot, game::session().record().playingFields());
     if (!step.ok) {
         platform::say(QStringLiteral("The backup has stopped. ") + stepProblem(step) +
                           QStringLiteral("\n\nThe backup in this folder is not complete; your game is unchanged."),
@@ -201,7 +192,7 @@ void Form7::cmdbackup_Click()
     platform::say(QStringLiteral("Back Up Completed Successfully"));
 }
 
-void Form7::cmdrestore_Click()
+void BackupWindow::onRestoreClicked()
 {
     if (!followTypedFolder())
         return;
@@ -232,5 +223,3 @@ void Form7::cmdrestore_Click()
     // At once: no window saves its older values over the restored files.
     platform::endProgram();
 }
-
-void Form7::Command1_Click() { close(); }

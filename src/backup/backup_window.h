@@ -2,41 +2,24 @@
 #include <QDialog>
 
 class QFileSystemModel;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTreeView;
 
 // "Back Up / Restore": copies the signed-in player's record into a folder the player chooses, or
 // a backup from such a folder into the signed-in player's slot (after which the game ends).
-class Form7 : public QDialog {
+class BackupWindow : public QDialog {
     Q_OBJECT
 public:
-    Form7();
-    ~Form7() override;
-
-    QLabel *Label1 = nullptr;          // "Select Where To Backup or Restore Your Files To/From:"
-    QTreeView *Dir1 = nullptr;         // the file system's roots and folders
-    QLabel *Label2 = nullptr;          // "Files Location:"
-    QLineEdit *Text1 = nullptr;        // the chosen folder; a folder typed here and Enter moves Dir1 to it
-    QPushButton *cmdbackup = nullptr;  // "Back Up Data"
-    QPushButton *cmdrestore = nullptr; // "Restore Data"
-    QPushButton *Command1 = nullptr;   // "&Close"
-
-    // The folder a button uses now.
-    QString folder() const { return folder_; }
-
-public slots:
-    void Dir1_Change();
-    void Text1_Enter();
-    void cmdbackup_Click();
-    void cmdrestore_Click();
-    void Command1_Click();
+    BackupWindow();
+    ~BackupWindow() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void onFolderChosen();
+    void onBackUpClicked();
+    void onRestoreClicked();
     void centreFolder();
     void showFolder(const QString &path);
     // A folder typed but not yet confirmed with Enter counts: false (after telling the player)
@@ -45,6 +28,8 @@ private:
     // The signed-in player's slot (1..5) as the current slot, or 0 after telling the player.
     int slotToUse();
 
+    QTreeView *folderList = nullptr;    // the file system's roots and folders
+    QLineEdit *locationField = nullptr; // the chosen folder; a folder typed here and Enter moves the list to it
     QFileSystemModel *fileSystem_ = nullptr;
-    QString folder_;
+    QString folder_;                    // the folder a button uses now
 };

@@ -3,10 +3,12 @@
 #include "book/race_book_window.h"
 
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
 #include "player/record_files.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -62,20 +64,20 @@ QList<QPointF> sumLine(const QList<book::Race> &races, book::Money book::Race::*
     return points;
 }
 
-// A whole number of races between the ticks of the race axis, 1, 2 or 5 times a power of ten, so
-// that each race number shows once and there are ten of them at most.
-int raceStep(qsizetype races)
+// A whole number between the ticks of an axis spanning `span`, 1, 2 or 5 times a power of ten,
+// with at most `steps` of them: no two ticks show the same number, however short the span.
+double wholeStep(double span, int steps)
 {
-    for (int step = 1;; step *= 10) {
+    for (double step = 1;; step *= 10) {
         for (const int times : {1, 2, 5}) {
-            if ((races - 1) / (step * times) <= 10)
+            if (span / (step * times) <= steps)
                 return step * times;
         }
     }
 }
 }  // namespace
 
-std::function<QString(QWidget *)> &frmbook::exportPathSeam()
+std::function<QString(QWidget *)> &RaceBookWindow::exportPathSeam()
 {
     static std::function<QString(QWidget *)> seam = [](QWidget *parent) {
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Export CSV"), QString(),
@@ -84,147 +86,138 @@ std::function<QString(QWidget *)> &frmbook::exportPathSeam()
     return seam;
 }
 
-frmbook::frmbook()
+RaceBookWindow::RaceBookWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 15000, 9000));
     setObjectName(QStringLiteral("frmbook"));
     setWindowTitle(QStringLiteral("Race Book"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(platform::twips(15000), platform::twips(9000));
 
     auto *layout = new QVBoxLayout(this);
-    tabBook = new QTabWidget(this);
-    tabBook->setObjectName(QStringLiteral("tabBook"));
-    layout->addWidget(tabBook);
+    tabs = platform::called(new QTabWidget(this), QStringLiteral("tabBook"));
+    layout->addWidget(tabs);
 
     // The races.
-    auto *races = new QWidget(tabBook);
+    auto *races = new QWidget(tabs);
     auto *racesLayout = new QVBoxLayout(races);
     auto *filters = new QHBoxLayout;
     auto *kindLabel = new QLabel(QStringLiteral("&Kind:"), races);
-    cboKind = new QComboBox(races);
-    cboKind->setObjectName(QStringLiteral("cboKind"));
-    cboKind->setAccessibleName(QStringLiteral("Kind"));
-    cboKind->addItems({allKinds, book::raceKind, book::grandNationalKind});
-    kindLabel->setBuddy(cboKind);
+    kindBox = platform::called(new QComboBox(races), QStringLiteral("cboKind"));
+    kindBox->setAccessibleName(QStringLiteral("Kind"));
+    kindBox->addItems({allKinds, book::raceKind, book::grandNationalKind});
+    kindLabel->setBuddy(kindBox);
     auto *horseLabel = new QLabel(QStringLiteral("&Backed horse:"), races);
-    cboHorse = new QComboBox(races);
-    cboHorse->setObjectName(QStringLiteral("cboHorse"));
-    cboHorse->setAccessibleName(QStringLiteral("Backed horse"));
-    cboHorse->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    horseLabel->setBuddy(cboHorse);
-    cmdExport = new QPushButton(QStringLiteral("&Export CSV..."), races);
-    cmdExport->setObjectName(QStringLiteral("cmdExport"));
-    cmdClear = new QPushButton(QStringLiteral("&Clear Book..."), races);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    horseBox = platform::called(new QComboBox(races), QStringLiteral("cboHorse"));
+    horseBox->setAccessibleName(QStringLiteral("Backed horse"));
+    horseBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    horseLabel->setBuddy(horseBox);
+    exportButton = platform::called(new QPushButton(QStringLiteral("&Export CSV..."), races), QStringLiteral("cmdExport"));
+    clearButton = platform::called(new QPushButton(QStringLiteral("&Clear Book..."), races), QStringLiteral("cmdClear"));
     filters->addWidget(kindLabel);
-    filters->addWidget(cboKind);
+    filters->addWidget(kindBox);
     filters->addSpacing(12);
     filters->addWidget(horseLabel);
-    filters->addWidget(cboHorse);
+    filters->addWidget(horseBox);
     filters->addStretch();
-    filters->addWidget(cmdExport);
-    filters->addWidget(cmdClear);
+    filters->addWidget(exportButton);
+    filters->addWidget(clearButton);
     racesLayout->addLayout(filters);
 
     model = new book::BookModel(this);
     filter = new book::BookFilter(this);
     filter->setSourceModel(model);
-    tblRows = new QTableView(races);
-    tblRows->setObjectName(QStringLiteral("tblRows"));
-    tblRows->setAccessibleName(QStringLiteral("Races"));
-    tblRows->setModel(filter);
-    tblRows->setSortingEnabled(true);
-    tblRows->sortByColumn(book::BookModel::When, Qt::AscendingOrder);
-    tblRows->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblRows->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblRows->verticalHeader()->setDefaultSectionSize(tblRows->fontMetrics().height() + 6);
-    tblRows->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    tblRows->horizontalHeader()->setResizeContentsPrecision(200);  // a long book sizes its columns quickly
-    tblRows->horizontalHeader()->setStretchLastSection(true);
-    racesLayout->addWidget(tblRows);
+    racesTable = platform::called(new QTableView(races), QStringLiteral("tblRows"));
+    racesTable->setAccessibleName(QStringLiteral("Races"));
+    racesTable->setModel(filter);
+    racesTable->setSortingEnabled(true);
+    racesTable->sortByColumn(book::BookModel::When, Qt::AscendingOrder);
+    racesTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    racesTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    racesTable->verticalHeader()->setDefaultSectionSize(racesTable->fontMetrics().height() + 6);
+    racesTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    racesTable->horizontalHeader()->setResizeContentsPrecision(200);  // a long book sizes its columns quickly
+    racesTable->horizontalHeader()->setStretchLastSection(true);
+    racesLayout->addWidget(racesTable);
     auto *status = new QHBoxLayout;
-    lblStatus = new QLabel(races);
-    lblStatus->setObjectName(QStringLiteral("lblStatus"));
-    lblStatus->setTextFormat(Qt::PlainText);
-    status->addWidget(lblStatus, 1);
-    prgRead = new QProgressBar(races);
-    prgRead->setObjectName(QStringLiteral("prgRead"));
-    prgRead->setAccessibleName(QStringLiteral("Reading the race book"));
-    prgRead->setRange(0, readingSteps);
-    prgRead->hide();
-    status->addWidget(prgRead, 1);
+    statusLabel = platform::called(new QLabel(races), QStringLiteral("lblStatus"));
+    statusLabel->setTextFormat(Qt::PlainText);
+    status->addWidget(statusLabel, 1);
+    readingBar = platform::called(new QProgressBar(races), QStringLiteral("prgRead"));
+    readingBar->setAccessibleName(QStringLiteral("Reading the race book"));
+    readingBar->setRange(0, readingSteps);
+    readingBar->hide();
+    status->addWidget(readingBar, 1);
     racesLayout->addLayout(status);
-    tabBook->addTab(races, QStringLiteral("&Races"));
+    tabs->addTab(races, QStringLiteral("&Races"));
 
     // Cash and debt.
-    chtMoney = new QChartView(tabBook);
-    chtMoney->setObjectName(QStringLiteral("chtMoney"));
-    chtMoney->setRenderHint(QPainter::Antialiasing);
-    tabBook->addTab(chtMoney, QStringLiteral("Cash && &Debt"));
+    moneyChart = platform::called(new QChartView(tabs), QStringLiteral("chtMoney"));
+    moneyChart->setRenderHint(QPainter::Antialiasing);
+    tabs->addTab(moneyChart, QStringLiteral("Cash && &Debt"));
 
     // Odds against outcomes.
-    auto *odds = new QWidget(tabBook);
+    auto *odds = new QWidget(tabs);
     auto *oddsLayout = new QVBoxLayout(odds);
-    chtOdds = new QChartView(odds);
-    chtOdds->setObjectName(QStringLiteral("chtOdds"));
-    chtOdds->setRenderHint(QPainter::Antialiasing);
-    oddsLayout->addWidget(chtOdds, 1);
-    tblOdds = new QTableWidget(book::bandCount + 1, 6, odds);
-    tblOdds->setObjectName(QStringLiteral("tblOdds"));
-    tblOdds->setAccessibleName(QStringLiteral("Odds against outcomes"));
-    tblOdds->setHorizontalHeaderLabels({QStringLiteral("Runners"), QStringLiteral("Wins"), QStringLiteral("Share Won"),
-                                        QStringLiteral("Odds Promise"), QStringLiteral("Bets"),
-                                        QStringLiteral("Return Per Pound")});
+    oddsChart = platform::called(new QChartView(odds), QStringLiteral("chtOdds"));
+    oddsChart->setRenderHint(QPainter::Antialiasing);
+    oddsLayout->addWidget(oddsChart, 1);
+    oddsTable = platform::called(new QTableWidget(book::bandCount + 1, 6, odds), QStringLiteral("tblOdds"));
+    oddsTable->setAccessibleName(QStringLiteral("Odds against outcomes"));
+    oddsTable->setHorizontalHeaderLabels({QStringLiteral("Runners"), QStringLiteral("Wins"), QStringLiteral("Share Won"),
+                                          QStringLiteral("Odds Promise"), QStringLiteral("Bets"),
+                                          QStringLiteral("Return Per Pound")});
     QStringList bands;
     for (int band = 0; band < book::bandCount; ++band)
         bands << book::bandName(band);
-    tblOdds->setVerticalHeaderLabels(bands << QStringLiteral("All"));
-    tblOdds->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblOdds->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tblOdds->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tblOdds->verticalHeader()->setDefaultSectionSize(tblOdds->fontMetrics().height() + 10);
-    tblOdds->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tblOdds->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tblOdds->setFixedHeight(tblOdds->horizontalHeader()->sizeHint().height() + tblOdds->verticalHeader()->length() +
-                            2 * tblOdds->frameWidth() + 2);  // every band and the total, never a scroll bar
-    oddsLayout->addWidget(tblOdds);
-    tabBook->addTab(odds, QStringLiteral("&Odds Against Outcomes"));
+    oddsTable->setVerticalHeaderLabels(bands << QStringLiteral("All"));
+    oddsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    oddsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    oddsTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    oddsTable->verticalHeader()->setDefaultSectionSize(oddsTable->fontMetrics().height() + 10);
+    oddsTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    oddsTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    oddsTable->setFixedHeight(oddsTable->horizontalHeader()->sizeHint().height() + oddsTable->verticalHeader()->length() +
+                              2 * oddsTable->frameWidth() + 2);  // every band and the total, never a scroll bar
+    oddsLayout->addWidget(oddsTable);
+    tabs->addTab(odds, QStringLiteral("&Odds Against Outcomes"));
 
-    connect(cboKind, &QComboBox::currentIndexChanged, this,
-            [this](int index) { filter->setKind(index <= 0 ? QString() : cboKind->currentText()); });
-    connect(cboHorse, &QComboBox::currentIndexChanged, this,
-            [this](int index) { filter->setBacked(index <= 0 ? QString() : cboHorse->currentText()); });
-    connect(cmdExport, &QPushButton::clicked, this, &frmbook::cmdExport_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &frmbook::cmdClear_Click);
-    connect(&reading_, &QFutureWatcher<book::Reading>::progressValueChanged, prgRead, &QProgressBar::setValue);
-    connect(&reading_, &QFutureWatcher<book::Reading>::finished, this, &frmbook::bookRead);
+    connect(kindBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { filter->setKind(index <= 0 ? QString() : kindBox->currentText()); });
+    connect(horseBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { filter->setBacked(index <= 0 ? QString() : horseBox->currentText()); });
+    connect(exportButton, &QPushButton::clicked, this, &RaceBookWindow::onExportClicked);
+    connect(clearButton, &QPushButton::clicked, this, &RaceBookWindow::onClearClicked);
+    connect(&reading_, &QFutureWatcher<book::Reading>::progressValueChanged, readingBar, &QProgressBar::setValue);
+    connect(&reading_, &QFutureWatcher<book::Reading>::finished, this, &RaceBookWindow::bookRead);
 
-    loadBook();
+    load();
 }
 
-frmbook::~frmbook()
+RaceBookWindow::~RaceBookWindow()
 {
     // A reading still under way is stopped (it ends at its next piece) before the window goes.
     reading_.cancel();
     reading_.waitForFinished();
 }
 
-void frmbook::loadBook()
+void RaceBookWindow::load()
 {
     reading_.cancel();
     reading_.waitForFinished();
-    const Form2 *office = app::existingWindow<Form2>();
-    slot_ = office ? office->Label23->text().toInt() : 0;
-    sign_ = office ? office->curr->text() : QString();
+    const game::Session &session = game::session();
+    slot_ = session.officeOpen() ? session.record().slot : 0;
+    sign_ = session.officeOpen() ? session.sign() : QString();
     const QString path = slot_ >= 1 && slot_ <= player::slotCount ? book::bookPath(slot_) : QString();
     model->setBook({}, sign_);
     fillHorses();
-    tblRows->resizeColumnsToContents();
-    lblStatus->setText(QStringLiteral("Reading your race book..."));
-    prgRead->setValue(0);
-    prgRead->show();
-    cmdExport->setEnabled(false);
-    cmdClear->setEnabled(false);
+    racesTable->resizeColumnsToContents();
+    statusLabel->setText(QStringLiteral("Reading your race book..."));
+    readingBar->setValue(0);
+    readingBar->show();
+    exportButton->setEnabled(false);
+    clearButton->setEnabled(false);
     waiting_ = true;
     reading_.setFuture(QtConcurrent::run([path](QPromise<book::Reading> &promise) {
         promise.setProgressRange(0, readingSteps);
@@ -240,13 +233,7 @@ void frmbook::loadBook()
     }));
 }
 
-void frmbook::finishLoading()
-{
-    reading_.waitForFinished();
-    bookRead();
-}
-
-void frmbook::bookRead()
+void RaceBookWindow::bookRead()
 {
     if (!waiting_ || !reading_.isFinished() || reading_.isCanceled())
         return;
@@ -254,14 +241,14 @@ void frmbook::bookRead()
     showBook(reading_.result());  // shares the races with the finished reading, no copy
 }
 
-void frmbook::showBook(const book::Reading &reading)
+void RaceBookWindow::showBook(const book::Reading &reading)
 {
-    prgRead->hide();
-    cmdExport->setEnabled(true);
-    cmdClear->setEnabled(true);
+    readingBar->hide();
+    exportButton->setEnabled(true);
+    clearButton->setEnabled(true);
     // The races come in the order they were run, the dates' order: a book shown by date needs no
     // sorting, however long it is.
-    const QHeaderView *header = tblRows->horizontalHeader();
+    const QHeaderView *header = racesTable->horizontalHeader();
     if (header->sortIndicatorSection() == book::BookModel::When && header->sortIndicatorOrder() == Qt::AscendingOrder)
         filter->sort(-1);
     model->setBook(reading.book, sign_);
@@ -277,7 +264,7 @@ void frmbook::showBook(const book::Reading &reading)
                                 "when it is settled.");
     if (skipped > 0)
         status += QStringLiteral("; %1 damaged %2 skipped").arg(skipped).arg(skipped == 1 ? "line" : "lines");
-    lblStatus->setText(status);
+    statusLabel->setText(status);
     if (!error.isEmpty())
         platform::say(QStringLiteral("Your race book could not be read: ") + error, platform::Icon::Warning);
     else if (skipped > 0)
@@ -287,10 +274,10 @@ void frmbook::showBook(const book::Reading &reading)
                       platform::Icon::Warning);
 }
 
-void frmbook::fillHorses()
+void RaceBookWindow::fillHorses()
 {
-    const QSignalBlocker quiet(cboHorse);
-    cboHorse->clear();
+    const QSignalBlocker quiet(horseBox);
+    horseBox->clear();
     const book::Book &book = model->book();
     std::vector<bool> backed(size_t(book.names.size()), false);
     for (const book::Race &race : book.races)
@@ -300,13 +287,13 @@ void frmbook::fillHorses()
         if (backed[size_t(name)])
             horses.insert(book.name(quint32(name)));
     }
-    cboHorse->addItem(allHorses);
+    horseBox->addItem(allHorses);
     for (const QString &horse : horses)
-        cboHorse->addItem(horse);
+        horseBox->addItem(horse);
     filter->setBacked(QString());
 }
 
-void frmbook::showMoneyChart(const QList<QPointF> &cashLine, const QList<QPointF> &debtLine)
+void RaceBookWindow::showMoneyChart(const QList<QPointF> &cashLine, const QList<QPointF> &debtLine)
 {
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("Cash and debt after each race"));
@@ -332,11 +319,16 @@ void frmbook::showMoneyChart(const QList<QPointF> &cashLine, const QList<QPointF
     x->setRange(1, std::max<double>(2, double(races.size())));
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
-    x->setTickInterval(raceStep(std::max<qsizetype>(2, races.size())));
+    // Each race number once, ten of them at most; sums in whole steps, from below the lowest to
+    // above the highest.
+    x->setTickInterval(wholeStep(double(std::max<qsizetype>(2, races.size()) - 1), 10));
     auto *y = new QValueAxis(chart);
     y->setLabelFormat(QStringLiteral("%.0f"));
-    y->setRange(low, high);
-    y->applyNiceNumbers();
+    const double step = wholeStep(high - low, 5);
+    y->setRange(std::floor(low / step) * step, std::ceil(high / step) * step);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(step);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QLineSeries *series : {cash, debt}) {
@@ -358,16 +350,16 @@ void frmbook::showMoneyChart(const QList<QPointF> &cashLine, const QList<QPointF
         QToolTip::showText(QCursor::pos(), QStringLiteral("Race %1, %2\nCash %3\nDebt %4")
                                                .arg(race)
                                                .arg(when, cashIndex.data().toString(), debtIndex.data().toString()),
-                           chtMoney);
+                           moneyChart);
     };
     connect(cash, &QLineSeries::hovered, this, tip);
     connect(debt, &QLineSeries::hovered, this, tip);
-    QChart *old = chtMoney->chart();
-    chtMoney->setChart(chart);
+    QChart *old = moneyChart->chart();
+    moneyChart->setChart(chart);
     delete old;
 }
 
-void frmbook::showOdds(const book::OddsFigures &figures)
+void RaceBookWindow::showOdds(const book::OddsFigures &figures)
 {
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("How often the horse at these odds won"));
@@ -399,14 +391,14 @@ void frmbook::showOdds(const book::OddsFigures &figures)
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
-    QChart *old = chtOdds->chart();
-    chtOdds->setChart(chart);
+    QChart *old = oddsChart->chart();
+    oddsChart->setChart(chart);
     delete old;
 
     auto cell = [this](int row, int column, const QString &text) {
         auto *item = new QTableWidgetItem(text);
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        tblOdds->setItem(row, column, item);
+        oddsTable->setItem(row, column, item);
     };
     for (int row = 0; row <= book::bandCount; ++row) {
         const book::BandFigures &f = row < book::bandCount ? figures.bands[row] : figures.overall;
@@ -419,9 +411,9 @@ void frmbook::showOdds(const book::OddsFigures &figures)
     }
 }
 
-void frmbook::fitColumns()
+void RaceBookWindow::fitColumns()
 {
-    tblRows->resizeColumnsToContents();
+    racesTable->resizeColumnsToContents();
     // The table measures only some of the races, and a long book's later races hold the larger
     // sums: each column is made as wide as its widest entry too. A number's longest text is that of
     // its lowest or its highest value; a name's width is measured once.
@@ -445,8 +437,8 @@ void frmbook::fitColumns()
     auto widen = [this](int race, int column) {
         const QModelIndex shown = filter->mapFromSource(model->index(race, column));
         if (shown.isValid())  // and the grid line:
-            tblRows->setColumnWidth(column, std::max(tblRows->columnWidth(column),
-                                                     tblRows->sizeHintForIndex(shown).width() + 1));
+            racesTable->setColumnWidth(column, std::max(racesTable->columnWidth(column),
+                                                        racesTable->sizeHintForIndex(shown).width() + 1));
     };
     for (int column = Model::Odds; column <= Model::Debt && !book.races.isEmpty(); ++column) {
         if (column == Model::Odds || book::BookModel::isMoney(column)) {
@@ -468,7 +460,7 @@ void frmbook::fitColumns()
     }
 }
 
-void frmbook::cmdExport_Click()
+void RaceBookWindow::onExportClicked()
 {
     const QString path = exportPathSeam()(this);
     if (path.isEmpty())
@@ -484,7 +476,7 @@ void frmbook::cmdExport_Click()
         platform::say(QStringLiteral("%1 races exported.").arg(visible.size()), platform::Icon::Information);
 }
 
-void frmbook::cmdClear_Click()
+void RaceBookWindow::onClearClicked()
 {
     if (slot_ < 1 || slot_ > player::slotCount)
         return;
@@ -500,5 +492,5 @@ void frmbook::cmdClear_Click()
                       platform::Icon::Critical);
         return;
     }
-    loadBook();
+    load();
 }

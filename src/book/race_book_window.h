@@ -29,44 +29,41 @@ struct Reading {
 
 }  // namespace book
 
-class frmbook : public QDialog {
+class RaceBookWindow : public QDialog {
     Q_OBJECT
 public:
-    frmbook();
-    ~frmbook() override;
+    RaceBookWindow();
+    ~RaceBookWindow() override;
 
     // Where "Export CSV..." writes: asks the player by default; tests give a path. Empty: cancelled.
     static std::function<QString(QWidget *parent)> &exportPathSeam();
 
-    QTabWidget *tabBook = nullptr;
-    QComboBox *cboKind = nullptr;
-    QComboBox *cboHorse = nullptr;
-    QTableView *tblRows = nullptr;
-    QLabel *lblStatus = nullptr;
-    QProgressBar *prgRead = nullptr;  // while the book is read
-    QPushButton *cmdExport = nullptr;
-    QPushButton *cmdClear = nullptr;
-    QChartView *chtMoney = nullptr;
-    QChartView *chtOdds = nullptr;
-    QTableWidget *tblOdds = nullptr;
-    book::BookModel *model = nullptr;
-    book::BookFilter *filter = nullptr;
-
+private:
     // The signed-in player's book read afresh, in the background: the window stays usable and
     // shows how far the reading has come.
-    void loadBook();
-    // Waits for the book being read and shows it.
-    void finishLoading();
-    void cmdExport_Click();
-    void cmdClear_Click();
-
-private:
+    void load();
     void bookRead();
     void showBook(const book::Reading &reading);
     void showMoneyChart(const QList<QPointF> &cash, const QList<QPointF> &debt);
     void showOdds(const book::OddsFigures &figures);
     void fillHorses();
     void fitColumns();
+    void onExportClicked();
+    void onClearClicked();
+
+    QTabWidget *tabs = nullptr;
+    QComboBox *kindBox = nullptr;
+    QComboBox *horseBox = nullptr;
+    QTableView *racesTable = nullptr;
+    QLabel *statusLabel = nullptr;
+    QProgressBar *readingBar = nullptr;  // while the book is read
+    QPushButton *exportButton = nullptr;
+    QPushButton *clearButton = nullptr;
+    QChartView *moneyChart = nullptr;
+    QChartView *oddsChart = nullptr;
+    QTableWidget *oddsTable = nullptr;
+    book::BookModel *model = nullptr;
+    book::BookFilter *filter = nullptr;
     int slot_ = 0;
     QString sign_;
     QFutureWatcher<book::Reading> reading_;

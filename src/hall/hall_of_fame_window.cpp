@@ -1,22 +1,20 @@
 #include "hall/hall_of_fame_window.h"
 
-#include "app/window_registry.h"
 #include "info/page_window.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <limits>
 
 using platform::twipsRect;
 
@@ -36,23 +34,23 @@ QFont bold(QFont font, qreal scale = 1.0)
 }
 }  // namespace
 
-frmHall::frmHall()
+HallOfFameWindow::HallOfFameWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6960, 5640));
     setObjectName(QStringLiteral("frmHall"));
     setWindowTitle(QStringLiteral("paddox6 - Hall Of Fame"));
     setFixedSize(platform::twipsSize(6960, 5640));
 
     auto *picture = label(this, QStringLiteral("Image1"), QString(), twipsRect(240, 180, 900, 900));
     picture->setPixmap(platform::svgPixmap(QStringLiteral(":/hall/trophy.svg"), picture->size(), devicePixelRatioF()));
-    Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("Hall Of Fame"), twipsRect(1320, 300, 5400, 600));
-    Label1->setFont(bold(Label1->font(), 1.9));
-    Label1->setStyleSheet(QStringLiteral("color: #7a5a00;"));
+    auto *title = label(this, QStringLiteral("Label1"), QStringLiteral("Hall Of Fame"), twipsRect(1320, 300, 5400, 600));
+    title->setFont(bold(title->font(), 1.9));
+    title->setStyleSheet(QStringLiteral("color: #7a5a00;"));
 
-    auto *line = new QFrame(this);
-    line->setObjectName(QStringLiteral("Line1"));
+    auto *line = platform::placed(new QFrame(this), QStringLiteral("Line1"), twipsRect(240, 1200, 6480, 30));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(twipsRect(240, 1200, 6480, 30));
 
     auto *cashHeading = label(this, QStringLiteral("Label2"), QStringLiteral("Position And Cash"), twipsRect(240, 1320, 3000, 330));
     auto *nameHeading = label(this, QStringLiteral("Label3"), QStringLiteral("Name"), twipsRect(3360, 1320, 3360, 330));
@@ -60,11 +58,11 @@ frmHall::frmHall()
     nameHeading->setFont(bold(nameHeading->font()));
     for (int i = 0; i < hall::positions; ++i) {
         const int y = 1740 + i * 420;
-        lblPosition[i] = label(this, QStringLiteral("lblPosition_%1").arg(i), QString::number(i + 1), twipsRect(240, y, 420, 360));
-        lblPosition[i]->setFont(bold(lblPosition[i]->font()));
-        lblScore[i] = label(this, QStringLiteral("lblScore_%1").arg(i), QString(), twipsRect(720, y, 2520, 360));
-        lblName[i] = label(this, QStringLiteral("lblName_%1").arg(i), QString(), twipsRect(3360, y, 3360, 360));
-        for (QLabel *value : {lblScore[i], lblName[i]}) {
+        auto *position = label(this, QStringLiteral("lblPosition_%1").arg(i), QString::number(i + 1), twipsRect(240, y, 420, 360));
+        position->setFont(bold(position->font()));
+        scoreLabels[i] = label(this, QStringLiteral("lblScore_%1").arg(i), QString(), twipsRect(720, y, 2520, 360));
+        nameLabels[i] = label(this, QStringLiteral("lblName_%1").arg(i), QString(), twipsRect(3360, y, 3360, 360));
+        for (QLabel *value : {scoreLabels[i], nameLabels[i]}) {
             value->setTextFormat(Qt::PlainText);  // names and scores come from files
             value->setFrameShape(QFrame::StyledPanel);
             value->setFrameShadow(QFrame::Sunken);
@@ -72,45 +70,40 @@ frmHall::frmHall()
         }
     }
 
-    lblNote = label(this, QStringLiteral("lblNote"), QString(), twipsRect(240, 3870, 6480, 330));
-    lblNote->setStyleSheet(QStringLiteral("color: #8a1010;"));
-    lblNote->hide();
+    noteLabel = label(this, QStringLiteral("lblNote"), QString(), twipsRect(240, 3870, 6480, 330));
+    noteLabel->setStyleSheet(QStringLiteral("color: #8a1010;"));
+    noteLabel->hide();
 
     auto *caption = label(this, QStringLiteral("Label4"), QStringLiteral("This screen will close in:"),
                           twipsRect(240, 4320, 2160, 330));
     // The caption is shown whole and the seconds follow it after a blank, however wide the print.
     caption->resize(caption->sizeHint().width(), caption->height());
     const int secondsLeft = caption->x() + caption->width() + caption->fontMetrics().horizontalAdvance(QLatin1Char(' '));
-    lblSeconds = label(this, QStringLiteral("lblSeconds"), QString(),
-                       QRect(secondsLeft, caption->y(), platform::twips(1440), caption->height()));
-    lblSeconds->setFont(bold(lblSeconds->font()));
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(twipsRect(240, 4740, 4800, 300));
-    ProgressBar1->setRange(0, countdownSeconds);
-    ProgressBar1->setTextVisible(false);
-    Command1 = new QPushButton(QStringLiteral("&Close"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(5280, 4620, 1440, 480));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &frmHall::Command1_Click);
+    secondsLabel = label(this, QStringLiteral("lblSeconds"), QString(),
+                         QRect(secondsLeft, caption->y(), platform::twips(1440), caption->height()));
+    secondsLabel->setFont(bold(secondsLabel->font()));
+    countdownBar = platform::placed(new QProgressBar(this), QStringLiteral("ProgressBar1"), twipsRect(240, 4740, 4800, 300));
+    countdownBar->setRange(0, countdownSeconds);
+    countdownBar->setTextVisible(false);
+    closeButton = platform::placed(new QPushButton(QStringLiteral("&Close"), this), QStringLiteral("Command1"), twipsRect(5280, 4620, 1440, 480));
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(platform::effectiveInterval(platform::hallCountdownMs));
-    connect(Timer1, &QTimer::timeout, this, &frmHall::Timer1_Timer);
+    countdownTimer = platform::called(new QTimer(this), QStringLiteral("Timer1"));
+    countdownTimer->setInterval(platform::effectiveInterval(platform::hallCountdownMs));
+    connect(countdownTimer, &QTimer::timeout, this, &HallOfFameWindow::onCountdownTick);
 
-    Form_Load();
+    load();
 }
 
-frmHall::~frmHall() = default;
+HallOfFameWindow::~HallOfFameWindow() = default;
 
-void frmHall::Form_Load()
+void HallOfFameWindow::load()
 {
     // 1. The countdown.
-    ProgressBar1->setValue(countdownSeconds);
-    lblSeconds->setText(QStringLiteral("%1 seconds").arg(countdownSeconds));
-    Timer1->start();
+    countdownBar->setValue(countdownSeconds);
+    secondsLabel->setText(QStringLiteral("%1 seconds").arg(countdownSeconds));
+    countdownTimer->start();
 
     // 2., 3. The table.
     const hall::Loaded loaded = hall::loadTable();
@@ -118,30 +111,25 @@ void frmHall::Form_Load()
     showTable();
 
     // 4. The signed-in player.
-    const Form2 *office = app::existingWindow<Form2>();
-    if (!office)
+    const game::Session &session = game::session();
+    if (!session.officeOpen())
         return;
-    const double cash = platform::leadingNumber(office->Text1->text());
+    const platform::Money cash = session.record().cash;
     if (!loaded.stored) {
-        lblNote->setText(QStringLiteral("The hall of fame could not be stored, so no new entry can be made."));
-        lblNote->show();
-        return;
-    }
-    if (cash < std::numeric_limits<platform::Money>::min() || cash > std::numeric_limits<platform::Money>::max()) {
-        lblNote->setText(QStringLiteral("Your cash is too large to be compared with the hall of fame."));
-        lblNote->show();
+        noteLabel->setText(QStringLiteral("The hall of fame could not be stored, so no new entry can be made."));
+        noteLabel->show();
         return;
     }
 
     // 5. Rank, 6. enter.
-    if (const std::optional<int> index = hall::rank(static_cast<platform::Money>(cash), table_))
-        enter(*index, static_cast<platform::Money>(cash), office->txtuser->text());
+    if (const std::optional<int> index = hall::rank(cash, table_))
+        enter(*index, cash, session.record().name);
 }
 
-void frmHall::enter(int index, platform::Money cash, const QString &playerName)
+void HallOfFameWindow::enter(int index, platform::Money cash, const QString &playerName)
 {
     // The countdown waits while the player answers.
-    Timer1->stop();
+    countdownTimer->stop();
     prompting_ = true;
     const std::optional<QString> name =
         platform::dialogs().input(QStringLiteral("Enter Your Name"), QStringLiteral("You Have A High Score"), playerName);
@@ -150,43 +138,41 @@ void frmHall::enter(int index, platform::Money cash, const QString &playerName)
     const bool stored = hall::storeEntry(table_, index, cash);
     platform::say(QStringLiteral("Your on the board"));
     if (!stored) {
-        lblNote->setText(QStringLiteral("Your entry could not be written to the hall folder."));
-        lblNote->show();
+        noteLabel->setText(QStringLiteral("Your entry could not be written to the hall folder."));
+        noteLabel->show();
     }
     prompting_ = false;
-    if (ProgressBar1->value() > 0)
-        Timer1->start();
+    if (countdownBar->value() > 0)
+        countdownTimer->start();
     else
-        Command1_Click();
+        close();
 }
 
-void frmHall::showTable()
+void HallOfFameWindow::showTable()
 {
     for (int i = 0; i < hall::positions; ++i) {
-        lblScore[i]->setText(table_[i].score);
-        lblName[i]->setText(table_[i].name);
-        lblName[i]->setToolTip(table_[i].name);
+        scoreLabels[i]->setText(table_[i].score);
+        nameLabels[i]->setText(table_[i].name);
+        nameLabels[i]->setToolTip(table_[i].name);
     }
 }
 
-void frmHall::Timer1_Timer()
+void HallOfFameWindow::onCountdownTick()
 {
-    const int left = std::max(0, ProgressBar1->value() - 1);
-    ProgressBar1->setValue(left);
-    lblSeconds->setText(QStringLiteral("%1 seconds").arg(left));
+    const int left = std::max(0, countdownBar->value() - 1);
+    countdownBar->setValue(left);
+    secondsLabel->setText(QStringLiteral("%1 seconds").arg(left));
     if (left == 0)
-        Command1_Click();
+        close();
 }
 
-void frmHall::Command1_Click() { close(); }
-
-void frmHall::closeEvent(QCloseEvent *event)
+void HallOfFameWindow::closeEvent(QCloseEvent *event)
 {
     if (prompting_) {
         event->ignore();  // the name prompt is answered first
         return;
     }
-    Timer1->stop();
+    countdownTimer->stop();
     // After the betting office has gone, the way out passes the credits page.
     if (info::mainWindowGone())
         info::openPageWindow();
@@ -194,4 +180,4 @@ void frmHall::closeEvent(QCloseEvent *event)
 }
 
 // Escape closes the window the same way as "&Close".
-void frmHall::reject() { close(); }
+void HallOfFameWindow::reject() { close(); }

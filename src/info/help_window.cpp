@@ -2,13 +2,13 @@
 
 #include "app/window_registry.h"
 #include "info/pages.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
 #include "platform/widgets/web_view.h"
-#include "player/sign_in_window.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 using platform::twips;
@@ -24,80 +24,74 @@ constexpr int mainTop = 780;
 namespace info {
 void openHelpWindow()
 {
-    if (frmHelp *open = app::existingWindow<frmHelp>()) {
-        open->Form_Load();
+    if (HelpWindow *open = app::existingWindow<HelpWindow>()) {
+        open->load();
         open->show();
         open->raise();
         open->activateWindow();
         return;
     }
-    app::window<frmHelp>()->show();
+    app::window<HelpWindow>()->show();
 }
 }  // namespace info
 
-frmHelp::frmHelp()
+HelpWindow::HelpWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 12600, 8700));
     setObjectName(QStringLiteral("frmHelp"));
     setSizeGripEnabled(true);
     setMinimumSize(platform::twipsSize(7200, 4800));
     resize(platform::twipsSize(12600, 8700));
 
-    Label1 = new QLabel(QStringLiteral("Paddox6 - Help."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(120, 120, 3840, 540));
-    QFont big = Label1->font();
+    auto *title = platform::placed(new QLabel(QStringLiteral("Paddox6 - Help."), this), QStringLiteral("Label1"), twipsRect(120, 120, 3840, 540));
+    QFont big = title->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.6);
-    Label1->setFont(big);
-    Label1->setStyleSheet(QStringLiteral("color: #075e2c;"));
+    title->setFont(big);
+    title->setStyleSheet(QStringLiteral("color: #075e2c;"));
 
-    Command1 = new QPushButton(QStringLiteral("<< &Back"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(contentsLeft, 780, 1860, 420));
-    Command2 = new QPushButton(QStringLiteral("&Home"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsRect(2100, 780, 1860, 420));
-    for (QPushButton *b : {Command1, Command2})
+    backButton = platform::placed(new QPushButton(QStringLiteral("<< &Back"), this), QStringLiteral("Command1"), twipsRect(contentsLeft, 780, 1860, 420));
+    homeButton = platform::placed(new QPushButton(QStringLiteral("&Home"), this), QStringLiteral("Command2"), twipsRect(2100, 780, 1860, 420));
+    for (QPushButton *b : {backButton, homeButton})
         b->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &frmHelp::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmHelp::Command2_Click);
 
-    WebBrowser1 = new platform::WebView(this);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setAccessibleName(QStringLiteral("Help contents"));
-    WebBrowser2 = new platform::WebView(this);
-    WebBrowser2->setObjectName(QStringLiteral("WebBrowser2"));
-    WebBrowser2->setAccessibleName(QStringLiteral("Help page"));
+    contentsView = platform::called(new platform::WebView(this), QStringLiteral("WebBrowser1"));
+    contentsView->setAccessibleName(QStringLiteral("Help contents"));
+    pageView = platform::called(new platform::WebView(this), QStringLiteral("WebBrowser2"));
+    pageView->setAccessibleName(QStringLiteral("Help page"));
     // The contents' links open their pages beside them.
-    WebBrowser1->setLinkTarget(WebBrowser2);
+    contentsView->setLinkTarget(pageView);
 
-    Form_Load();
+    connect(backButton, &QPushButton::clicked, pageView, &platform::WebView::goBack);
+    connect(homeButton, &QPushButton::clicked, this,
+            [this] { pageView->navigate(QUrl::fromLocalFile(info::installedPage(info::helpMainPage))); });
+
+    load();
 }
 
-frmHelp::~frmHelp() = default;
+HelpWindow::~HelpWindow() = default;
 
-void frmHelp::Form_Load()
+void HelpWindow::load()
 {
     setWindowTitle(QStringLiteral("paddox6.6") + QStringLiteral(" Help"));
-    WebBrowser1->navigate(QUrl::fromLocalFile(info::installedPage(info::helpContentsPage)));
-    const frmcontrol *signIn = app::existingWindow<frmcontrol>();
-    const Form2 *office = app::existingWindow<Form2>();
-    const QString page = (signIn && signIn->isVisible()) || !office ? info::helpMainPage : office->Text13->text();
-    WebBrowser2->navigate(QUrl::fromLocalFile(info::installedPage(page)));
+    contentsView->navigate(QUrl::fromLocalFile(info::installedPage(info::helpContentsPage)));
+    // Before a player is signed in to the office (at the sign-in window), the main page.
+    const game::Session &session = game::session();
+    const bool inOffice = session.officeOpen() && session.record().signedIn();
+    const QString page = inOffice ? info::helpPage() : info::helpMainPage;
+    pageView->navigate(QUrl::fromLocalFile(info::installedPage(page)));
 }
 
-void frmHelp::Command1_Click() { WebBrowser2->goBack(); }
-
-void frmHelp::Command2_Click() { WebBrowser2->navigate(QUrl::fromLocalFile(info::installedPage(info::helpMainPage))); }
-
-void frmHelp::resizeEvent(QResizeEvent *event)
+void HelpWindow::resizeEvent(QResizeEvent *event)
 {
+    const platform::TwipsScale scaled(platform::windowScale(this));
     QDialog::resizeEvent(event);
     const int contentsHeight = height() - twips(1500);
     const int mainWidth = width() - twips(4200);
     const int mainHeight = height() - twips(900);
     if (contentsHeight > 0)
-        WebBrowser1->setGeometry(twips(contentsLeft), twips(contentsTop), twips(3840), contentsHeight);
+        contentsView->setGeometry(twips(contentsLeft), twips(contentsTop), twips(3840), contentsHeight);
     if (mainWidth > 0 && mainHeight > 0)
-        WebBrowser2->setGeometry(twips(mainLeft), twips(mainTop), mainWidth, mainHeight);
+        pageView->setGeometry(twips(mainLeft), twips(mainTop), mainWidth, mainHeight);
 }

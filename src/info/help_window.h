@@ -1,34 +1,30 @@
 #pragma once
 #include <QDialog>
 
-class QLabel;
 class QPushButton;
 namespace platform {
 class WebView;
 }
 
 // The help window: the contents of the game's help beside the page chosen.
-class frmHelp : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
-    frmHelp();
-    ~frmHelp() override;
+    HelpWindow();
+    ~HelpWindow() override;
 
-    QLabel *Label1 = nullptr;           // "Paddox6 - Help."
-    QPushButton *Command1 = nullptr;    // "<< &Back"
-    QPushButton *Command2 = nullptr;    // "&Home"
-    platform::WebView *WebBrowser1 = nullptr;  // the contents pane
-    platform::WebView *WebBrowser2 = nullptr;  // the main pane
-
-public slots:
     // Opening: the contents, and the page the betting office's help page selector names (the
     // main help page while the sign-in window is showing).
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
+    void load();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QPushButton *backButton = nullptr;    // "<< &Back"
+    QPushButton *homeButton = nullptr;    // "&Home"
+    platform::WebView *contentsView = nullptr;
+    platform::WebView *pageView = nullptr;
 };
 
 namespace info {

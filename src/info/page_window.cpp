@@ -2,14 +2,15 @@
 
 #include "app/window_registry.h"
 #include "info/pages.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/program.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
 #include "platform/widgets/web_view.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -26,24 +27,26 @@ bool gone = false;
 }  // namespace
 
 namespace info {
-bool mainWindowGone() { return gone || app::existingWindow<Form2>() == nullptr; }
+bool mainWindowGone() { return gone || !game::session().officeOpen(); }
 void setMainWindowGone(bool g) { gone = g; }
 
 void openPageWindow()
 {
-    if (Form10 *open = app::existingWindow<Form10>()) {
-        open->Form_Load();
+    if (PageWindow *open = app::existingWindow<PageWindow>()) {
+        open->load();
         open->show();
         open->raise();
         open->activateWindow();
         return;
     }
-    app::window<Form10>()->show();
+    app::window<PageWindow>()->show();
 }
 }  // namespace info
 
-Form10::Form10()
+PageWindow::PageWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, startWidth, startHeight));
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(firstCaption);
     setSizeGripEnabled(true);
@@ -51,52 +54,43 @@ Form10::Form10()
     setMinimumSize(platform::twipsSize(6000, 3600));
 
     auto button = [this](const QString &name, const QString &caption, const QRect &at, const QString &tip) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setGeometry(at);
+        auto *b = platform::placed(new QPushButton(caption, this), name, at);
         b->setToolTip(tip);
         b->setAutoDefault(false);
         return b;
     };
-    Command1 = button(QStringLiteral("Command1"), QStringLiteral("<"), twipsRect(120, 120, 495, 390), QStringLiteral("Back"));
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("X"), twipsRect(675, 120, 495, 390), QStringLiteral("Close"));
-    Text1 = new QLineEdit(QStringLiteral("http://"), this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(1290, 120, 6960, 390));
-    Text1->setAccessibleName(QStringLiteral("Address"));
-    Text1->setMaxLength(2000);
-    Command3 = button(QStringLiteral("Command3"), QStringLiteral("GO"), twipsRect(8310, 120, 700, 390), QStringLiteral("Go to the address"));
-    Check1 = new QCheckBox(QStringLiteral("Dont Show Credits Again"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(twipsRect(1290, 150, 4200, 330));
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    Webcred = new platform::WebView(this);
-    Webcred->setObjectName(QStringLiteral("Webcred"));
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
+    backButton = button(QStringLiteral("Command1"), QStringLiteral("<"), twipsRect(120, 120, 495, 390), QStringLiteral("Back"));
+    closeButton = button(QStringLiteral("Command2"), QStringLiteral("X"), twipsRect(675, 120, 495, 390), QStringLiteral("Close"));
+    addressField = platform::placed(new QLineEdit(QStringLiteral("http://"), this), QStringLiteral("Text1"), twipsRect(1290, 120, 6960, 390));
+    addressField->setAccessibleName(QStringLiteral("Address"));
+    addressField->setMaxLength(2000);
+    goButton = button(QStringLiteral("Command3"), QStringLiteral("GO"), twipsRect(8310, 120, 700, 390), QStringLiteral("Go to the address"));
+    skipCreditsBox = platform::placed(new QCheckBox(QStringLiteral("Dont Show Credits Again"), this), QStringLiteral("Check1"), twipsRect(1290, 150, 4200, 330));
+    progressBar = platform::called(new QProgressBar(this), QStringLiteral("ProgressBar1"));
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    progressBar->setTextVisible(false);
+    view = platform::called(new platform::WebView(this), QStringLiteral("Webcred"));
+    statusBar = platform::called(new QStatusBar(this), QStringLiteral("StatusBar1"));
+    statusBar->setSizeGripEnabled(false);
 
-    connect(Command1, &QPushButton::clicked, this, &Form10::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form10::Command3_Click);
-    connect(Text1, &QLineEdit::textEdited, this, &Form10::Text1_Change);
-    connect(Text1, &QLineEdit::returnPressed, this, &Form10::Command3_Click);
-    connect(Webcred, &platform::WebView::documentComplete, this, &Form10::Webcred_DocumentComplete);
-    connect(Webcred, &platform::WebView::statusTextChanged, this, &Form10::Webcred_StatusTextChange);
-    connect(Webcred, &platform::WebView::progressChanged, this, &Form10::Webcred_ProgressChange);
+    connect(backButton, &QPushButton::clicked, view, &platform::WebView::goBack);
+    connect(closeButton, &QPushButton::clicked, this, &PageWindow::onCloseClicked);
+    connect(goButton, &QPushButton::clicked, this, &PageWindow::onGoClicked);
+    connect(addressField, &QLineEdit::textEdited, this, &PageWindow::onAddressEdited);
+    connect(addressField, &QLineEdit::returnPressed, this, &PageWindow::onGoClicked);
+    connect(view, &platform::WebView::documentComplete, this, &PageWindow::onPageLoaded);
+    connect(view, &platform::WebView::statusTextChanged, statusBar, [this](const QString &text) { statusBar->showMessage(text); });
+    connect(view, &platform::WebView::progressChanged, this, &PageWindow::onProgress);
 
-    Form_Load();
+    load();
 }
 
-Form10::~Form10() = default;
+PageWindow::~PageWindow() = default;
 
-void Form10::Form_Load()
+void PageWindow::load()
 {
-    Check1->setChecked(false);
+    skipCreditsBox->setChecked(false);
     // 1., 2. The player asked to leave without the credits.
     const QString target = info::pageTarget();
     if (target.isEmpty() && info::creditsSkipped()) {
@@ -106,62 +100,58 @@ void Form10::Form_Load()
     addressMode_ = !target.isEmpty();
     if (addressMode_) {
         // 3. A web address.
-        ProgressBar1->setValue(0);
-        ProgressBar1->show();
-        Check1->hide();
+        progressBar->setValue(0);
+        progressBar->show();
+        skipCreditsBox->hide();
         info::setPageTarget(QString());
-        Text1->setText(target);
-        Text1->show();
-        Command3->show();
-        Webcred->navigate(QUrl::fromUserInput(target));
+        addressField->setText(target);
+        addressField->show();
+        goButton->show();
+        view->navigate(QUrl::fromUserInput(target));
     } else {
         // 4. The credits.
-        ProgressBar1->hide();
-        Text1->hide();
-        Command3->hide();
-        Check1->show();
-        Webcred->navigate(QUrl::fromLocalFile(info::installedPage(info::creditsPage)));
+        progressBar->hide();
+        addressField->hide();
+        goButton->hide();
+        skipCreditsBox->show();
+        view->navigate(QUrl::fromLocalFile(info::installedPage(info::creditsPage)));
     }
 }
 
-void Form10::Webcred_DocumentComplete()
+void PageWindow::onPageLoaded()
 {
-    Text1->setText(Webcred->address().toString());
-    setWindowTitle(Webcred->title() + QStringLiteral(" - Quarn Browser."));
+    addressField->setText(view->address().toString());
+    setWindowTitle(view->title() + QStringLiteral(" - Quarn Browser."));
 }
 
-void Form10::Webcred_StatusTextChange(const QString &text) { StatusBar1->showMessage(text); }
-
-void Form10::Webcred_ProgressChange(int progress)
+void PageWindow::onProgress(int progress)
 {
-    if (progress >= ProgressBar1->minimum() && progress <= ProgressBar1->maximum())
-        ProgressBar1->setValue(progress);
+    if (progress >= progressBar->minimum() && progress <= progressBar->maximum())
+        progressBar->setValue(progress);
 }
 
-void Form10::Text1_Change(const QString &text)
+void PageWindow::onAddressEdited(const QString &text)
 {
     if (const std::optional<QString> completed = info::completedAddress(text))
-        Text1->setText(*completed);
+        addressField->setText(*completed);
 }
 
-void Form10::Command3_Click()
+void PageWindow::onGoClicked()
 {
-    const QString typed = Text1->text().trimmed();
+    const QString typed = addressField->text().trimmed();
     if (typed.isEmpty())
         return;
-    Webcred->navigate(QUrl::fromUserInput(typed));
+    view->navigate(QUrl::fromUserInput(typed));
 }
 
-void Form10::Command1_Click() { Webcred->goBack(); }
-
-void Form10::storeCreditsChoice()
+void PageWindow::storeCreditsChoice()
 {
     // A web page hides the box: the choice made on the credits page stays as it was.
     if (!addressMode_)
-        info::writeCreditsFlag(Check1->isChecked());
+        info::writeCreditsFlag(skipCreditsBox->isChecked());
 }
 
-void Form10::Command2_Click()
+void PageWindow::onCloseClicked()
 {
     storeCreditsChoice();
     if (info::mainWindowGone())
@@ -170,17 +160,18 @@ void Form10::Command2_Click()
         close();
 }
 
-void Form10::closeEvent(QCloseEvent *event)
+void PageWindow::closeEvent(QCloseEvent *event)
 {
     storeCreditsChoice();
     event->accept();
 }
 
-void Form10::resizeEvent(QResizeEvent *event)
+void PageWindow::resizeEvent(QResizeEvent *event)
 {
+    const platform::TwipsScale scaled(platform::windowScale(this));
     QDialog::resizeEvent(event);
-    const int statusHeight = StatusBar1->sizeHint().height();
-    ProgressBar1->setGeometry(0, twips(600), width(), twips(225));
-    Webcred->setGeometry(twips(175), twips(900), std::max(0, width() - twips(350)), std::max(0, height() - twips(1500)));
-    StatusBar1->setGeometry(0, height() - statusHeight, width(), statusHeight);
+    const int statusHeight = statusBar->sizeHint().height();
+    progressBar->setGeometry(0, twips(600), width(), twips(225));
+    view->setGeometry(twips(175), twips(900), std::max(0, width() - twips(350)), std::max(0, height() - twips(1500)));
+    statusBar->setGeometry(0, height() - statusHeight, width(), statusHeight);
 }

@@ -12,43 +12,37 @@ class WebView;
 
 // The page window: the credits page, or a web address handed to it; after the betting office
 // has gone it is the last window, and it ends the game.
-class Form10 : public QDialog {
+class PageWindow : public QDialog {
     Q_OBJECT
 public:
-    Form10();
-    ~Form10() override;
+    PageWindow();
+    ~PageWindow() override;
 
-    QPushButton *Command1 = nullptr;     // "<"
-    QPushButton *Command2 = nullptr;     // "X"
-    QLineEdit *Text1 = nullptr;          // the address field, "http://"
-    QPushButton *Command3 = nullptr;     // "GO"
-    QCheckBox *Check1 = nullptr;         // "Dont Show Credits Again"
-    QProgressBar *ProgressBar1 = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    platform::WebView *Webcred = nullptr;
-
-    // True while the window shows a web address (the address mode), false for the credits.
-    bool addressMode() const { return addressMode_; }
-
-public slots:
     // Opening: the credits, or the page target address.
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Text1_Change(const QString &text);
-    void Webcred_DocumentComplete();
-    void Webcred_StatusTextChange(const QString &text);
-    void Webcred_ProgressChange(int progress);
+    void load();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void onCloseClicked();
+    void onGoClicked();
+    void onAddressEdited(const QString &text);
+    void onPageLoaded();
+    void onProgress(int progress);
     // The credits page's "Dont Show Credits Again", stored on the way out.
     void storeCreditsChoice();
-    bool addressMode_ = false;
+
+    QPushButton *backButton = nullptr;     // "<"
+    QPushButton *closeButton = nullptr;    // "X"
+    QLineEdit *addressField = nullptr;     // "http://"
+    QPushButton *goButton = nullptr;       // "GO"
+    QCheckBox *skipCreditsBox = nullptr;   // "Dont Show Credits Again"
+    QProgressBar *progressBar = nullptr;
+    QStatusBar *statusBar = nullptr;
+    platform::WebView *view = nullptr;
+    bool addressMode_ = false;  // a web address is shown, not the credits
 };
 
 namespace info {

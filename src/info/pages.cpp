@@ -11,6 +11,11 @@ QString &target()
     static QString address;
     return address;
 }
+QString &help()
+{
+    static QString page;
+    return page;
+}
 }  // namespace
 
 QString installedPage(const QString &name)
@@ -24,6 +29,8 @@ QString installedPage(const QString &name)
 
 QString pageTarget() { return target(); }
 void setPageTarget(const QString &address) { target() = address; }
+QString helpPage() { return help(); }
+void setHelpPage(const QString &page) { help() = page; }
 
 bool creditsSkipped()
 {

@@ -21,6 +21,11 @@ QString installedPage(const QString &name);
 QString pageTarget();
 void setPageTarget(const QString &address);
 
+// The help page the betting office asks the help window for (its hidden help page field); empty
+// means the main help page.
+QString helpPage();
+void setHelpPage(const QString &page);
+
 // The credits flag file "show.pdx" in the data folder: true when the player asked not to see
 // the credits on leaving (its last line is the number 1). A missing or unreadable file, or any
 // other line, gives false.

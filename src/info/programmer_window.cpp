@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,42 +26,35 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 }
 }  // namespace
 
-frmprog::frmprog()
+ProgrammerWindow::ProgrammerWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6600, 4020));
     setObjectName(QStringLiteral("frmprog"));
     setWindowTitle(QStringLiteral("Meet The Programmer"));
     setFixedSize(platform::twipsSize(6600, 4020));
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twipsRect(240, 240, 1200, 1200));
-    Image1->setPixmap(platform::svgPixmap(QStringLiteral(":/info/programmer.svg"), Image1->size(), devicePixelRatioF()));
-    Image2 = new QLabel(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(twipsRect(240, 1560, 1200, 1200));
-    Image2->setPixmap(platform::svgPixmap(QStringLiteral(":/app/paddox.svg"), Image2->size(), devicePixelRatioF()));
+    auto *author = platform::placed(new QLabel(this), QStringLiteral("Image1"), twipsRect(240, 240, 1200, 1200));
+    author->setPixmap(platform::svgPixmap(QStringLiteral(":/info/programmer.svg"), author->size(), devicePixelRatioF()));
+    auto *logo = platform::placed(new QLabel(this), QStringLiteral("Image2"), twipsRect(240, 1560, 1200, 1200));
+    logo->setPixmap(platform::svgPixmap(QStringLiteral(":/app/paddox.svg"), logo->size(), devicePixelRatioF()));
 
-    Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("Name:"), twipsRect(1680, 240, 1080, 300), true);
-    Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("The Paddox programmer at Tamblor Networks"),
-                   twipsRect(2880, 240, 3480, 540));
-    Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("Details:"), twipsRect(1680, 900, 1080, 300), true);
-    Label5 = label(this, QStringLiteral("Label5"),
-                   QStringLiteral("Wrote Paddox in his spare evenings, one race at a time. He has never won a bet on "
-                                  "Mr Ed and still backs him every Saturday."),
-                   twipsRect(2880, 900, 3480, 1380));
-    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Contact:"), twipsRect(1680, 2400, 1080, 300), true);
-    Label6 = label(this, QStringLiteral("Label6"),
-                   QStringLiteral("Through the Tamblor Networks web site: ") + QString::fromLatin1(platform::makerWebHost),
-                   twipsRect(2880, 2400, 3480, 540));
-    Label6->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label(this, QStringLiteral("Label1"), QStringLiteral("Name:"), twipsRect(1680, 240, 1080, 300), true);
+    label(this, QStringLiteral("Label4"), QStringLiteral("The Paddox programmer at Tamblor Networks"), twipsRect(2880, 240, 3480, 540));
+    label(this, QStringLiteral("Label2"), QStringLiteral("Details:"), twipsRect(1680, 900, 1080, 300), true);
+    label(this, QStringLiteral("Label5"),
+          QStringLiteral("Wrote Paddox in his spare evenings, one race at a time. He has never won a bet on "
+                         "Mr Ed and still backs him every Saturday."),
+          twipsRect(2880, 900, 3480, 1380));
+    label(this, QStringLiteral("Label3"), QStringLiteral("Contact:"), twipsRect(1680, 2400, 1080, 300), true);
+    QLabel *contact = label(this, QStringLiteral("Label6"),
+                            QStringLiteral("Through the Tamblor Networks web site: ") + QString::fromLatin1(platform::makerWebHost),
+                            twipsRect(2880, 2400, 3480, 540));
+    contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    Command1 = new QPushButton(QStringLiteral("&Close"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(4920, 3360, 1440, 420));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &frmprog::Command1_Click);
+    auto *closeButton = platform::placed(new QPushButton(QStringLiteral("&Close"), this), QStringLiteral("Command1"), twipsRect(4920, 3360, 1440, 420));
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-frmprog::~frmprog() = default;
-
-void frmprog::Command1_Click() { close(); }
+ProgrammerWindow::~ProgrammerWindow() = default;

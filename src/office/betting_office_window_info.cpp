@@ -1,17 +1,25 @@
-// The betting office's way to the hall of fame, the help and page windows, the About window and
-// the update check, and the way out through its close box.
+// The betting office's ways to the other windows: the Grand National, the hall of fame, the help
+// and page windows, About, the update check and its notice, back up and restore, the race book,
+// and the windows the stake field's hidden codes open.
 #include "office/betting_office_window.h"
 
+#include "administration/password_window.h"
 #include "app/window_registry.h"
+#include "backup/backup_window.h"
+#include "book/race_book_window.h"
+#include "game/session.h"
 #include "hall/hall_of_fame_window.h"
 #include "info/about_window.h"
 #include "info/help_window.h"
 #include "info/page_window.h"
 #include "info/pages.h"
+#include "info/programmer_window.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/maker.h"
-#include "platform/widgets/panel_status_bar.h"
+#include "office/betting_office_window_controls.h"
+#include "race/grand_national_requirements_window.h"
+#include "race/grand_national_window.h"
 #include "update/update_notice_window.h"
 #include "update/version_check.h"
 
@@ -36,6 +44,15 @@ void showOrRaise()
     app::window<W>()->show();
 }
 
+// Shows the window and brings it forward.
+template <class W>
+void bringUp(W *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 // Starts a timer when the window it watches is first shown, then goes.
 class StartOnFirstShow : public QObject {
 public:
@@ -55,68 +72,76 @@ private:
 };
 }  // namespace
 
-void Form2::buildInfo()
+void BettingOfficeWindow::buildInfo()
 {
     info::setMainWindowGone(false);
-    connect(mnuShowhall, &QAction::triggered, this, &Form2::mnuShowhall_Click);
-    connect(mnuCredit, &QAction::triggered, this, &Form2::mnuCredit_Click);
-    connect(about, &QAction::triggered, this, &Form2::about_Click);
-    connect(what, &QAction::triggered, this, &Form2::what_Click);
-    connect(mnuHelp, &QAction::triggered, this, &Form2::mnuHelp_Click);
-    connect(update, &QAction::triggered, this, &Form2::update_Click);
+    connect(showHallAction, &QAction::triggered, this, &BettingOfficeWindow::onShowHallClicked);
+    connect(creditsAction, &QAction::triggered, this, &BettingOfficeWindow::onCreditsClicked);
+    connect(aboutAction, &QAction::triggered, this, &BettingOfficeWindow::onAboutClicked);
+    connect(whatsNewAction, &QAction::triggered, this, &BettingOfficeWindow::onWhatsNewClicked);
+    connect(helpAction, &QAction::triggered, this, &BettingOfficeWindow::onHelpClicked);
+    connect(updateAction, &QAction::triggered, this, &BettingOfficeWindow::onUpdateClicked);
     // "&Connect" works, though its menu stays switched off.
-    connect(hconnect, &QAction::triggered, this, &Form2::hconnect_Click);
-    hconnect->setEnabled(true);
+    connect(connectAction, &QAction::triggered, this, &BettingOfficeWindow::onConnectClicked);
 
     automaticCheck_ = new update::VersionCheck(this);
     manualCheck_ = new update::VersionCheck(this);
-    connect(automaticCheck_, &update::VersionCheck::answered, this, &Form2::automaticCheckAnswered);
-    connect(manualCheck_, &update::VersionCheck::answered, this, &Form2::manualCheckAnswered);
-    Timer3 = new QTimer(this);
-    Timer3->setObjectName(QStringLiteral("Timer3"));
-    Timer3->setInterval(platform::effectiveInterval(platform::updateCheckMs));
-    connect(Timer3, &QTimer::timeout, this, &Form2::Timer3_Timer);
+    connect(automaticCheck_, &update::VersionCheck::answered, this, &BettingOfficeWindow::automaticCheckAnswered);
+    connect(manualCheck_, &update::VersionCheck::answered, this, &BettingOfficeWindow::manualCheckAnswered);
+    updateCheckTimer = platform::called(new QTimer(this), QStringLiteral("Timer3"));
+    updateCheckTimer->setInterval(platform::effectiveInterval(platform::updateCheckMs));
+    connect(updateCheckTimer, &QTimer::timeout, this, &BettingOfficeWindow::onUpdateCheckTick);
     // The check runs from the moment the player sees the office.
-    new StartOnFirstShow(this, Timer3);
+    new StartOnFirstShow(this, updateCheckTimer);
 }
 
-// ---- hall of fame and the way out ----
+// ---- the Grand National ----
 
-void Form2::mnuShowhall_Click() { showOrRaise<frmHall>(); }
+void BettingOfficeWindow::onEnterGrandNationalClicked() { tell(session_.enterGrandNational()); }
 
-void Form2::leaveThroughHall()
+void BettingOfficeWindow::onGrandNationalOpened() { app::window<GrandNationalWindow>()->show(); }
+
+void BettingOfficeWindow::onRequirementsClicked() { bringUp(app::window<GrandNationalRequirementsWindow>()); }
+
+// ---- the hall of fame and the way out ----
+
+void BettingOfficeWindow::onShowHallClicked() { showOrRaise<HallOfFameWindow>(); }
+
+void BettingOfficeWindow::leaveThroughHall()
 {
     info::setMainWindowGone(true);
-    showOrRaise<frmHall>();
+    showOrRaise<HallOfFameWindow>();
 }
 
 // ---- help, credits, About ----
 
-void Form2::mnuCredit_Click()
+void BettingOfficeWindow::onCreditsClicked()
 {
     info::setPageTarget(QString());
     info::writeCreditsFlag(false);
     info::openPageWindow();
 }
 
-void Form2::about_Click() { showOrRaise<Form6>(); }
+void BettingOfficeWindow::onAboutClicked() { showOrRaise<AboutWindow>(); }
 
-void Form2::what_Click()
+void BettingOfficeWindow::onWhatsNewClicked()
 {
-    Text13->setText(info::whatsNewPage);
+    info::setHelpPage(info::whatsNewPage);
+    helpPageField->setText(info::whatsNewPage);
     info::openHelpWindow();
 }
 
-void Form2::mnuHelp_Click()
+void BettingOfficeWindow::onHelpClicked()
 {
-    Text13->setText(info::helpMainPage);
+    info::setHelpPage(info::helpMainPage);
+    helpPageField->setText(info::helpMainPage);
     info::openHelpWindow();
 }
 
-void Form2::toolbarInfoButton(const QString &key)
+void BettingOfficeWindow::toolbarInfoButton(const QString &key)
 {
     if (key == QLatin1String("help")) {
-        mnuHelp_Click();
+        onHelpClicked();
     } else {
         info::setPageTarget(QString::fromLatin1(platform::makerHomePage));
         info::openPageWindow();
@@ -125,47 +150,47 @@ void Form2::toolbarInfoButton(const QString &key)
 
 // ---- the update check ----
 
-void Form2::Timer3_Timer()
+void BettingOfficeWindow::onUpdateCheckTick()
 {
     // The timer waits while the fetch and its answer are under way: ticks never pile up.
-    Timer3->stop();
+    updateCheckTimer->stop();
     automaticCheck_->start();
 }
 
-void Form2::automaticCheckAnswered(update::Verdict verdict)
+void BettingOfficeWindow::automaticCheckAnswered(update::Verdict verdict)
 {
     switch (verdict) {
     case update::Verdict::NothingFetched:
-        // Told in the status bar only: a box here would take the keys the player types just
-        // after signing in. The check goes on trying.
-        StatusBar1->setPanelText(3, serverDown);
-        Timer3->start();
+        // Told in the status bar only: a box here would take the keys the player types just after
+        // signing in. The check goes on trying.
+        session_.setGuidance(serverDown);
+        updateCheckTimer->start();
         break;
     case update::Verdict::Different:
-        showOrRaise<Form8>();
-        StatusBar1->setPanelText(3, QStringLiteral("Your Are NOT Using The Latest Version Of Paddox"));
+        showOrRaise<UpdateNoticeWindow>();
+        session_.setGuidance(QStringLiteral("Your Are NOT Using The Latest Version Of Paddox"));
         break;
     case update::Verdict::Latest:
-        StatusBar1->setPanelText(3, QStringLiteral("Your Are Using The Latest Version Of Paddox"));
+        session_.setGuidance(QStringLiteral("Your Are Using The Latest Version Of Paddox"));
         break;
     }
 }
 
-void Form2::update_Click()
+void BettingOfficeWindow::onUpdateClicked()
 {
     // A second click while the first check is under way waits for the first answer.
     manualCheck_->start();
 }
 
-void Form2::manualCheckAnswered(update::Verdict verdict)
+void BettingOfficeWindow::manualCheckAnswered(update::Verdict verdict)
 {
     switch (verdict) {
     case update::Verdict::NothingFetched:
         platform::say(serverDown, platform::Icon::None, platform::Buttons::Ok, updateTitle);
         break;
     case update::Verdict::Different:
-        if (platform::say(QStringLiteral("There is a newer version of this program available. Would you like") +
-                              QStringLiteral(" ") + QStringLiteral("to download it?"),
+        if (platform::say(QStringLiteral("There is a newer version of this program available. Would you like to "
+                                         "download it?"),
                           platform::Icon::Question, platform::Buttons::YesNo, updateTitle) == platform::Answer::Yes) {
             info::setPageTarget(QString::fromLatin1(platform::makerDownloadPage));
             info::openPageWindow();
@@ -177,4 +202,14 @@ void Form2::manualCheckAnswered(update::Verdict verdict)
     }
 }
 
-void Form2::hconnect_Click() { showOrRaise<Form8>(); }
+void BettingOfficeWindow::onConnectClicked() { showOrRaise<UpdateNoticeWindow>(); }
+
+// ---- back up and restore, the race book, the hidden codes' windows ----
+
+void BettingOfficeWindow::onBackupClicked() { bringUp(app::window<BackupWindow>()); }
+
+void BettingOfficeWindow::onRaceBookClicked() { bringUp(app::window<RaceBookWindow>()); }
+
+void BettingOfficeWindow::onAdministrationRequested() { bringUp(app::window<AdminPasswordWindow>()); }
+
+void BettingOfficeWindow::onProgrammerRequested() { bringUp(app::window<ProgrammerWindow>()); }

@@ -168,12 +168,6 @@ QString promisedWinnings(int odds, int stake)
     return QString::number(static_cast<long long>(odds) * static_cast<long long>(stake));
 }
 
-int oddsValue(const QString &caption)
-{
-    const platform::MoneyRead read = platform::readMoney(caption);
-    return read.ok() ? read.value : 0;
-}
-
 QString betAnnouncement(const QString &sign, const QString &stake, const QString &horse, const QString &winnings)
 {
     return QStringLiteral("You Are Betting ") + sign + stake + QStringLiteral(" on ") + horse +

@@ -70,8 +70,6 @@ QString wizardStakeMessage(WizardStake outcome);
 // ---- promised winnings and the bet ----
 // Odds x stake, in plain digits (odds 7 and stake 50 give "350").
 QString promisedWinnings(int odds, int stake);
-// The odds caption n as a whole number, 0 when it is not one.
-int oddsValue(const QString &caption);
 QString betAnnouncement(const QString &sign, const QString &stake, const QString &horse, const QString &winnings);
 
 // ---- horse names ----

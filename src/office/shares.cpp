@@ -29,28 +29,19 @@ Money drawSalePrice()
     return price;
 }
 
-DealResult buyShare(const QString &priceText, const QString &cashText)
+DealResult buyShare(Money price, Money cash)
 {
-    const platform::MoneyRead price = platform::readMoney(priceText);
-    if (!price.ok())
-        return {DealOutcome::PriceNotANumber, 0};
-    const platform::MoneyRead cash = platform::readMoney(cashText);
-    if (!cash.ok())
-        return {DealOutcome::CashNotANumber, 0};
-    if (price.value > cash.value)
+    if (price > cash)
         return {DealOutcome::NotEnoughMoney, 0};
-    const auto left = platform::checkedSub(cash.value, price.value);
+    const auto left = platform::checkedSub(cash, price);
     if (!left)
         return {DealOutcome::OutOfRange, 0};
     return {DealOutcome::Done, *left};
 }
 
-DealResult sellShare(Money salePrice, const QString &cashText)
+DealResult sellShare(Money salePrice, Money cash)
 {
-    const platform::MoneyRead cash = platform::readMoney(cashText);
-    if (!cash.ok())
-        return {DealOutcome::CashNotANumber, 0};
-    const auto total = platform::checkedAdd(cash.value, salePrice);
+    const auto total = platform::checkedAdd(cash, salePrice);
     if (!total)
         return {DealOutcome::OutOfRange, 0};
     return {DealOutcome::Done, *total};
@@ -60,11 +51,6 @@ QString dealRefusal(DealOutcome outcome, const QString &sign)
 {
     switch (outcome) {
     case DealOutcome::Done: return QString();
-    case DealOutcome::PriceNotANumber:
-        return QStringLiteral("The price shown is not an amount of money. Please select 'Check Share Prices' and click "
-                              "on a horse again. Nothing has changed.");
-    case DealOutcome::CashNotANumber:
-        return QStringLiteral("Your cash is not an amount of money, so no deal can be made. Nothing has changed.");
     case DealOutcome::NotEnoughMoney:
         return QStringLiteral(" You don't have enough money to buy that horse, please try another, or wait till you "
                               "have more money");

@@ -22,8 +22,6 @@ Money drawSalePrice();
 
 enum class DealOutcome {
     Done,
-    PriceNotANumber,  // the price shown is not a whole amount of money
-    CashNotANumber,   // the cash field is not a whole amount of money
     NotEnoughMoney,   // the price is above the cash
     OutOfRange,       // the new cash would pass the game's money range
     NoShareHeld,      // Sell pressed with no share to sell
@@ -34,10 +32,9 @@ struct DealResult {
     Money cash = 0;  // the new cash when Done
 };
 
-// Buying at the price shown (`priceText`) with the cash field's text.
-DealResult buyShare(const QString &priceText, const QString &cashText);
-// Selling at a drawn sale price with the cash field's text.
-DealResult sellShare(Money salePrice, const QString &cashText);
+// Buying at the price shown with the player's cash; selling at a drawn sale price.
+DealResult buyShare(Money price, Money cash);
+DealResult sellShare(Money salePrice, Money cash);
 
 QString dealRefusal(DealOutcome outcome, const QString &sign);
 QString soldMessage(Money salePrice, const QString &sign);

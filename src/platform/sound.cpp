@@ -1,13 +1,12 @@
 #include "platform/sound.h"
 
-#include <QSettings>
+#include "platform/settings.h"
+
 #include <optional>
 
 namespace platform {
 
 namespace {
-// The game's settings: the organisation and program names of its desktop entry.
-QSettings gameSettings() { return QSettings(QStringLiteral("Tamblor"), QStringLiteral("Paddox6")); }
 const QString soundKey = QStringLiteral("Sound");
 
 class SilentSounds final : public Sounds {

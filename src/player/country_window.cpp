@@ -5,11 +5,13 @@
 #include "platform/program.h"
 #include "platform/text_files.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
 #include "platform/widgets/svg_picture.h"
 #include "platform/widgets/typed_combo.h"
 #include "player/first_run.h"
 #include "player/record_files.h"
 #include "player/sign_in_window.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -20,99 +22,88 @@
 namespace {
 const QString selectCountry = QStringLiteral("Select Country");
 
+// The countries offered, in list order.
+const QStringList countries{
+    "United Kingdom", "Austria",     "Belgium",     "Denmark",     "Eire",
+    "Finland",        "France",      "Germany",     "Greece",      "Italy",
+    "Luxembourg",     "Netherlands", "N Ireland",   "Portgual",    "Russia",
+    "Spain",          "Sweden",      "Switzerland", "Other Parts Of Europe", "South America",
+    "Canada",         "China",       "Japan",       "S Koera",     "Other Parts Of Asia",
+    "Africa",         "Australlia",  "New Zealand", "United States Of America"};
 }  // namespace
 
-const QStringList &Form14::countries()
+CountryWindow::CountryWindow()
 {
-    static const QStringList list{
-        "United Kingdom", "Austria",     "Belgium",     "Denmark",     "Eire",
-        "Finland",        "France",      "Germany",     "Greece",      "Italy",
-        "Luxembourg",     "Netherlands", "N Ireland",   "Portgual",    "Russia",
-        "Spain",          "Sweden",      "Switzerland", "Other Parts Of Europe", "South America",
-        "Canada",         "China",       "Japan",       "S Koera",     "Other Parts Of Asia",
-        "Africa",         "Australlia",  "New Zealand", "United States Of America"};
-    return list;
-}
-
-Form14::Form14()
-{
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6600, 3600));
+    using platform::placed;
     using platform::twipsRect;
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("Welcome To Paddox6.6"));
     setFixedSize(platform::twipsSize(6600, 3600));
     const qreal ratio = devicePixelRatioF();
 
-    Picture2 = new QLabel(this);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(twipsRect(120, 120, 960, 960));
-    Picture2->setPixmap(platform::svgPixmap(QStringLiteral(":/player/horseshoe.svg"), Picture2->size(), ratio));
+    auto *horseshoe = placed(new QLabel(this), QStringLiteral("Picture2"), twipsRect(120, 120, 960, 960));
+    horseshoe->setPixmap(platform::svgPixmap(QStringLiteral(":/player/horseshoe.svg"), horseshoe->size(), ratio));
 
     QFont heading = font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.25);
-    Label8 = new QLabel(QStringLiteral("Important Information"), this);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    Label8->setGeometry(twipsRect(1320, 120, 5160, 420));
-    Label8->setFont(heading);
+    placed(new QLabel(QStringLiteral("Important Information"), this), QStringLiteral("Label8"), twipsRect(1320, 120, 5160, 420))
+        ->setFont(heading);
 
     QFont bold = font();
     bold.setBold(true);
-    Label1 = new QLabel(QStringLiteral("Parental Notice"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(1320, 600, 5160, 300));
-    Label1->setFont(bold);
+    placed(new QLabel(QStringLiteral("Parental Notice"), this), QStringLiteral("Label1"), twipsRect(1320, 600, 5160, 300))
+        ->setFont(bold);
 
-    Label5 = new QLabel(QStringLiteral("This software may not be suitable for those 16 years and younger. We recommend "
-                                       "that this software is used under Parental Supervision "),
-                        this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setGeometry(twipsRect(1320, 900, 5160, 900));
-    Label5->setWordWrap(true);
-    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *notice = placed(new QLabel(QStringLiteral("This software may not be suitable for those 16 years and younger. "
+                                                    "We recommend that this software is used under Parental Supervision "),
+                                     this),
+                          QStringLiteral("Label5"), twipsRect(1320, 900, 5160, 900));
+    notice->setWordWrap(true);
+    notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label7 = new QLabel(QStringLiteral("Select Your Country And Press Continue:"), this);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->setGeometry(twipsRect(120, 2040, 6360, 300));
+    auto *prompt = placed(new QLabel(QStringLiteral("Select Your Country And Press Continue:"), this), QStringLiteral("Label7"),
+                          twipsRect(120, 2040, 6360, 300));
 
-    Comsel = new QComboBox(this);
-    Comsel->setObjectName(QStringLiteral("Comsel"));
-    platform::keepTypedText(Comsel);
-    Comsel->setMaxVisibleItems(15);
-    Comsel->setGeometry(twipsRect(120, 2400, 4320, 375));
-    Comsel->setAccessibleName(QStringLiteral("Select Your Country"));
-    Comsel->lineEdit()->setAccessibleName(QStringLiteral("Select Your Country"));
-    Label7->setBuddy(Comsel);
+    countryBox = new QComboBox(this);
+    countryBox->setObjectName(QStringLiteral("Comsel"));
+    platform::keepTypedText(countryBox);
+    countryBox->setMaxVisibleItems(15);
+    countryBox->setGeometry(twipsRect(120, 2400, 4320, 375));
+    countryBox->setAccessibleName(QStringLiteral("Select Your Country"));
+    countryBox->lineEdit()->setAccessibleName(QStringLiteral("Select Your Country"));
+    prompt->setBuddy(countryBox);
 
-    Command1 = new QPushButton(QStringLiteral("Continue"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(4680, 2340, 1800, 495));
-    Command1->setIcon(QIcon(platform::svgPixmap(QStringLiteral(":/player/continue.svg"), QSize(20, 20), ratio)));
-    Command1->setIconSize(QSize(20, 20));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &Form14::Command1_Click);
+    auto *continueButton = new QPushButton(QStringLiteral("Continue"), this);
+    continueButton->setObjectName(QStringLiteral("Command1"));
+    continueButton->setGeometry(twipsRect(4680, 2340, 1800, 495));
+    continueButton->setIcon(QIcon(platform::svgPixmap(QStringLiteral(":/player/continue.svg"), QSize(20, 20), ratio)));
+    continueButton->setIconSize(QSize(20, 20));
+    continueButton->setDefault(true);
+    connect(continueButton, &QPushButton::clicked, this, &CountryWindow::onContinueClicked);
 
-    Label2 = new QLabel(QStringLiteral("Designed For Microsoft Windows"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twipsRect(120, 3120, 6360, 300));
     QFont small = font();
     small.setItalic(true);
-    Label2->setFont(small);
+    placed(new QLabel(QStringLiteral("Designed For Microsoft Windows"), this), QStringLiteral("Label2"), twipsRect(120, 3120, 6360, 300))
+        ->setFont(small);
 
-    Form_Load();
+    load();
 }
 
-Form14::~Form14() = default;
+CountryWindow::~CountryWindow() = default;
 
-void Form14::Form_Load()
+void CountryWindow::load()
 {
-    Comsel->addItems(countries());
-    Comsel->setCurrentIndex(-1);
-    Comsel->setEditText(selectCountry);
+    countryBox->addItems(countries);
+    countryBox->setCurrentIndex(-1);
+    countryBox->setEditText(selectCountry);
 }
 
-void Form14::Command1_Click()
+void CountryWindow::onContinueClicked()
 {
-    const QString country = Comsel->currentText();
+    const QString country = countryBox->currentText();
     if (country == selectCountry) {
         platform::say(QStringLiteral("Please select your country"));
         return;
@@ -130,11 +121,11 @@ void Form14::Command1_Click()
         platform::endProgram(1);
         return;
     }
-    app::window<frmcontrol>()->show();
+    app::window<SignInWindow>()->show();
     close();
 }
 
-void Form14::closeEvent(QCloseEvent *event) { event->accept(); }
+void CountryWindow::closeEvent(QCloseEvent *event) { event->accept(); }
 
 // Escape does not dismiss the country choice: Continue or the close box does.
-void Form14::reject() {}
+void CountryWindow::reject() {}

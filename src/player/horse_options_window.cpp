@@ -1,11 +1,13 @@
 #include "player/horse_options_window.h"
 
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "office/race_card.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
+#include "platform/widgets/placed.h"
 #include "player/record_files.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -16,162 +18,89 @@
 
 #include <algorithm>
 
+using platform::placed;
 using platform::twipsRect;
 
-namespace {
-// A horse's name is one line of its record file, and it has to fit the race card.
-constexpr int longestName = 30;
-}  // namespace
-
-Form5::Form5()
+HorseOptionsWindow::HorseOptionsWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6075, 4185));
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Horse Options"));
     setWindowIcon(QIcon(QStringLiteral(":/office/rename.svg")));
     setModal(false);
     setFixedSize(platform::twipsSize(6075, 4185));
 
-    Frame1 = new QGroupBox(QStringLiteral("Horse options"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(120, 90, 5835, 3330));
+    auto *frame = placed(new QGroupBox(QStringLiteral("Horse options"), this), QStringLiteral("Frame1"), twipsRect(120, 90, 5835, 3330));
     for (int i = 0; i < 5; ++i) {
         const int y = 390 + i * 540;
-        Label1[i] = new QLabel(QStringLiteral("Rename Horse %1").arg(i + 1), Frame1);
-        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        Label1[i]->setGeometry(twipsRect(150, y + 30, 1600, 300));
-        txtHorse[i] = new QLineEdit(Frame1);
-        txtHorse[i]->setObjectName(QStringLiteral("txtHorse_%1").arg(i));
-        txtHorse[i]->setGeometry(twipsRect(1800, y, 2450, 360));
-        txtHorse[i]->setMaxLength(longestName);
-        txtHorse[i]->setAccessibleName(Label1[i]->text());
-        Label1[i]->setBuddy(txtHorse[i]);
+        auto *caption = placed(new QLabel(QStringLiteral("Rename Horse %1").arg(i + 1), frame), QStringLiteral("Label1_%1").arg(i),
+                               twipsRect(150, y + 30, 1600, 300));
+        QLineEdit *field = horseFields[i] = placed(new QLineEdit(frame), QStringLiteral("txtHorse_%1").arg(i), twipsRect(1800, y, 2450, 360));
+        field->setAccessibleName(caption->text());
+        caption->setBuddy(field);
     }
+    std::array<QRadioButton *, 3> selections{};
     for (int k = 0; k < 3; ++k) {
-        selec[k] = new QRadioButton(QStringLiteral("Selection %1").arg(k + 1), Frame1);
-        selec[k]->setObjectName(QStringLiteral("selec_%1").arg(k));
-        selec[k]->setGeometry(twipsRect(4440, 420 + k * 480, 1300, 330));
-        connect(selec[k], &QRadioButton::clicked, this, [this, k] { selec_Click(k); });
+        selections[k] = placed(new QRadioButton(QStringLiteral("Selection %1").arg(k + 1), frame), QStringLiteral("selec_%1").arg(k),
+                               twipsRect(4440, 420 + k * 480, 1300, 330));
+        connect(selections[k], &QRadioButton::clicked, this, [this, k] { showNames(k + 1); });
     }
-    Command2 = new QPushButton(QStringLiteral("&Reset"), Frame1);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsRect(4440, 1980, 1230, 420));
-    auto *picture = new QLabel(Frame1);
-    picture->setObjectName(QStringLiteral("picHorse"));
-    picture->setGeometry(twipsRect(4560, 2520, 990, 690));
+    auto *resetButton = placed(new QPushButton(QStringLiteral("&Reset"), frame), QStringLiteral("Command2"), twipsRect(4440, 1980, 1230, 420));
+    auto *picture = placed(new QLabel(frame), QStringLiteral("picHorse"), twipsRect(4560, 2520, 990, 690));
     picture->setPixmap(QIcon(QStringLiteral(":/office/rename.svg")).pixmap(picture->size()));
     picture->setAlignment(Qt::AlignCenter);
 
-    Command1 = new QPushButton(QStringLiteral("&OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(3240, 3600, 1300, 420));
-    Command1->setDefault(true);
-    Command4 = new QPushButton(QStringLiteral("&Close"), this);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    Command4->setGeometry(twipsRect(4650, 3600, 1300, 420));
+    auto *okButton = placed(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("Command1"), twipsRect(3240, 3600, 1300, 420));
+    okButton->setDefault(true);
+    auto *closeButton = placed(new QPushButton(QStringLiteral("&Close"), this), QStringLiteral("Command4"), twipsRect(4650, 3600, 1300, 420));
 
-    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form5::Command4_Click);
+    connect(resetButton, &QPushButton::clicked, this, [this] { showNames(0); });
+    connect(okButton, &QPushButton::clicked, this, &HorseOptionsWindow::onOkClicked);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    setTabOrder(txtHorse[0], txtHorse[1]);
-    for (int i = 1; i < 4; ++i)
-        setTabOrder(txtHorse[i], txtHorse[i + 1]);
-    setTabOrder(txtHorse[4], selec[0]);
-    setTabOrder(selec[0], Command2);
-    setTabOrder(Command2, Command1);
-    setTabOrder(Command1, Command4);
+    for (int i = 0; i < 4; ++i)
+        setTabOrder(horseFields[i], horseFields[i + 1]);
+    setTabOrder(horseFields[4], selections[0]);
+    setTabOrder(selections[0], resetButton);
+    setTabOrder(resetButton, okButton);
+    setTabOrder(okButton, closeButton);
 
-    Form_Load();
+    load();
 }
 
-Form5::~Form5() = default;
+HorseOptionsWindow::~HorseOptionsWindow() = default;
 
-void Form5::Form_Load()
+void HorseOptionsWindow::load()
 {
-    const Form2 *office = app::existingWindow<Form2>();
+    const game::PlayerRecord &record = game::session().record();
     for (int i = 0; i < 5; ++i) {
-        const QString name = office ? office->horseOption(i + 1)->text() : QString();
-        // A longer name brought in from elsewhere is shown whole, never cut by opening this window.
-        txtHorse[i]->setMaxLength(std::max<int>(longestName, name.size()));
-        txtHorse[i]->setText(name);
+        const QString name = record.horses[i];
+        horseFields[i]->setText(name);
     }
 }
 
-void Form5::fill(int set)
+void HorseOptionsWindow::showNames(int set)
 {
     const auto names = office::preparedHorseNames(set);
     for (int i = 0; i < 5; ++i)
-        txtHorse[i]->setText(names[i]);
+        horseFields[i]->setText(names[i]);
 }
 
-void Form5::selec_Click(int index)
+void HorseOptionsWindow::onOkClicked()
 {
-    if (index >= 0 && index < 3)
-        fill(index + 1);
-}
-
-void Form5::Command2_Click() { fill(0); }
-
-void Form5::Command1_Click()
-{
-    Form2 *office = app::existingWindow<Form2>();
-    if (!office) {
+    if (!game::session().record().signedIn()) {
         close();
         return;
     }
-    // The race in progress runs, and pays, under the names it started with.
-    if (office->refusedDuringRace(QStringLiteral("rename your horses")))
-        return;
     std::array<QString, 5> names;
-    for (int i = 0; i < 5; ++i) {
-        names[i] = txtHorse[i]->text();
-        names[i].replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (names[i].trimmed().isEmpty()) {
-            platform::say(QStringLiteral("Please give every horse a name: Horse %1 has none.").arg(i + 1),
-                          platform::Icon::Warning);
-            txtHorse[i]->setFocus();
-            return;
-        }
-        // The share is written down by its horse's name, and "You Have No Shares" (or "0") means none:
-        // a horse of that name would lose its owner his share.
-        if (names[i] == player::noShares || names[i] == QLatin1String("0")) {
-            platform::say(QStringLiteral("Horse %1 cannot be called \"%2\", please choose another name.")
-                              .arg(i + 1)
-                              .arg(names[i]),
-                          platform::Icon::Warning);
-            txtHorse[i]->setFocus();
-            return;
-        }
-        // The race is won by a name: two horses of one name would both win a bet on either of them.
-        for (int j = 0; j < i; ++j) {
-            if (names[j] == names[i]) {
-                platform::say(QStringLiteral("Every horse needs a name of its own: Horse %1 and Horse %2 are both called "
-                                             "\"%3\".")
-                                  .arg(j + 1)
-                                  .arg(i + 1)
-                                  .arg(names[i]),
-                              platform::Icon::Warning);
-                txtHorse[i]->setFocus();
-                return;
-            }
-        }
-    }
-
-    const QString share = office->Label16->text();
-    std::array<QString, 5> before;
-    QStringList oldNames;
-    for (int i = 0; i < 5; ++i) {
-        before[i] = office->horseOption(i + 1)->text();
-        oldNames << before[i];
-    }
-    const int owned = share == player::noShares ? 0 : office::shareHorse(share, before);
     for (int i = 0; i < 5; ++i)
-        office->horseOption(i + 1)->setText(names[i]);
-    if (owned) {
-        office->setShare(names[owned - 1]);
-    }
-    office->horseNamesChanged(oldNames);
-    close();
+        names[i] = horseFields[i]->text();
+    int badHorse = 0;
+    bool renamed = false;
+    game::tell(game::session().renameHorses(names, &badHorse, [&renamed] { renamed = true; }));
+    if (renamed)
+        close();
+    else if (badHorse >= 1 && badHorse <= 5)
+        horseFields[badHorse - 1]->setFocus();
 }
-
-void Form5::Command4_Click() { close(); }

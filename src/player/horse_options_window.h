@@ -1,35 +1,23 @@
 #pragma once
 #include <QDialog>
+#include <array>
 
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 // "Horse Options": the signed-in player renames his five horses, fills in a prepared set of
-// names or goes back to the defaults. OK hands the names to the betting office.
-class Form5 : public QDialog {
+// names or goes back to the defaults. OK hands the names to the game session.
+class HorseOptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    Form5();
-    ~Form5() override;
-
-    QGroupBox *Frame1 = nullptr;         // "Horse options"
-    QLabel *Label1[5] = {};              // "Rename Horse 1".."Rename Horse 5", objectNames Label1_0..Label1_4
-    QLineEdit *txtHorse[5] = {};         // box i edits horse i+1, objectNames txtHorse_0..txtHorse_4
-    QRadioButton *selec[3] = {};         // "Selection 1".."Selection 3", objectNames selec_0..selec_2
-    QPushButton *Command2 = nullptr;     // "&Reset"
-    QPushButton *Command1 = nullptr;     // "&OK"
-    QPushButton *Command4 = nullptr;     // "&Close"
-
-public slots:
-    void Form_Load();
-    void selec_Click(int index);
-    void Command2_Click();
-    void Command1_Click();
-    void Command4_Click();
+    HorseOptionsWindow();
+    ~HorseOptionsWindow() override;
 
 private:
-    void fill(int set);
+    // Shows the signed-in player's horses.
+    void load();
+    // Fills the boxes with a set of names: 0 the defaults, 1..3 the prepared selections.
+    void showNames(int set);
+    void onOkClicked();
+
+    std::array<QLineEdit *, 5> horseFields{};  // box i edits horse i+1
 };

@@ -2,8 +2,7 @@
 
 #include "app/window_registry.h"
 #include "info/help_window.h"
-#include "office/betting_office_window.h"
-#include "platform/control_array.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
 #include "platform/program.h"
@@ -14,6 +13,7 @@
 #include "player/record_safety.h"
 #include "platform/conversions.h"
 #include "platform/widgets/placed.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+using platform::placed;
 
 namespace {
 const QString moreCaption = QStringLiteral("More >>");
@@ -43,161 +45,152 @@ QLineEdit *hiddenField(QWidget *parent, const QString &name, const QString &acce
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QRect &at)
 {
-    return platform::placed(new QPushButton(caption, parent), name, at);
+    return placed(new QPushButton(caption, parent), name, at);
 }
 }  // namespace
 
-frmcontrol::frmcontrol()
+SignInWindow::SignInWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, signInWidth, signInHeight + maintenanceHeight));
     buildControls();
-    Form_Load();
+    buildHiddenControls();
+    load();
 }
 
-frmcontrol::~frmcontrol() = default;
+SignInWindow::~SignInWindow() = default;
 
-void frmcontrol::buildControls()
+void SignInWindow::buildControls()
 {
     using platform::twipsRect;
     setObjectName(QStringLiteral("frmcontrol"));
     setWindowTitle(QStringLiteral("paddox login"));
     setFixedSize(platform::twipsSize(signInWidth, signInHeight));
 
-    combo1 = new QListWidget(this);
-    combo1->setObjectName(QStringLiteral("combo1"));
-    combo1->setGeometry(twipsRect(120, 120, 3375, 1500));
-    combo1->setSelectionMode(QAbstractItemView::SingleSelection);
-    combo1->setAccessibleName(QStringLiteral("Players"));
-    connect(combo1, &QListWidget::itemClicked, this, &frmcontrol::combo1_Click);
-    connect(combo1, &QListWidget::currentRowChanged, this, &frmcontrol::combo1_Click);
+    playerList = placed(new QListWidget(this), QStringLiteral("combo1"), twipsRect(120, 120, 3375, 1500));
+    playerList->setSelectionMode(QAbstractItemView::SingleSelection);
+    playerList->setAccessibleName(QStringLiteral("Players"));
+    connect(playerList, &QListWidget::itemClicked, this, &SignInWindow::onPlayerClicked);
+    connect(playerList, &QListWidget::currentRowChanged, this, &SignInWindow::onPlayerClicked);
 
-    Command9 = button(this, QStringLiteral("Command9"), QStringLiteral("Select Player"), twipsRect(3615, 120, 1440, 390));
-    Command6 = button(this, QStringLiteral("Command6"), QStringLiteral("&Play >"), twipsRect(3615, 570, 1440, 390));
-    Command6->setToolTip(QStringLiteral("Select Your Username And Then Press Play"));
-    Command6->setEnabled(false);
-    Command6->installEventFilter(this);
-    Command8 = button(this, QStringLiteral("Command8"), moreCaption, twipsRect(3615, 1020, 1440, 390));
-    Command8->setEnabled(false);
-    Command2 = button(this, QStringLiteral("Command2"), QStringLiteral("E&xit"), twipsRect(3615, 1470, 1440, 390));
-    Command2->setToolTip(QStringLiteral("Exit Paddox"));
-    connect(Command9, &QPushButton::clicked, this, &frmcontrol::Command9_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmcontrol::Command6_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmcontrol::Command8_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmcontrol::Command2_Click);
+    selectPlayerButton = button(this, QStringLiteral("Command9"), QStringLiteral("Select Player"), twipsRect(3615, 120, 1440, 390));
+    playButton = button(this, QStringLiteral("Command6"), QStringLiteral("&Play >"), twipsRect(3615, 570, 1440, 390));
+    playButton->setToolTip(QStringLiteral("Select Your Username And Then Press Play"));
+    playButton->setEnabled(false);
+    playButton->installEventFilter(this);
+    moreButton = button(this, QStringLiteral("Command8"), moreCaption, twipsRect(3615, 1020, 1440, 390));
+    moreButton->setEnabled(false);
+    QPushButton *exitButton = button(this, QStringLiteral("Command2"), QStringLiteral("E&xit"), twipsRect(3615, 1470, 1440, 390));
+    exitButton->setToolTip(QStringLiteral("Exit Paddox"));
+    connect(selectPlayerButton, &QPushButton::clicked, this, &SignInWindow::onSelectPlayerClicked);
+    connect(playButton, &QPushButton::clicked, this, &SignInWindow::onPlayClicked);
+    connect(moreButton, &QPushButton::clicked, this, &SignInWindow::onMoreClicked);
+    connect(exitButton, &QPushButton::clicked, this, [] { platform::endProgram(); });
 
-    Picture2 = new QLabel(this);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(twipsRect(3615, 1980, 570, 570));
-    Picture2->setPixmap(platform::svgPixmap(QStringLiteral(":/player/horseshoe.svg"), Picture2->size(), devicePixelRatioF()));
+    auto *horseshoe = placed(new QLabel(this), QStringLiteral("Picture2"), twipsRect(3615, 1980, 570, 570));
+    horseshoe->setPixmap(platform::svgPixmap(QStringLiteral(":/player/horseshoe.svg"), horseshoe->size(), devicePixelRatioF()));
 
-    Label2 = new QLabel(QStringLiteral("Help?"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twipsRect(4305, 2130, 750, 300));
-    Label2->setToolTip(QStringLiteral("Select For 'Help'"));
-    Label2->setCursor(Qt::PointingHandCursor);
-    Label2->installEventFilter(this);
+    helpLabel = placed(new QLabel(QStringLiteral("Help?"), this), QStringLiteral("Label2"), twipsRect(4305, 2130, 750, 300));
+    helpLabel->setToolTip(QStringLiteral("Select For 'Help'"));
+    helpLabel->setCursor(Qt::PointingHandCursor);
+    helpLabel->installEventFilter(this);
 
     // The password group appears when the chosen slot has a password.
-    Label3 = new QLabel(QStringLiteral("Enter Password"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(twipsRect(120, 1740, 3375, 270));
-    Text11 = new QLineEdit(this);
-    Text11->setObjectName(QStringLiteral("Text11"));
-    Text11->setGeometry(twipsRect(120, 2040, 1380, 375));
-    Text11->setEchoMode(QLineEdit::Password);
+    passwordCaption = placed(new QLabel(QStringLiteral("Enter Password"), this), QStringLiteral("Label3"), twipsRect(120, 1740, 3375, 270));
+    passwordField = placed(new QLineEdit(this), QStringLiteral("Text11"), twipsRect(120, 2040, 1380, 375));
+    passwordField->setEchoMode(QLineEdit::Password);
     // Every typed character shows as "*".
-    Text11->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
-    Text11->setAccessibleName(QStringLiteral("Enter Password"));
-    Label3->setBuddy(Text11);
-    Command10 = button(this, QStringLiteral("Command10"), QStringLiteral("Confirm Password"), twipsRect(1590, 2025, 1905, 405));
-    connect(Command10, &QPushButton::clicked, this, &frmcontrol::Command10_Click);
-    Label3->hide();
-    Text11->hide();
-    Command10->hide();
+    passwordField->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    passwordField->setAccessibleName(QStringLiteral("Enter Password"));
+    passwordCaption->setBuddy(passwordField);
+    confirmPasswordButton = button(this, QStringLiteral("Command10"), QStringLiteral("Confirm Password"), twipsRect(1590, 2025, 1905, 405));
+    connect(confirmPasswordButton, &QPushButton::clicked, this, &SignInWindow::onConfirmPasswordClicked);
+    passwordCaption->hide();
+    passwordField->hide();
+    confirmPasswordButton->hide();
 
     // The maintenance section, below the first height until "More >>".
-    Label1 = new QLabel(QStringLiteral("Maintenance"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(120, signInHeight + 180, 4935, 300));
-    QFont bold = Label1->font();
+    auto *maintenance =
+        placed(new QLabel(QStringLiteral("Maintenance"), this), QStringLiteral("Label1"), twipsRect(120, signInHeight + 180, 4935, 300));
+    QFont bold = maintenance->font();
     bold.setBold(true);
-    Label1->setFont(bold);
-    Command5 = button(this, QStringLiteral("Command5"), QStringLiteral("&Re-name User"),
-                      twipsRect(120, signInHeight + 600, 2400, 450));
-    Command5->setToolTip(QStringLiteral("To rename user first select user name"));
-    Command7 = button(this, QStringLiteral("Command7"), QStringLiteral("&Change Password"),
-                      twipsRect(2655, signInHeight + 600, 2400, 450));
-    Command7->setToolTip(QStringLiteral("To change user password  first select user name"));
-    connect(Command5, &QPushButton::clicked, this, &frmcontrol::Command5_Click);
-    connect(Command7, &QPushButton::clicked, this, &frmcontrol::Command7_Click);
+    maintenance->setFont(bold);
+    QPushButton *renameButton = button(this, QStringLiteral("Command5"), QStringLiteral("&Re-name User"),
+                                       twipsRect(120, signInHeight + 600, 2400, 450));
+    renameButton->setToolTip(QStringLiteral("To rename user first select user name"));
+    QPushButton *changePasswordButton = button(this, QStringLiteral("Command7"), QStringLiteral("&Change Password"),
+                                               twipsRect(2655, signInHeight + 600, 2400, 450));
+    changePasswordButton->setToolTip(QStringLiteral("To change user password  first select user name"));
+    connect(renameButton, &QPushButton::clicked, this, &SignInWindow::onRenameClicked);
+    connect(changePasswordButton, &QPushButton::clicked, this, &SignInWindow::onChangePasswordClicked);
+}
 
-    // Working controls the player never sees.
-    QRadioButton **options[] = {&Option1, &Option2, &Option3, &Option4, &Option5};
+// Working controls the player never sees.
+void SignInWindow::buildHiddenControls()
+{
     for (int slot = 1; slot <= player::slotCount; ++slot) {
-        auto *option = new QRadioButton(this);
-        option->setObjectName(QStringLiteral("Option%1").arg(slot));
-        option->setAccessibleName(QStringLiteral("Slot %1").arg(slot));
-        option->hide();
-        *options[slot - 1] = option;
+        QRadioButton *&slotButton = slotButtons[slot - 1];
+        slotButton = new QRadioButton(this);
+        slotButton->setObjectName(QStringLiteral("Option%1").arg(slot));
+        slotButton->setAccessibleName(QStringLiteral("Slot %1").arg(slot));
+        slotButton->hide();
     }
-    txtcash = hiddenField(this, QStringLiteral("txtcash"), QStringLiteral("Cash"));
-    Txtdebt = hiddenField(this, QStringLiteral("Txtdebt"), QStringLiteral("Debt"));
-    txtshare = hiddenField(this, QStringLiteral("txtshare"), QStringLiteral("Share"));
-    QLineEdit **horses[] = {&Txthor1, &Txthor2, &Txthor3, &Txthor4, &Txthor5};
+    cashField = hiddenField(this, QStringLiteral("txtcash"), QStringLiteral("Cash"));
+    debtField = hiddenField(this, QStringLiteral("Txtdebt"), QStringLiteral("Debt"));
+    shareField = hiddenField(this, QStringLiteral("txtshare"), QStringLiteral("Share"));
     for (int horse = 1; horse <= 5; ++horse)
-        *horses[horse - 1] = hiddenField(this, QStringLiteral("Txthor%1").arg(horse), QStringLiteral("Horse %1").arg(horse));
-    Txtuser = hiddenField(this, QStringLiteral("Txtuser"), QStringLiteral("Player Name"));
-    txtPass = hiddenField(this, QStringLiteral("txtPass"), QStringLiteral("Password"));
+        horseFields[horse - 1] = hiddenField(this, QStringLiteral("Txthor%1").arg(horse), QStringLiteral("Horse %1").arg(horse));
+    nameField = hiddenField(this, QStringLiteral("Txtuser"), QStringLiteral("Player Name"));
+    storedPasswordField = hiddenField(this, QStringLiteral("txtPass"), QStringLiteral("Password"));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(platform::effectiveInterval(platform::signInHandOverMs));
-    Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &frmcontrol::Timer1_Timer);
+    handOverTimer = new QTimer(this);
+    handOverTimer->setObjectName(QStringLiteral("Timer1"));
+    handOverTimer->setInterval(platform::effectiveInterval(platform::signInHandOverMs));
+    handOverTimer->setSingleShot(true);
+    connect(handOverTimer, &QTimer::timeout, this, &SignInWindow::onHandOverTimer);
 
-    Command1 = button(this, QStringLiteral("Command1"), QStringLiteral("Command1"), QRect());
-    Command3 = button(this, QStringLiteral("Command3"), QStringLiteral("Command3"), QRect());
-    Command4 = button(this, QStringLiteral("Command4"), QStringLiteral("Command4"), QRect());
-    for (QPushButton *hidden : {Command1, Command3, Command4}) {
+    // The load, the writing of the names and the import, as buttons.
+    QPushButton *loadButton = button(this, QStringLiteral("Command1"), QStringLiteral("Command1"), QRect());
+    QPushButton *writeNamesButton = button(this, QStringLiteral("Command3"), QStringLiteral("Command3"), QRect());
+    QPushButton *importButton = button(this, QStringLiteral("Command4"), QStringLiteral("Command4"), QRect());
+    for (QPushButton *hidden : {loadButton, writeNamesButton, importButton}) {
         hidden->hide();
         hidden->setAutoDefault(false);
     }
-    connect(Command1, &QPushButton::clicked, this, &frmcontrol::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmcontrol::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmcontrol::Command4_Click);
+    connect(loadButton, &QPushButton::clicked, this, &SignInWindow::signInChosenSlot);
+    connect(writeNamesButton, &QPushButton::clicked, this, [this] { tellNothingChanged(writeNames()); });
+    connect(importButton, &QPushButton::clicked, this, [] { tellNothingChanged(player::importOtherEdition().writeProblem); });
 
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    lblData = new QLabel(QStringLiteral("Loading Your Data:"), this);
-    lblData->setObjectName(QStringLiteral("lblData"));
+    // Shown by no step of the sign-in: hidden from the start.
+    auto *progress = new QProgressBar(this);
+    progress->setObjectName(QStringLiteral("ProgressBar1"));
+    auto *loading = new QLabel(QStringLiteral("Loading Your Data:"), this);
+    loading->setObjectName(QStringLiteral("lblData"));
+    progress->hide();
+    loading->hide();
 }
 
-QRadioButton *frmcontrol::slotButton(int slot) const
-{
-    return platform::numbered(slot, {Option1, Option2, Option3, Option4, Option5});
-}
-
-QLineEdit *frmcontrol::horseField(int horse) const
-{
-    return platform::numbered(horse, {Txthor1, Txthor2, Txthor3, Txthor4, Txthor5});
-}
-
-int frmcontrol::chosenSlot() const
+int SignInWindow::chosenSlot() const
 {
     for (int slot = 1; slot <= player::slotCount; ++slot) {
-        if (slotButton(slot)->isChecked())
+        if (slotButtons[slot - 1]->isChecked())
             return slot;
     }
     return 0;
 }
 
+void SignInWindow::tellNothingChanged(const player::FileProblem &problem)
+{
+    if (!problem.ok())
+        platform::say(player::dataFolderProblemText(problem, player::AfterProblem::NothingChanged), platform::Icon::Critical);
+}
+
 // ---- load ----
 
-void frmcontrol::Form_Load()
+void SignInWindow::load()
 {
-    combo1->clear();
-    Timer1->stop();
-    ProgressBar1->hide();
-    lblData->hide();
+    playerList->clear();
+    handOverTimer->stop();
 
     player::NameList names = player::readNames();
     if (!names.problem.ok()) {
@@ -212,12 +205,12 @@ void frmcontrol::Form_Load()
     // A slot whose name file cannot be read is marked in the list; the others play on.
     for (int slot = 1; slot <= player::slotCount; ++slot) {
         damaged_[slot - 1] = !names.problems[slot - 1].ok();
-        combo1->addItem(damaged_[slot - 1] ? player::damagedSlotEntry(slot) : names.names[slot - 1]);
-        slotButton(slot)->setText(names.names[slot - 1]);
+        playerList->addItem(damaged_[slot - 1] ? player::damagedSlotEntry(slot) : names.names[slot - 1]);
+        slotButtons[slot - 1]->setText(names.names[slot - 1]);
     }
 }
 
-bool frmcontrol::setUpMissingSlots()
+bool SignInWindow::setUpMissingSlots()
 {
     const QList<int> missing = player::slotsWithoutNameFile();
     if (missing.isEmpty())
@@ -226,10 +219,8 @@ bool frmcontrol::setUpMissingSlots()
     if (problem.ok() && missing.size() == player::slotCount && !player::anyRecordFileExists()) {
         // A new installation: every slot, then the players of the other edition.
         problem = player::writeSetUpFiles();
-        if (problem.ok()) {
-            Command4_Click();
-            problem = importProblem_;
-        }
+        if (problem.ok())
+            problem = player::importOtherEdition().writeProblem;
     } else {
         // Only some players, or only some files, are missing: those files start with a new
         // player's values and every file that is there keeps what it holds.
@@ -246,7 +237,7 @@ bool frmcontrol::setUpMissingSlots()
     return true;
 }
 
-void frmcontrol::dataFolderUnusable(const player::FileProblem &problem)
+void SignInWindow::dataFolderUnusable(const player::FileProblem &problem)
 {
     unusable_ = true;
     platform::say(player::dataFolderProblemText(problem, player::AfterProblem::Closing),
@@ -254,7 +245,7 @@ void frmcontrol::dataFolderUnusable(const player::FileProblem &problem)
     platform::endProgram(1);
 }
 
-bool frmcontrol::slotUsable(int slot, const QStringList &suffixes)
+bool SignInWindow::slotUsable(int slot, const QStringList &suffixes)
 {
     QStringList unusable = player::unusableFiles(slot, suffixes);
     if (unusable.isEmpty())
@@ -285,7 +276,7 @@ bool frmcontrol::slotUsable(int slot, const QStringList &suffixes)
     return true;
 }
 
-std::optional<QString> frmcontrol::storedPassword(int slot)
+std::optional<QString> SignInWindow::readPassword(int slot)
 {
     if (!slotUsable(slot, {player::passwordSuffix}))
         return std::nullopt;
@@ -294,42 +285,42 @@ std::optional<QString> frmcontrol::storedPassword(int slot)
         return std::nullopt;
     // A file with no line leaves the hidden field as it was, and means no password.
     if (password.text)
-        txtPass->setText(*password.text);
+        storedPasswordField->setText(*password.text);
     return password.text.value_or(QString());
 }
 
 // ---- choosing a player ----
 
-void frmcontrol::combo1_Click()
+void SignInWindow::onPlayerClicked()
 {
-    Command6->setEnabled(false);
-    Command8->setEnabled(false);
+    playButton->setEnabled(false);
+    moreButton->setEnabled(false);
     // The password asked for belongs to the player chosen before: another
     // player's password must never open this one.
     hidePasswordGroup();
 }
 
-void frmcontrol::hidePasswordGroup()
+void SignInWindow::hidePasswordGroup()
 {
     passwordSlot_ = 0;
-    Label3->hide();
-    Text11->hide();
-    Text11->clear();
-    Command10->hide();
-    Command10->setDefault(false);
+    passwordCaption->hide();
+    passwordField->hide();
+    passwordField->clear();
+    confirmPasswordButton->hide();
+    confirmPasswordButton->setDefault(false);
 }
 
-void frmcontrol::Command9_Click()
+void SignInWindow::onSelectPlayerClicked()
 {
-    for (int entry = 0; entry < player::slotCount && entry < combo1->count(); ++entry) {
-        if (combo1->item(entry)->isSelected())
-            slotButton(entry + 1)->setChecked(true);
+    for (int entry = 0; entry < player::slotCount && entry < playerList->count(); ++entry) {
+        if (playerList->item(entry)->isSelected())
+            slotButtons[entry]->setChecked(true);
     }
-    Command6->setEnabled(true);
-    Command8->setEnabled(true);
+    playButton->setEnabled(true);
+    moreButton->setEnabled(true);
 }
 
-void frmcontrol::Command6_Click()
+void SignInWindow::onPlayClicked()
 {
     if (unusable_)
         return;
@@ -338,39 +329,38 @@ void frmcontrol::Command6_Click()
     if (slot) {
         if (!slotUsable(slot, player::recordSuffixes()))
             return;
-        const std::optional<QString> stored = storedPassword(slot);
+        const std::optional<QString> stored = readPassword(slot);
         if (!stored)
             return;
         password = *stored;
     }
     if (password.isEmpty()) {
-        Command1_Click();
+        signInChosenSlot();
         return;
     }
     passwordSlot_ = slot;
-    Label3->show();
-    Text11->show();
-    Command10->show();
-    Command10->setDefault(true);
-    Text11->setFocus();
+    passwordCaption->show();
+    passwordField->show();
+    confirmPasswordButton->show();
+    confirmPasswordButton->setDefault(true);
+    passwordField->setFocus();
 }
 
-void frmcontrol::Command10_Click()
+void SignInWindow::onConfirmPasswordClicked()
 {
-    // The password in txtPass is the one read for the slot Play was pressed on.
+    // The stored password field holds the one read for the slot Play was pressed on.
     if (!passwordSlot_ || passwordSlot_ != chosenSlot()) {
         hidePasswordGroup();
         return;
     }
-    if (Text11->text() == txtPass->text()) {
-        Command1_Click();
+    if (passwordField->text() == storedPasswordField->text()) {
+        signInChosenSlot();
         return;
     }
     platform::say(QStringLiteral("Incorrect Password, Please Check And Try Again"), platform::Icon::Critical);
 }
 
-// Loads the chosen slot into the hidden record fields and the betting office.
-void frmcontrol::Command1_Click()
+void SignInWindow::signInChosenSlot()
 {
     if (unusable_)
         return;
@@ -388,34 +378,29 @@ void frmcontrol::Command1_Click()
     suffixes << player::nameSuffix;
     if (!slotUsable(slot, suffixes))
         return;
-    QLineEdit *fields[] = {txtcash, Txtdebt, txtshare, Txthor1, Txthor2, Txthor3, Txthor4, Txthor5, Txtuser};
+    const std::array<QLineEdit *, 8> playing = {cashField, debtField, shareField, horseFields[0], horseFields[1],
+                                                horseFields[2], horseFields[3], horseFields[4]};
     for (int i = 0; i < suffixes.size(); ++i) {
         const player::FieldRead read = player::readRecordField(slot, suffixes[i]);
         if (!read.problem.ok()) {
-            platform::say(player::dataFolderProblemText(read.problem, player::AfterProblem::NothingChanged),
-                          platform::Icon::Critical);
+            tellNothingChanged(read.problem);
             return;
         }
         if (read.text)
-            fields[i]->setText(*read.text);
+            (i < 8 ? playing[i] : nameField)->setText(*read.text);
     }
-    if (!amountOrZero(slot, txtcash, player::playingSuffixes[0]) || !amountOrZero(slot, Txtdebt, player::playingSuffixes[1]))
+    if (!amountOrZero(slot, cashField, player::playingSuffixes[0]) || !amountOrZero(slot, debtField, player::playingSuffixes[1]))
         return;
 
-    Form2 *office = app::window<Form2>();
-    office->Label23->setText(QString::number(slot));
-    Timer1->start();
-    office->Text1->setText(txtcash->text());
-    office->Text2->setText(Txtdebt->text());
-    QRadioButton *horses[] = {office->Option1, office->Option2, office->Option3, office->Option4, office->Option5};
-    for (int horse = 1; horse <= 5; ++horse)
-        horses[horse - 1]->setText(horseField(horse)->text());
-    office->Label16->setText(txtshare->text());
-    office->Label24->setText(QStringLiteral("Welcome: ") + Txtuser->text());
-    office->txtuser->setText(Txtuser->text());
+    QStringList texts;
+    for (QLineEdit *field : playing)
+        texts << field->text();
+    game::session().signIn(game::recordFromFiles(slot, texts, nameField->text()));
+    app::openBettingOffice();
+    handOverTimer->start();
 }
 
-bool frmcontrol::amountOrZero(int slot, QLineEdit *field, const QString &suffix)
+bool SignInWindow::amountOrZero(int slot, QLineEdit *field, const QString &suffix)
 {
     if (platform::readMoney(field->text()).ok())
         return true;
@@ -424,62 +409,59 @@ bool frmcontrol::amountOrZero(int slot, QLineEdit *field, const QString &suffix)
         return false;
     const player::FileProblem problem = player::writeRecordField(slot, suffix, QStringLiteral("0"));
     if (!problem.ok()) {
-        platform::say(player::dataFolderProblemText(problem, player::AfterProblem::NothingChanged),
-                      platform::Icon::Critical);
+        tellNothingChanged(problem);
         return false;
     }
     field->setText(QStringLiteral("0"));
     return true;
 }
 
-void frmcontrol::Timer1_Timer()
+void SignInWindow::onHandOverTimer()
 {
-    Timer1->stop();
+    handOverTimer->stop();
     handingOver_ = true;
-    app::window<Form2>()->show();
+    app::showBettingOffice();
     close();
 }
 
 // ---- window ----
 
-void frmcontrol::Command8_Click()
+void SignInWindow::onMoreClicked()
 {
+    const platform::TwipsScale scaled(platform::windowScale(this));
     const int step = platform::twips(maintenanceHeight);
-    if (Command8->text() == moreCaption) {
+    if (moreButton->text() == moreCaption) {
         setFixedSize(width(), height() + step);
-        Command8->setText(lessCaption);
+        moreButton->setText(lessCaption);
     } else {
         setFixedSize(width(), height() - step);
-        Command8->setText(moreCaption);
+        moreButton->setText(moreCaption);
     }
 }
 
-void frmcontrol::Command2_Click() { platform::endProgram(); }
+void SignInWindow::onHelpClicked() { info::openHelpWindow(); }
 
-void frmcontrol::Label2_Click() { info::openHelpWindow(); }
-
-void frmcontrol::closeEvent(QCloseEvent *event)
+void SignInWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     if (handingOver_)
         return;
     // After a log off the betting office is hidden: closing the sign-in window
     // then leaves nothing to return to, so the game ends (the player was saved).
-    Form2 *office = app::existingWindow<Form2>();
-    if (office && !office->isVisible())
+    if (game::session().officeOpen() && !game::session().record().signedIn())
         platform::endProgram();
 }
 
 // Escape does not close the sign-in window; the close box and "E&xit" do.
-void frmcontrol::reject() {}
+void SignInWindow::reject() {}
 
-bool frmcontrol::eventFilter(QObject *watched, QEvent *event)
+bool SignInWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Command6 && (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonRelease)) {
-        Command6->setBackgroundRole(QPalette::Button);
-        Command6->setPalette(palette());
-    } else if (watched == Label2 && event->type() == QEvent::MouseButtonRelease) {
-        Label2_Click();
+    if (watched == playButton && (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonRelease)) {
+        playButton->setBackgroundRole(QPalette::Button);
+        playButton->setPalette(palette());
+    } else if (watched == helpLabel && event->type() == QEvent::MouseButtonRelease) {
+        onHelpClicked();
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -487,24 +469,24 @@ bool frmcontrol::eventFilter(QObject *watched, QEvent *event)
 
 // ---- slot maintenance ----
 
-void frmcontrol::setPlayerName(int slot, const QString &name)
+void SignInWindow::setPlayerName(int slot, const QString &name)
 {
-    slotButton(slot)->setText(name);
+    slotButtons[slot - 1]->setText(name);
     // A new name is not a new choice: Play and More stay as they are.
-    const QSignalBlocker quiet(combo1);
-    const bool wasCurrent = combo1->currentRow() == slot - 1;
-    delete combo1->takeItem(slot - 1);
-    combo1->insertItem(slot - 1, name);
+    const QSignalBlocker quiet(playerList);
+    const bool wasCurrent = playerList->currentRow() == slot - 1;
+    delete playerList->takeItem(slot - 1);
+    playerList->insertItem(slot - 1, name);
     if (wasCurrent)
-        combo1->setCurrentRow(slot - 1);
+        playerList->setCurrentRow(slot - 1);
 }
 
-void frmcontrol::Command5_Click()
+void SignInWindow::onRenameClicked()
 {
     const int slot = chosenSlot();
     if (!slot)
         return;
-    const std::optional<QString> stored = storedPassword(slot);
+    const std::optional<QString> stored = readPassword(slot);
     if (!stored)
         return;
     rememberedPassword_ = *stored;
@@ -523,38 +505,40 @@ void frmcontrol::Command5_Click()
         platform::say(refusal, platform::Icon::Warning);
         return;
     }
-    const QString oldName = slotButton(slot)->text();
+    const QString oldName = slotButtons[slot - 1]->text();
     setPlayerName(slot, *name);
-    Command3_Click();
-    if (!namesProblem_.ok()) {
-        // The old name stays, in the list and in its file.
+    if (const player::FileProblem problem = writeNames(slot); !problem.ok()) {
+        // The old name stays, in the list and in its file; a damaged slot stays marked.
         setPlayerName(slot, oldName);
-        player::writeRecordField(slot, player::nameSuffix, oldName);
-        platform::say(player::dataFolderProblemText(namesProblem_, player::AfterProblem::NothingChanged),
-                      platform::Icon::Critical);
+        if (damaged_[slot - 1])
+            playerList->item(slot - 1)->setText(player::damagedSlotEntry(slot));
+        else
+            player::writeRecordField(slot, player::nameSuffix, oldName);
+        tellNothingChanged(problem);
         return;
     }
+    damaged_[slot - 1] = false;  // the new name replaced a damaged name file
     platform::say(QStringLiteral("User %1 As Been Renamed ").arg(slot) + *name);
 }
 
-void frmcontrol::Command3_Click()
+player::FileProblem SignInWindow::writeNames(int renamedSlot)
 {
-    namesProblem_ = {};
     for (int slot = 1; slot <= player::slotCount; ++slot) {
-        if (damaged_[slot - 1])
+        if (damaged_[slot - 1] && slot != renamedSlot)
             continue;  // left for the player to repair when he chooses that slot
-        namesProblem_ = player::writeRecordField(slot, player::nameSuffix, slotButton(slot)->text());
-        if (!namesProblem_.ok())
-            return;
+        if (const player::FileProblem problem = player::writeRecordField(slot, player::nameSuffix, slotButtons[slot - 1]->text());
+            !problem.ok())
+            return problem;
     }
+    return {};
 }
 
-void frmcontrol::Command7_Click()
+void SignInWindow::onChangePasswordClicked()
 {
     const int slot = chosenSlot();
     if (!slot)
         return;
-    const std::optional<QString> current = storedPassword(slot);
+    const std::optional<QString> current = readPassword(slot);
     if (!current)
         return;
     const std::optional<QString> answer = platform::dialogs().input(
@@ -581,14 +565,10 @@ void frmcontrol::Command7_Click()
         platform::say(refusal, platform::Icon::Warning);
         return;
     }
-    const player::FileProblem problem = player::writeRecordField(slot, player::passwordSuffix, *second);
-    if (!problem.ok()) {
-        platform::say(player::dataFolderProblemText(problem, player::AfterProblem::NothingChanged),
-                      platform::Icon::Critical);
+    if (const player::FileProblem problem = player::writeRecordField(slot, player::passwordSuffix, *second); !problem.ok()) {
+        tellNothingChanged(problem);
         return;
     }
     platform::say(QStringLiteral("Your Password As Been Changed"));
-    txtPass->setText(*second);
+    storedPasswordField->setText(*second);
 }
-
-void frmcontrol::Command4_Click() { importProblem_ = player::importOtherEdition().writeProblem; }

@@ -3,13 +3,14 @@
 #include "race/doping_offer_window.h"
 
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/session.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
 #include "race/race_rules.h"
 #include "race/race_window.h"
 #include "race/settlement.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -19,8 +20,10 @@
 
 using platform::twipsRect;
 
-Form13::Form13()
+DopingOfferWindow::DopingOfferWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 7440, 4740));
     setObjectName(QStringLiteral("Form13"));
     setModal(false);
     setWindowTitle(QStringLiteral("Drug Your Horse?......"));
@@ -31,102 +34,77 @@ Form13::Form13()
     picture->setGeometry(twipsRect(240, 240, 1200, 1200));
     picture->setPixmap(platform::svgPixmap(QStringLiteral(":/race/drugs.svg"), picture->size(), devicePixelRatioF()));
 
-    Label1 = new QLabel(QStringLiteral(
+    auto *offer = new QLabel(QStringLiteral(
                             "The Race Is About To Start, But You Bump Into Les Linem (The number1 horse drugger in "
                             "the UK) He offers to sell you some performance enhancing drugs for your horse so that it "
                             "will win the race. The Drugs Will Cost You: "),
                         this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(twipsRect(1680, 240, 5520, 1320));
+    offer->setObjectName(QStringLiteral("Label1"));
+    offer->setWordWrap(true);
+    offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    offer->setGeometry(twipsRect(1680, 240, 5520, 1320));
 
-    Label3 = new QLabel(QStringLiteral("amount"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    QFont priceFont = Label3->font();
+    priceLabel = new QLabel(QStringLiteral("amount"), this);
+    priceLabel->setObjectName(QStringLiteral("Label3"));
+    QFont priceFont = priceLabel->font();
     priceFont.setBold(true);
     priceFont.setPointSizeF(priceFont.pointSizeF() * 1.4);
-    Label3->setFont(priceFont);
-    QPalette pricePalette = Label3->palette();
+    priceLabel->setFont(priceFont);
+    QPalette pricePalette = priceLabel->palette();
     pricePalette.setColor(QPalette::WindowText, QColor(170, 20, 20));
-    Label3->setPalette(pricePalette);
-    Label3->setGeometry(twipsRect(1680, 1620, 5520, 480));
+    priceLabel->setPalette(pricePalette);
+    priceLabel->setGeometry(twipsRect(1680, 1620, 5520, 480));
 
-    Label4 = new QLabel(QStringLiteral("NOTE: "), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    QFont noteFont = Label4->font();
+    auto *note = new QLabel(QStringLiteral("NOTE: "), this);
+    note->setObjectName(QStringLiteral("Label4"));
+    QFont noteFont = note->font();
     noteFont.setBold(true);
-    Label4->setFont(noteFont);
-    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label4->setGeometry(twipsRect(240, 2280, 900, 360));
+    note->setFont(noteFont);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setGeometry(twipsRect(240, 2280, 900, 360));
 
-    Label5 = new QLabel(QStringLiteral("If you are found to have drugged your horse then you will be heavily fined and "
+    auto *warning = new QLabel(QStringLiteral("If you are found to have drugged your horse then you will be heavily fined and "
                                        "your horse will be destroyed."),
                         this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setWordWrap(true);
-    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label5->setGeometry(twipsRect(1140, 2280, 6060, 720));
+    warning->setObjectName(QStringLiteral("Label5"));
+    warning->setWordWrap(true);
+    warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    warning->setGeometry(twipsRect(1140, 2280, 6060, 720));
 
-    Label2 = new QLabel(QStringLiteral("Do You Wish To Drug Your Horse?"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    QFont questionFont = Label2->font();
+    auto *question = new QLabel(QStringLiteral("Do You Wish To Drug Your Horse?"), this);
+    question->setObjectName(QStringLiteral("Label2"));
+    QFont questionFont = question->font();
     questionFont.setBold(true);
-    Label2->setFont(questionFont);
-    Label2->setAlignment(Qt::AlignCenter);
-    Label2->setGeometry(twipsRect(240, 3180, 6960, 420));
+    question->setFont(questionFont);
+    question->setAlignment(Qt::AlignCenter);
+    question->setGeometry(twipsRect(240, 3180, 6960, 420));
 
-    Command1 = new QPushButton(QStringLiteral("YES"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(1560, 3840, 1920, 600));
-    connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
+    auto *yes = new QPushButton(QStringLiteral("YES"), this);
+    yes->setObjectName(QStringLiteral("Command1"));
+    yes->setGeometry(twipsRect(1560, 3840, 1920, 600));
+    connect(yes, &QPushButton::clicked, this, &DopingOfferWindow::onYesClicked);
 
-    Command2 = new QPushButton(QStringLiteral("NO"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsRect(3960, 3840, 1920, 600));
-    connect(Command2, &QPushButton::clicked, this, &Form13::Command2_Click);
+    auto *no = new QPushButton(QStringLiteral("NO"), this);
+    no->setObjectName(QStringLiteral("Command2"));
+    no->setGeometry(twipsRect(3960, 3840, 1920, 600));
+    connect(no, &QPushButton::clicked, this, &DopingOfferWindow::onNoClicked);
 
-    Form_Load();
+    priceLabel->setText(game::session().sign() + QString::number(race::drugPrice));
 }
 
-Form13::~Form13() = default;
+DopingOfferWindow::~DopingOfferWindow() = default;
 
-void Form13::Form_Load()
-{
-    const Form2 *office = app::existingWindow<Form2>();
-    const QString sign = office ? office->curr->text() : QString();
-    Label3->setText(sign + QString::number(race::drugPrice));
-}
-
-void Form13::Command1_Click()
+void DopingOfferWindow::onYesClicked()
 {
     if (answered_)
         return;
     answered_ = true;
-    Form4 *raceWindow = app::window<Form4>();
-    raceWindow->Text1->setText(QStringLiteral("1"));
-    Form2 *office = app::existingWindow<Form2>();
-    if (office) {
-        // Every lane that runs the owned horse starts with the drugs' lead.
-        const QString share = office->Label16->text();
-        for (int lane = 1; lane <= race::laneCount; ++lane) {
-            if (raceWindow->nameLabel(lane)->text() == share)
-                raceWindow->progressBar(lane)->setValue(race::drugLead);
-        }
-        bool held = false;
-        const race::Money cash =
-            platform::heldSub(platform::moneyOrZero(office->Text1->text()), race::drugPrice, &held);
-        office->Text1->setText(platform::moneyText(cash));
-        const QString sign = office->curr->text();
-        platform::say(QStringLiteral("You have been charged ") + sign + QStringLiteral("1000 for the drugs"));
-        if (held)
-            platform::say(race::heldMessage(sign), platform::Icon::Warning);
-    }
-    raceWindow->show();
+    game::tell(game::session().acceptDrugs());
+    app::window<RaceWindow>()->show();
     close();
 }
 
-void Form13::Command2_Click()
+void DopingOfferWindow::onNoClicked()
 {
     if (answered_)
         return;
@@ -134,19 +112,18 @@ void Form13::Command2_Click()
     close();
 }
 
-void Form13::decline()
+void DopingOfferWindow::decline()
 {
     answered_ = true;
-    Form4 *raceWindow = app::window<Form4>();
-    raceWindow->Text1->setText(QStringLiteral("0"));
-    raceWindow->show();
+    game::session().declineDrugs();
+    app::window<RaceWindow>()->show();
 }
 
-void Form13::closeEvent(QCloseEvent *event)
+void DopingOfferWindow::closeEvent(QCloseEvent *event)
 {
     if (!answered_)
         decline();
     event->accept();
 }
 
-void Form13::reject() { close(); }
+void DopingOfferWindow::reject() { close(); }

@@ -4,25 +4,13 @@
 class QLabel;
 class QPushButton;
 
-// The doping offer: before an owner's race, drugs for the owned horse at a fixed price.
-class Form13 : public QDialog {
+// The doping offer: before an owner's race, drugs for the owned horse at a fixed price. Either
+// answer leads on to the race window.
+class DopingOfferWindow : public QDialog {
     Q_OBJECT
 public:
-    Form13();
-    ~Form13() override;
-
-    QLabel *Label1 = nullptr;       // the offer
-    QLabel *Label2 = nullptr;       // "Do You Wish To Drug Your Horse?"
-    QLabel *Label3 = nullptr;       // the price
-    QLabel *Label4 = nullptr;       // "NOTE: " (second part of the offer)
-    QLabel *Label5 = nullptr;       // the warning (third part of the offer)
-    QPushButton *Command1 = nullptr;  // "YES"
-    QPushButton *Command2 = nullptr;  // "NO"
-
-public slots:
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
+    DopingOfferWindow();
+    ~DopingOfferWindow() override;
 
 protected:
     // Closing the offer with the title-bar button answers "NO".
@@ -30,6 +18,10 @@ protected:
     void reject() override;
 
 private:
+    void onYesClicked();
+    void onNoClicked();
     void decline();
+
+    QLabel *priceLabel = nullptr;
     bool answered_ = false;
 };

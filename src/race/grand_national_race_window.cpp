@@ -3,28 +3,23 @@
 // frame by frame, and the settlement pays the bet, the interest, the owner's prize and charge.
 #include "race/grand_national_race_window.h"
 
-#include "app/window_registry.h"
-#include "book/race_book.h"
-#include "office/betting_office_window.h"
-#include "office/race_card.h"
-#include "platform/control_array.h"
-#include "platform/dialogs.h"
+#include "game/grand_national_betting.h"
+#include "game/session.h"
 #include "platform/intervals.h"
+#include "platform/sound.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
-#include "race/grand_national_window.h"
-#include "race/race_window.h"
+#include "platform/widgets/window_fit.h"
+#include "race/commentary.h"
+#include "race/gallop.h"
 #include "race/race_window_horse.h"
-#include "race/settlement.h"
+#include "race/race_window_results.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -41,21 +36,22 @@ constexpr int formHeight = 10080;
 constexpr int pictureWidth = 1650;
 constexpr int pictureHeight = 1410;
 constexpr int laneTops[grand::laneCount] = {360, 2040, 3720, 5400, 7080};
-constexpr int strideLength = 90;  // twips a horse covers in one stride of its picture
+// Where a horse's nose reaches the finish mark.
+constexpr int noseAtMark = grand::finishMarkX - 1590;
 
 const QColor stripColour(20, 58, 24);
 
 
 }  // namespace
 
-Frmgrandrace::Frmgrandrace()
+GrandNationalRaceWindow::GrandNationalRaceWindow() : entry_(game::session().grandNational())
 {
+    scale_ = platform::fitWindow(this, formWidth, formHeight);
+    const platform::TwipsScale scaled(scale_);
     setObjectName(QStringLiteral("Frmgrandrace"));
     setModal(false);
     setFixedSize(platform::twipsSize(formWidth, formHeight));
 
-    QLabel **names[] = {&Label3, &Label4, &Label5, &Label6, &Label7};
-    QWidget **pictures[] = {&Picture2, &Picture3, &Picture4, &Picture5, &Picture6};
     QFont bold = font();
     bold.setBold(true);
     QPalette white = palette();
@@ -67,209 +63,196 @@ Frmgrandrace::Frmgrandrace()
         name->setFont(bold);
         name->setPalette(white);
         name->setGeometry(twipsRect(240, laneTops[i] - 330, 6000, 300));
-        *names[i] = name;
+        laneNames[i] = name;
         auto *horse = new race::HorsePicture(i + 1, this);
         horse->setObjectName(QStringLiteral("Picture%1").arg(2 + i));
         horse->setGeometry(twipsRect(grand::startLeft, laneTops[i], pictureWidth, pictureHeight));
-        *pictures[i] = horse;
+        lanePictures[i] = horse;
     }
 
-    Label2 = new QLabel(QStringLiteral("Welcome To AINTREE For The GrandNational. Sponsered By Tamblor Networks"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(bold);
-    Label2->setPalette(white);
-    Label2->setGeometry(twipsRect(240, courseHeight + 150, 8280, 330));
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setPalette(white);
-    Label1->setGeometry(twipsRect(240, courseHeight + 570, 8280, 330));
+    auto *welcome = new QLabel(QStringLiteral("Welcome To AINTREE For The GrandNational. Sponsered By Tamblor Networks"), this);
+    welcome->setObjectName(QStringLiteral("Label2"));
+    welcome->setFont(bold);
+    welcome->setPalette(white);
+    welcome->setGeometry(twipsRect(240, courseHeight + 150, 8280, 330));
+    backedLabel = new QLabel(this);
+    backedLabel->setObjectName(QStringLiteral("Label1"));
+    backedLabel->setTextFormat(Qt::PlainText);
+    backedLabel->setPalette(white);
+    backedLabel->setGeometry(twipsRect(240, courseHeight + 570, 8280, 330));
 
-    Command1 = new QPushButton(QStringLiteral("Start"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(8760, courseHeight + 240, 1620, 600));
-    Command1->setFont(bold);
-    Command1->setAutoDefault(false);
-    cmdFast = new QPushButton(QStringLiteral("Fast"), this);
-    cmdFast->setObjectName(QStringLiteral("cmdFast"));
-    cmdFast->setGeometry(twipsRect(10560, courseHeight + 240, 1620, 600));
-    cmdFast->setCheckable(true);
-    cmdFast->setAutoDefault(false);
-    cmdFast->setToolTip(QStringLiteral("Four times as fast (or hold the Space bar)"));
-    for (QPushButton *b : {Command1, cmdFast})
+    startButton = new QPushButton(QStringLiteral("Start"), this);
+    startButton->setObjectName(QStringLiteral("Command1"));
+    startButton->setGeometry(twipsRect(8760, courseHeight + 240, 1620, 600));
+    startButton->setFont(bold);
+    startButton->setAutoDefault(false);
+    fastButton = new QPushButton(QStringLiteral("Fast"), this);
+    fastButton->setObjectName(QStringLiteral("cmdFast"));
+    fastButton->setGeometry(twipsRect(10560, courseHeight + 240, 1620, 600));
+    fastButton->setCheckable(true);
+    fastButton->setAutoDefault(false);
+    fastButton->setToolTip(QStringLiteral("Four times as fast (or hold the Space bar)"));
+    for (QPushButton *b : {startButton, fastButton})
         b->installEventFilter(this);  // Space while the race plays means "fast", never a click
-    connect(Command1, &QPushButton::clicked, this, &Frmgrandrace::Command1_Click);
+    connect(startButton, &QPushButton::clicked, this, &GrandNationalRaceWindow::onStartClicked);
 
-    tmrPlayback = new QTimer(this);
-    tmrPlayback->setObjectName(QStringLiteral("tmrPlayback"));
-    tmrPlayback->setTimerType(Qt::PreciseTimer);
-    tmrPlayback->setInterval(platform::grandNationalFrameMs);
-    connect(tmrPlayback, &QTimer::timeout, this, &Frmgrandrace::tmrPlayback_Timer);
+    playbackTimer = new QTimer(this);
+    playbackTimer->setObjectName(QStringLiteral("tmrPlayback"));
+    playbackTimer->setTimerType(Qt::PreciseTimer);
+    playbackTimer->setInterval(platform::grandNationalFrameMs);
+    connect(playbackTimer, &QTimer::timeout, this, &GrandNationalRaceWindow::onPlaybackTick);
+    trotTimer = new QTimer(this);
+    trotTimer->setObjectName(QStringLiteral("trotTimer"));
+    trotTimer->setInterval(platform::trotTickMs);
+    connect(trotTimer, &QTimer::timeout, this, &GrandNationalRaceWindow::onTrotTick);
 
-    Form_Load();
-}
-
-Frmgrandrace::~Frmgrandrace() = default;
-
-QWidget *Frmgrandrace::picture(int lane) const
-{
-    return platform::numbered(lane, {Picture2, Picture3, Picture4, Picture5, Picture6});
-}
-
-QLabel *Frmgrandrace::nameLabel(int lane) const
-{
-    return platform::numbered(lane, {Label3, Label4, Label5, Label6, Label7});
-}
-
-void Frmgrandrace::Form_Load()
-{
-    const FrmGrand *betting = app::existingWindow<FrmGrand>();
-    if (!betting)
-        return;
-    setWindowTitle(QStringLiteral("Welcome To The GrandNational Race. Your Horse Is: ") + betting->Label9->text());
-    Label1->setText(QStringLiteral("The Horse You Have Bet On Is: ") + betting->Label12->text());
-    for (int lane = 1; lane <= grand::laneCount; ++lane)
-        nameLabel(lane)->setText(betting->runner(lane)->text());
-}
-
-bool Frmgrandrace::fast() const { return spaceHeld_ || cmdFast->isChecked(); }
-
-void Frmgrandrace::Command1_Click()
-{
-    FrmGrand *betting = app::existingWindow<FrmGrand>();
-    if (started_)
-        return;
-    if (!betting || !betting->stakeConfirmed()) {
-        close();  // nothing staked: nothing to run
-        return;
-    }
-    started_ = true;
-    Command1->setEnabled(false);
-    betting->Command2->setEnabled(false);
-    // The whole race is run here; the playback only shows it.
-    race_ = grand::runRace();
-    winningLane = static_cast<short>(race_.winner);
-    frame_ = 0;
-    cmdFast->setFocus(Qt::OtherFocusReason);
-    tmrPlayback->start();
-}
-
-void Frmgrandrace::tmrPlayback_Timer()
-{
-    if (!started_ || finished_ || !tmrPlayback->isActive())
-        return;
-    constexpr double frames = double(platform::grandNationalPlaybackMs) / platform::grandNationalFrameMs;
-    frame_ = std::min(frames, frame_ + (fast() ? platform::spaceHeldSpeedUp : 1));
-    showFrame();
-    if (frame_ >= frames) {
-        // An ordinary race run meanwhile settles first: its settlement keeps its sums while its
-        // messages show, and ours would be written over.
-        const Form4 *ordinary = app::existingWindow<Form4>();
-        if (ordinary && ordinary->isVisible() && (ordinary->racing() || ordinary->winningHorse != 0))
-            return;
-        tmrPlayback->stop();
-        settle();
-    }
-}
-
-void Frmgrandrace::showFrame()
-{
-    constexpr double frames = double(platform::grandNationalPlaybackMs) / platform::grandNationalFrameMs;
-    const double iteration = frame_ / frames * double(race_.iterations);
-    // A horse well past the post pulls up at the edge of the course.
-    const int rightmost = formWidth - pictureWidth - 60;
-    for (int lane = 1; lane <= grand::laneCount; ++lane) {
-        const double left = grand::leftAt(race_, lane, iteration);
-        QWidget *horse = picture(lane);
-        horse->move(twips(std::min(int(left), rightmost)), horse->y());
-        static_cast<race::HorsePicture *>(horse)->setStride(int(left) / strideLength % 2);
-    }
-}
-
-void Frmgrandrace::settle()
-{
-    FrmGrand *betting = app::existingWindow<FrmGrand>();
-    Form2 *office = app::existingWindow<Form2>();
-    if (!betting || !office) {
+    // The race caller, under the welcome; a screen reader reads the line as it changes.
+    commentaryLabel = new race::CallerLine(this, bold, twipsRect(240, courseHeight + 990, formWidth - 480, 330));
+    resultsPanel = new race::ResultsPanel(this);
+    connect(resultsPanel, &race::ResultsPanel::accepted, this, [this] {
         finished_ = true;
         close();
+    });
+    left_.fill(grand::startLeft);
+
+    if (entry_) {
+        setWindowTitle(QStringLiteral("Welcome To The GrandNational Race. Your Horse Is: ") + entry_->ownedHorse());
+        backedLabel->setText(QStringLiteral("The Horse You Have Bet On Is: ") + entry_->backed());
+        for (int lane = 1; lane <= grand::laneCount; ++lane)
+            laneNames[lane - 1]->setText(entry_->runner(lane));
+    }
+    callTheRace(false);
+    for (QWidget *picture : lanePictures)
+        static_cast<race::HorsePicture *>(picture)->prepareFrames();
+    connect(&game::session(), &game::Session::grandNationalSettled, this, &GrandNationalRaceWindow::finish);
+}
+
+GrandNationalRaceWindow::~GrandNationalRaceWindow() { platform::sounds().stopLoop(); }
+
+int GrandNationalRaceWindow::twipsAt(int n) const { return twips(n, scale_); }
+
+void GrandNationalRaceWindow::finish()
+{
+    trotTimer->stop();
+    // With results in the race window, its panel stays until its OK.
+    if (resultsPanel->holdsResults()) {
+        resultsPanel->showResults();
         return;
     }
-    using platform::Money;
-    using platform::say;
-    const int winner = winningLane;
-    const QString name = betting->runner(winner)->text();
-    const QString sign = office->curr->text();
-    bool held = false, heldTold = false;
-    // Every change starts from the office's cash and debt as they stand, and both windows show the result.
-    auto write = [&](QLineEdit *mine, QLineEdit *theirs, Money value) {
-        mine->setText(platform::moneyText(value));
-        theirs->setText(platform::moneyText(value));
-        if (held && !heldTold) {
-            heldTold = true;
-            say(race::heldMessage(sign), platform::Icon::Warning);
-        }
-    };
-    auto cash = [&] { return platform::moneyOrZero(office->Text1->text()); };
-    // This race's row in the player's race book, filled in as the settlement goes.
-    book::Row bookRow;
-    bookRow.when = QDateTime::currentDateTime();
-    bookRow.kind = book::grandNationalKind;
-    bookRow.backed = betting->Label12->text();
-    bookRow.stake = race::captionMoney(betting->Label10->text());
-    bookRow.winner = name;
-    for (int lane = 1; lane <= grand::laneCount; ++lane) {
-        bookRow.horses[lane - 1] = betting->runner(lane)->text();
-        bookRow.odds[lane - 1] = office::oddsValue(betting->oddsLabel(lane)->text());
-    }
-
-    say(QStringLiteral("The Winner Was ") + name + race::laneTag(winner));
-    betting->Text4->setText(name);
-
-    if (name == betting->Label12->text()) {
-        say(QStringLiteral(" Your horse was the winner! You Have Won ") + sign + betting->Label11->text());
-        bookRow.winnings = race::captionMoney(betting->Label11->text(), &held);
-        write(betting->Text1, office->Text1, platform::heldAdd(cash(), bookRow.winnings, &held));
-    } else {
-        say(QStringLiteral(" Your Horse Lost"));  // the stake went at Confirm
-    }
-
-    const Money debt = platform::moneyOrZero(office->Text2->text());
-    write(betting->Text2, office->Text2, platform::heldAdd(debt, race::debtInterest(debt, &held), &held));
-
-    betting->show();
-    betting->Command1->setEnabled(true);
-
-    if (betting->Label9->text() == name) {
-        say(QStringLiteral("The Horse You Own As Won The Race, You Get ") + sign + QStringLiteral("1,000,000"));
-        bookRow.ownersPrize = grand::ownersPrize;
-        write(betting->Text1, office->Text1, platform::heldAdd(cash(), grand::ownersPrize, &held));
-    }
-
-    if (const grand::Charge charge = grand::drawCharge(); charge.billed) {
-        say(race::chargeLeadIn(charge.kind) + sign + platform::moneyText(charge.amount));
-        bookRow.charge = charge.amount;
-        write(betting->Text1, office->Text1, platform::heldSub(cash(), charge.amount, &held));
-    }
-
-    betting->Text3->setEnabled(true);
-    const grand::Lanes odds = grand::drawNextOdds();
-    for (int lane = 1; lane <= grand::laneCount; ++lane)
-        betting->oddsLabel(lane)->setText(QString::number(odds[lane - 1]));
-
-    office->show();
-    write(office->Text1, betting->Text1, cash());
-    bookRow.cash = cash();
-    bookRow.debt = platform::moneyOrZero(office->Text2->text());
-    if (const QString error = book::recordRace(office->Label23->text().toInt(), bookRow); !error.isEmpty())
-        say(error, platform::Icon::Warning);
-    betting->raceSettled();
-    betting->hide();
     finished_ = true;
     close();
 }
 
-void Frmgrandrace::closeEvent(QCloseEvent *event)
+bool GrandNationalRaceWindow::fast() const { return spaceHeld_ || fastButton->isChecked(); }
+
+void GrandNationalRaceWindow::onStartClicked()
+{
+    if (started_)
+        return;
+    // The whole race is run here; the playback only shows it. Nothing staked: nothing to run.
+    if (!game::session().runGrandNational()) {
+        close();
+        return;
+    }
+    started_ = true;
+    startButton->setEnabled(false);
+    frame_ = 0;
+    fastButton->setFocus(Qt::OtherFocusReason);
+    platform::sounds().play(platform::Sound::StartBell);
+    platform::sounds().startLoop(platform::Sound::Hoofbeats, 0.3);
+    hoofbeatVolume_ = 0.3;
+    callTheRace(false);
+    playbackTimer->start();
+}
+
+void GrandNationalRaceWindow::onPlaybackTick()
+{
+    if (!started_ || finished_ || !playbackTimer->isActive() || !entry_)
+        return;
+    constexpr double frames = double(platform::grandNationalPlaybackMs) / platform::grandNationalFrameMs;
+    const bool wasOver = frame_ >= frames;
+    frame_ = std::min(frames, frame_ + (fast() ? platform::spaceHeldSpeedUp : 1));
+    showFrame();
+    if (frame_ < frames) {
+        if (++ticksSinceCall_ * platform::grandNationalFrameMs >= platform::raceCommentaryMs) {
+            ticksSinceCall_ = 0;
+            callTheRace(false);
+        }
+        return;
+    }
+    if (!wasOver) {
+        // The last frame: the horses past the post are seen, and the result can be called.
+        platform::sounds().stopLoop();
+        platform::sounds().play(platform::Sound::Crowd);
+        callTheRace(true);
+        sinceFinish_.start();
+        trotTimer->start();
+    }
+    // An ordinary race run meanwhile settles first: its settlement keeps its sums while its messages
+    // show, and ours would be written over.
+    if (game::session().ordinaryRaceRunning())
+        return;
+    playbackTimer->stop();
+    resultsPanel->tell(game::session().settleGrandNational());
+}
+
+void GrandNationalRaceWindow::onTrotTick()
+{
+    const int ms = int(sinceFinish_.elapsed());
+    for (int lane = 1; lane <= grand::laneCount; ++lane)
+        static_cast<race::HorsePicture *>(lanePictures[lane - 1])
+            ->setPose(race::horsePose({lane, true, left_[lane - 1] - grand::startLeft, true, ms}));
+}
+
+void GrandNationalRaceWindow::callTheRace(bool finished)
+{
+    race::RaceView view;
+    QList<double> positions;
+    for (int lane = 1; lane <= grand::laneCount; ++lane) {
+        view.names << (entry_ ? entry_->runner(lane) : QString());
+        positions << left_[lane - 1];
+    }
+    view.positions = positions;
+    view.previous = lastCalled_;
+    view.start = grand::startLeft;
+    view.finish = noseAtMark;
+    view.started = started_;
+    // The winner is known from the start, but called only once the playback has shown it.
+    view.winner = finished && entry_ ? entry_->race().winner : 0;
+    if (started_)
+        lastCalled_ = positions;
+    commentaryLabel->call(race::commentary(view));
+}
+
+void GrandNationalRaceWindow::showFrame()
+{
+    constexpr double frames = double(platform::grandNationalPlaybackMs) / platform::grandNationalFrameMs;
+    const grand::Race &race = entry_->race();
+    const double iteration = frame_ / frames * double(race.iterations);
+    // A horse well past the post pulls up at the edge of the course.
+    const int rightmost = formWidth - pictureWidth - 60;
+    double leader = 0;
+    for (int lane = 1; lane <= grand::laneCount; ++lane) {
+        const double left = grand::leftAt(race, lane, iteration);
+        left_[lane - 1] = left;
+        leader = std::max(leader, left);
+        double &passed = pastPostAt_[lane - 1];
+        if (passed == 0 && left > grand::finishTest)
+            passed = frame_;
+        auto *horse = static_cast<race::HorsePicture *>(lanePictures[lane - 1]);
+        horse->move(twipsAt(std::min(int(left), rightmost)), horse->y());
+        const int msPast = passed > 0 ? int((frame_ - passed) * platform::grandNationalFrameMs) : 0;
+        horse->setPose(race::horsePose({lane, true, left - grand::startLeft, passed > 0, msPast}));
+    }
+    // The hoofbeats grow louder as the leader nears the line.
+    const double volume = 0.3 + 0.7 * std::min(1.0, (leader - grand::startLeft) / (noseAtMark - grand::startLeft));
+    if (volume - hoofbeatVolume_ >= 0.02) {
+        hoofbeatVolume_ = volume;
+        platform::sounds().setLoopVolume(volume);
+    }
+}
+
+void GrandNationalRaceWindow::closeEvent(QCloseEvent *event)
 {
     if (running())
         event->ignore();  // the horses are running, or the race is being settled
@@ -277,12 +260,12 @@ void Frmgrandrace::closeEvent(QCloseEvent *event)
         event->accept();
 }
 
-void Frmgrandrace::reject() { close(); }
+void GrandNationalRaceWindow::reject() { close(); }
 
-void Frmgrandrace::paintEvent(QPaintEvent *)
+void GrandNationalRaceWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRect course(0, 0, width(), twips(courseHeight));
+    const QRect course(0, 0, width(), twipsAt(courseHeight));
     if (course_.isNull() || course_.devicePixelRatio() != devicePixelRatioF())
         course_ = platform::svgPixmap(QStringLiteral(":/race/grand_national_course.svg"), course.size(),
                                       devicePixelRatioF());
@@ -291,10 +274,10 @@ void Frmgrandrace::paintEvent(QPaintEvent *)
     // The finish: a white mark across every lane.
     painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::FlatCap));
     for (const int top : laneTops)
-        painter.drawLine(twips(grand::finishMarkX), twips(top), twips(grand::finishMarkX), twips(top + pictureHeight));
+        painter.drawLine(twipsAt(grand::finishMarkX), twipsAt(top), twipsAt(grand::finishMarkX), twipsAt(top + pictureHeight));
 }
 
-bool Frmgrandrace::spaceKey(QEvent *event)
+bool GrandNationalRaceWindow::spaceKey(QEvent *event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
@@ -306,19 +289,19 @@ bool Frmgrandrace::spaceKey(QEvent *event)
     return true;
 }
 
-void Frmgrandrace::keyPressEvent(QKeyEvent *event)
+void GrandNationalRaceWindow::keyPressEvent(QKeyEvent *event)
 {
     if (!spaceKey(event))
         QDialog::keyPressEvent(event);
 }
 
-void Frmgrandrace::keyReleaseEvent(QKeyEvent *event)
+void GrandNationalRaceWindow::keyReleaseEvent(QKeyEvent *event)
 {
     if (!spaceKey(event))
         QDialog::keyReleaseEvent(event);
 }
 
-bool Frmgrandrace::eventFilter(QObject *watched, QEvent *event)
+bool GrandNationalRaceWindow::eventFilter(QObject *watched, QEvent *event)
 {
     return spaceKey(event) || QDialog::eventFilter(watched, event);
 }

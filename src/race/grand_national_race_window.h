@@ -1,53 +1,29 @@
 #pragma once
-#include "race/grand_national.h"
-
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QList>
 #include <QPixmap>
+#include <array>
+#include <memory>
 
 class QLabel;
 class QPushButton;
 class QTimer;
+namespace game {
+class GrandNationalBetting;
+}
+namespace race {
+class CallerLine;
+class ResultsPanel;
+}
 
 // The Grand National at Aintree: "Start" runs the whole race at once, plays it back
 // (about 15 seconds, four times as fast while Space is held or "Fast" is down) and settles it.
-class Frmgrandrace : public QDialog {
+class GrandNationalRaceWindow : public QDialog {
     Q_OBJECT
 public:
-    Frmgrandrace();
-    ~Frmgrandrace() override;
-
-    QLabel *Label1 = nullptr;        // "The Horse You Have Bet On Is: " + name
-    QLabel *Label2 = nullptr;        // the welcome
-    QLabel *Label3 = nullptr;        // the names of lanes 1..5
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr;
-    QWidget *Picture2 = nullptr;     // the horses of lanes 1..5
-    QWidget *Picture3 = nullptr;
-    QWidget *Picture4 = nullptr;
-    QWidget *Picture5 = nullptr;
-    QWidget *Picture6 = nullptr;
-    QPushButton *Command1 = nullptr; // "Start"
-    QPushButton *cmdFast = nullptr;  // "Fast"
-    QTimer *tmrPlayback = nullptr;   // a frame of the playback
-
-    // 0 until the race is run, then the winning lane.
-    short winningLane = 0;
-
-    QWidget *picture(int lane) const;
-    QLabel *nameLabel(int lane) const;
-    // The race as run when Start was pressed (empty before).
-    const grand::Race &race() const { return race_; }
-    // Started and not settled to the end yet: the window stays until the settlement closes it.
-    bool running() const { return started_ && !finished_; }
-    // The playback shows four frames at a time.
-    bool fast() const;
-
-public slots:
-    void Form_Load();
-    void Command1_Click();
-    void tmrPlayback_Timer();
+    GrandNationalRaceWindow();
+    ~GrandNationalRaceWindow() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -58,12 +34,37 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void onStartClicked();
+    void onPlaybackTick();
+    void onTrotTick();
     void showFrame();
-    void settle();
+    void callTheRace(bool finished);
+    void finish();
+    int twipsAt(int n) const;
+    // The playback shows four frames at a time.
+    bool fast() const;
+    // Started and not settled to the end yet: the window stays until the settlement closes it.
+    bool running() const { return started_ && !finished_; }
     bool spaceKey(QEvent *event);
 
-    grand::Race race_;
+    std::shared_ptr<game::GrandNationalBetting> entry_;
+    QLabel *backedLabel = nullptr;
+    std::array<QLabel *, 5> laneNames{};
+    std::array<QWidget *, 5> lanePictures{};
+    QPushButton *startButton = nullptr;
+    QPushButton *fastButton = nullptr;
+    QTimer *playbackTimer = nullptr;
+    QTimer *trotTimer = nullptr;  // past the line, the horses ease to a trot
+    race::CallerLine *commentaryLabel = nullptr;
+    race::ResultsPanel *resultsPanel = nullptr;
+    double scale_ = 1;  // the window's factor on this screen
     double frame_ = 0;
+    std::array<double, 5> left_{};       // where each horse is shown
+    std::array<double, 5> pastPostAt_{}; // the frame each horse crossed the line (0: not yet)
+    QList<double> lastCalled_;
+    int ticksSinceCall_ = 0;
+    double hoofbeatVolume_ = -1;
+    QElapsedTimer sinceFinish_;
     bool started_ = false;
     bool finished_ = false;
     bool spaceHeld_ = false;

@@ -3,15 +3,16 @@
 #include "race/grand_national_window.h"
 
 #include "app/window_registry.h"
-#include "office/betting_office_window.h"
+#include "game/grand_national_betting.h"
+#include "game/session.h"
 #include "office/race_card.h"
-#include "platform/control_array.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
 #include "platform/widgets/placed.h"
 #include "race/grand_national.h"
 #include "race/grand_national_race_window.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -77,8 +78,10 @@ const char *const helpText =
 
 }  // namespace
 
-FrmGrand::FrmGrand()
+GrandNationalWindow::GrandNationalWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 10200, 7920));
     setObjectName(QStringLiteral("FrmGrand"));
     setModal(false);
     setWindowTitle(QStringLiteral("iPaddoxV - GrandNational"));
@@ -88,304 +91,198 @@ FrmGrand::FrmGrand()
     auto *trophy = label(this, QStringLiteral("Image1"), QString(), twipsRect(120, 120, 1080, 1080));
     trophy->setPixmap(platform::svgPixmap(QStringLiteral(":/race/grand_national_trophy.svg"), trophy->size(),
                                           devicePixelRatioF()));
-    Label1 = label(this, QStringLiteral("Label1"), QString(), twipsRect(1320, 90, 5280, 660), true);
-    Label1->setTextFormat(Qt::PlainText);  // the player's name as typed
-    Label1->setWordWrap(true);
-    QFont greeting = Label1->font();
+    greetingLabel = label(this, QStringLiteral("Label1"), QString(), twipsRect(1320, 90, 5280, 660), true);
+    greetingLabel->setTextFormat(Qt::PlainText);  // the player's name as typed
+    greetingLabel->setWordWrap(true);
+    QFont greeting = greetingLabel->font();
     greeting.setPointSizeF(greeting.pointSizeF() * 1.2);
-    Label1->setFont(greeting);
-    Label2 = label(this, QStringLiteral("Label2"), QString(), twipsRect(1320, 810, 5280, 300));
+    greetingLabel->setFont(greeting);
+    startedLabel = label(this, QStringLiteral("Label2"), QString(), twipsRect(1320, 810, 5280, 300));
     auto *account = frame(this, QStringLiteral("fraAccount"), QStringLiteral("Your Account"),
                           twipsRect(6720, 60, 3360, 1200));
-    Label3 = label(account, QStringLiteral("Label3"), QStringLiteral("Cash "), twipsRect(150, 360, 900, 300));
-    Text1 = moneyField(account, QStringLiteral("Text1"), QStringLiteral("Cash"), twipsRect(1080, 330, 2100, 330));
-    Label4 = label(account, QStringLiteral("Label4"), QStringLiteral("Debt "), twipsRect(150, 780, 900, 300));
-    Text2 = moneyField(account, QStringLiteral("Text2"), QStringLiteral("Debt"), twipsRect(1080, 750, 2100, 330));
-    Label3->setBuddy(Text1);
-    Label4->setBuddy(Text2);
+    cashCaption = label(account, QStringLiteral("Label3"), QStringLiteral("Cash "), twipsRect(150, 360, 900, 300));
+    cashField = moneyField(account, QStringLiteral("Text1"), QStringLiteral("Cash"), twipsRect(1080, 330, 2100, 330));
+    debtCaption = label(account, QStringLiteral("Label4"), QStringLiteral("Debt "), twipsRect(150, 780, 900, 300));
+    debtField = moneyField(account, QStringLiteral("Text2"), QStringLiteral("Debt"), twipsRect(1080, 750, 2100, 330));
+    cashCaption->setBuddy(cashField);
+    debtCaption->setBuddy(debtField);
 
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setGeometry(twipsRect(120, 1380, 9960, 6420));
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->setGeometry(twipsRect(120, 1380, 9960, 6420));
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("tabRace"));
-    SSTab1->addTab(page, QStringLiteral("The Grand National"));
+    tabs->addTab(page, QStringLiteral("The Grand National"));
 
     // ---- the stake ----
     auto *stakeFrame = frame(page, QStringLiteral("fraStake"), QStringLiteral("Your Stake"), twipsRect(120, 90, 4440, 1440));
-    Text3 = new QComboBox(stakeFrame);
-    Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setEditable(true);
-    Text3->setInsertPolicy(QComboBox::NoInsert);
-    Text3->setCompleter(nullptr);  // "80" stays 80: nothing completes what the player types
-    Text3->setMaxVisibleItems(12);
-    Text3->lineEdit()->setMaxLength(50);
-    Text3->setAccessibleName(QStringLiteral("Your Stake"));
-    Text3->setGeometry(twipsRect(180, 390, 2520, 360));
-    Command1 = button(stakeFrame, QStringLiteral("Command1"), QStringLiteral("Confirm"), twipsRect(2820, 360, 1440, 420));
-    Command1->setDefault(true);  // Enter in the stake box confirms it
+    stakeBox = new QComboBox(stakeFrame);
+    stakeBox->setObjectName(QStringLiteral("Text3"));
+    stakeBox->setEditable(true);
+    stakeBox->setInsertPolicy(QComboBox::NoInsert);
+    stakeBox->setCompleter(nullptr);  // "80" stays 80: nothing completes what the player types
+    stakeBox->setMaxVisibleItems(12);
+    stakeBox->lineEdit()->setMaxLength(50);
+    stakeBox->setAccessibleName(QStringLiteral("Your Stake"));
+    stakeBox->setGeometry(twipsRect(180, 390, 2520, 360));
+    confirmButton = button(stakeFrame, QStringLiteral("Command1"), QStringLiteral("Confirm"), twipsRect(2820, 360, 1440, 420));
+    confirmButton->setDefault(true);  // Enter in the stake box confirms it
     label(stakeFrame, QStringLiteral("lblOwnedCaption"), QStringLiteral("Your Horse:"), twipsRect(180, 930, 1200, 300));
-    Label9 = label(stakeFrame, QStringLiteral("Label9"), QString(), twipsRect(1380, 930, 2880, 300), true);
-    Label9->setTextFormat(Qt::PlainText);
+    ownedLabel = label(stakeFrame, QStringLiteral("Label9"), QString(), twipsRect(1380, 930, 2880, 300), true);
+    ownedLabel->setTextFormat(Qt::PlainText);
 
     // ---- the bet ----
     auto *bet = frame(page, QStringLiteral("fraBet"), QStringLiteral("Your Bet"), twipsRect(120, 1650, 4440, 2520));
     label(bet, QStringLiteral("lblStakedCaption"), QStringLiteral("Amount Staked:"), twipsRect(180, 390, 2400, 300));
-    Label10 = label(bet, QStringLiteral("Label10"), QStringLiteral("0"), twipsRect(2640, 390, 1620, 300), true);
+    stakeLabel = label(bet, QStringLiteral("Label10"), QStringLiteral("0"), twipsRect(2640, 390, 1620, 300), true);
     label(bet, QStringLiteral("lblWinCaption"), QStringLiteral("Amount To Be Won:"), twipsRect(180, 810, 2400, 300));
-    Label11 = label(bet, QStringLiteral("Label11"), QStringLiteral("0"), twipsRect(2640, 810, 1620, 300), true);
+    winningsLabel = label(bet, QStringLiteral("Label11"), QStringLiteral("0"), twipsRect(2640, 810, 1620, 300), true);
     label(bet, QStringLiteral("lblHorseCaption"), QStringLiteral("Name Of The Horse You Are Betting On:"),
           twipsRect(180, 1230, 4080, 300));
-    Label12 = label(bet, QStringLiteral("Label12"), QStringLiteral("No Horse Selected"), twipsRect(180, 1590, 4080, 720), true);
-    Label12->setTextFormat(Qt::PlainText);
-    Label12->setWordWrap(true);
-    Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    for (QLabel *amount : {Label10, Label11})
+    backedLabel = label(bet, QStringLiteral("Label12"), QStringLiteral("No Horse Selected"), twipsRect(180, 1590, 4080, 720), true);
+    backedLabel->setTextFormat(Qt::PlainText);
+    backedLabel->setWordWrap(true);
+    backedLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (QLabel *amount : {stakeLabel, winningsLabel})
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto *last = frame(page, QStringLiteral("fraLastWinner"), QStringLiteral("The Last Grand National"),
                        twipsRect(120, 4290, 4440, 1140));
     auto *winnerCaption = label(last, QStringLiteral("lblWinnerCaption"), QStringLiteral("Winner:"), twipsRect(180, 480, 1020, 300));
-    Text4 = new QLineEdit(last);
-    Text4->setObjectName(QStringLiteral("Text4"));
-    Text4->setReadOnly(true);
-    Text4->setAccessibleName(QStringLiteral("Last Winner"));
-    Text4->setGeometry(twipsRect(1200, 450, 3060, 330));
-    winnerCaption->setBuddy(Text4);
+    lastWinnerField = new QLineEdit(last);
+    lastWinnerField->setObjectName(QStringLiteral("Text4"));
+    lastWinnerField->setReadOnly(true);
+    lastWinnerField->setAccessibleName(QStringLiteral("Last Winner"));
+    lastWinnerField->setGeometry(twipsRect(1200, 450, 3060, 330));
+    winnerCaption->setBuddy(lastWinnerField);
 
     // ---- the runners ----
     auto *field = frame(page, QStringLiteral("fraRunners"), QStringLiteral("The Runners"), twipsRect(4680, 90, 5040, 5340));
     label(field, QStringLiteral("lblRunnersHeader"), QStringLiteral("Horse"), twipsRect(180, 360, 2000, 300), true);
-    Label13 = label(field, QStringLiteral("Label13"), QStringLiteral("Odd/1"), twipsRect(3900, 360, 960, 300), true);
-    QRadioButton **options[] = {&Option1, &Option2, &Option3, &Option4, &Option5};
-    QLabel **odds[] = {&Label14, &Label15, &Label16, &Label17, &Label18};
-    void (FrmGrand::*clicks[])() = {&FrmGrand::Option1_Click, &FrmGrand::Option2_Click, &FrmGrand::Option3_Click,
-                                    &FrmGrand::Option4_Click, &FrmGrand::Option5_Click};
+    label(field, QStringLiteral("Label13"), QStringLiteral("Odd/1"), twipsRect(3900, 360, 960, 300), true);
     for (int i = 0; i < grand::laneCount; ++i) {
         const int y = 780 + i * 480;
         auto *option = new QRadioButton(field);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         option->setGeometry(twipsRect(180, y, 3660, 360));
         option->setEnabled(false);
-        connect(option, &QRadioButton::clicked, this, clicks[i]);
-        *options[i] = option;
-        *odds[i] = label(field, QStringLiteral("Label%1").arg(14 + i), QString(), twipsRect(3900, y, 960, 360), true);
+        connect(option, &QRadioButton::clicked, this, [this, lane = i + 1] { game::session().chooseGrandNationalRunner(lane); });
+        runnerOptions[i] = option;
+        oddsLabels[i] = label(field, QStringLiteral("Label%1").arg(14 + i), QString(), twipsRect(3900, y, 960, 360), true);
     }
-    Command3 = button(field, QStringLiteral("Command3"), QStringLiteral("Select Horse"), twipsRect(180, 3360, 4680, 480));
-    Command2 = button(field, QStringLiteral("Command2"), QStringLiteral("Start The Race"), twipsRect(180, 3960, 4680, 600));
-    Command2->setIcon(QIcon(QStringLiteral(":/office/flag.svg")));
-    Command3->setEnabled(false);
-    Command2->setEnabled(false);
+    selectButton = button(field, QStringLiteral("Command3"), QStringLiteral("Select Horse"), twipsRect(180, 3360, 4680, 480));
+    startButton = button(field, QStringLiteral("Command2"), QStringLiteral("Start The Race"), twipsRect(180, 3960, 4680, 600));
+    startButton->setIcon(QIcon(QStringLiteral(":/office/flag.svg")));
+    selectButton->setEnabled(false);
+    startButton->setEnabled(false);
 
     // ---- help ----
     auto *helpPage = new QWidget;
     helpPage->setObjectName(QStringLiteral("tabHelp"));
-    SSTab1->addTab(helpPage, QStringLiteral("Help"));
+    tabs->addTab(helpPage, QStringLiteral("Help"));
     auto *help = label(helpPage, QStringLiteral("lblHelp"), QString::fromUtf8(helpText), twipsRect(240, 180, 9360, 5400));
     help->setWordWrap(true);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    connect(Text3, &QComboBox::editTextChanged, this, &FrmGrand::Text3_Change);
-    connect(Command1, &QPushButton::clicked, this, &FrmGrand::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &FrmGrand::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &FrmGrand::Command2_Click);
+    connect(stakeBox, &QComboBox::editTextChanged, this, [] { game::session().grandNationalStakeTyped(); });
+    connect(confirmButton, &QPushButton::clicked, this, &GrandNationalWindow::onConfirmClicked);
+    connect(selectButton, &QPushButton::clicked, this, &GrandNationalWindow::onSelectClicked);
+    connect(startButton, &QPushButton::clicked, this, &GrandNationalWindow::onStartClicked);
 
-    // The entry belongs to the player who paid for it: it ends when he logs off or the office closes.
-    if (Form2 *office = app::existingWindow<Form2>()) {
-        office->installEventFilter(this);
-        connect(office, &QObject::destroyed, this, [this] {
-            stakeConfirmed_ = feePaid_ = false;
-            close();
-        });
-    }
-    Form_Load();
+    connect(&game::session(), &game::Session::grandNationalClosed, this, [this] {
+        // The entry is over (given up at log off or on leaving the game): nothing is left to ask.
+        leaving_ = true;
+        close();
+    });
+    load();
 }
 
-FrmGrand::~FrmGrand() = default;
+GrandNationalWindow::~GrandNationalWindow() = default;
 
-QRadioButton *FrmGrand::runner(int lane) const
+void GrandNationalWindow::load()
 {
-    return platform::numbered(lane, {Option1, Option2, Option3, Option4, Option5});
-}
-
-QLabel *FrmGrand::oddsLabel(int lane) const
-{
-    return platform::numbered(lane, {Label14, Label15, Label16, Label17, Label18});
-}
-
-void FrmGrand::Form_Load()
-{
-    const Form2 *office = app::existingWindow<Form2>();
-    const QString sign = office ? office->curr->text() : office::defaultCurrencySign();
+    const game::Session &session = game::session();
     {
-        const QSignalBlocker quiet(Text3);
-        Text3->addItems(grand::stakeList());
-        Text3->setCurrentIndex(-1);
-        Text3->setEditText(grand::stakePrompt());
+        const QSignalBlocker quiet(stakeBox);
+        stakeBox->addItems(grand::stakeList());
+        stakeBox->setCurrentIndex(-1);
+        stakeBox->setEditText(grand::stakePrompt());
     }
-    Label3->setText(QStringLiteral("Cash ") + sign);
-    Label4->setText(QStringLiteral("Debt ") + sign);
-    Label1->setText(QStringLiteral("Welcome To The GrandNational: ") + (office ? office->txtuser->text() : QString()));
-    Label2->setText(QStringLiteral("Game Started At: ") +
-                    QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat));
-    if (office) {
-        Text2->setText(platform::moneyText(platform::moneyOrZero(office->Text2->text())));
-        Label9->setText(office->Label16->text());
-    }
-    const grand::Lanes odds = grand::drawFirstOdds();
-    for (int lane = 1; lane <= grand::laneCount; ++lane)
-        oddsLabel(lane)->setText(QString::number(odds[lane - 1]));
-    ownedLane_ = grand::drawOwnedLane();
-    const auto names = grand::runners(ownedLane_, Label9->text());
+    cashCaption->setText(QStringLiteral("Cash ") + session.sign());
+    debtCaption->setText(QStringLiteral("Debt ") + session.sign());
+    startedLabel->setText(QStringLiteral("Game Started At: ") +
+                          QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat));
+    entry_ = session.grandNational();
+    if (!entry_)
+        return;
+    greetingLabel->setText(QStringLiteral("Welcome To The GrandNational: ") + entry_->playerName());
+    connect(entry_.get(), &game::GrandNationalBetting::changed, this, &GrandNationalWindow::showEntry);
+    showEntry();
+}
+
+void GrandNationalWindow::showEntry()
+{
+    if (!entry_)
+        return;
+    const game::GrandNationalBetting &entry = *entry_;
+    cashField->setText(platform::moneyText(entry.cash()));
+    debtField->setText(platform::moneyText(entry.debt()));
+    ownedLabel->setText(entry.ownedHorse());
     for (int lane = 1; lane <= grand::laneCount; ++lane) {
-        runner(lane)->setText(names[lane - 1]);
-        runner(lane)->setToolTip(names[lane - 1]);
+        QRadioButton *runner = runnerOptions[lane - 1];
+        runner->setText(entry.runner(lane));
+        runner->setToolTip(entry.runner(lane));
+        runner->setEnabled(entry.runnersOpen());
+        oddsLabels[lane - 1]->setText(QString::number(entry.odds()[lane - 1]));
     }
+    stakeLabel->setText(entry.stakeShown());
+    winningsLabel->setText(entry.winningsShown());
+    backedLabel->setText(entry.backed());
+    lastWinnerField->setText(entry.lastWinner());
+    confirmButton->setEnabled(entry.confirmOffered());
+    stakeBox->setEnabled(entry.stakeBoxOpen());
+    selectButton->setEnabled(entry.selectOffered());
+    startButton->setEnabled(entry.startOffered());
+    // The race is settled: the window waits, hidden, for the next entry.
+    if (!entry.shown())
+        hide();
 }
 
-void FrmGrand::takeOfficeDebtAndHorse()
+void GrandNationalWindow::onConfirmClicked()
 {
-    const Form2 *office = app::existingWindow<Form2>();
-    if (!office)
-        return;
-    Text2->setText(platform::moneyText(platform::moneyOrZero(office->Text2->text())));
-    Label9->setText(office->Label16->text());
-    runner(ownedLane_)->setText(Label9->text());
-    runner(ownedLane_)->setToolTip(Label9->text());
+    game::tell(game::session().confirmGrandNationalStake(stakeBox->currentText()));
+    if (entry_ && entry_->stakeConfirmed())
+        runnerOptions[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmGrand::horsesRenamed(const QStringList &before, const QStringList &after)
+void GrandNationalWindow::onSelectClicked()
 {
-    const qsizetype horse = before.indexOf(Label9->text());
-    if (horse < 0 || horse >= after.size())
-        return;
-    Label9->setText(after[horse]);
-    runner(ownedLane_)->setText(after[horse]);
-    runner(ownedLane_)->setToolTip(after[horse]);
+    game::session().selectGrandNationalRunner();
+    startButton->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmGrand::Text3_Change() { Command1->setEnabled(true); }
-
-void FrmGrand::Command1_Click()
+void GrandNationalWindow::onStartClicked()
 {
-    Form2 *office = app::existingWindow<Form2>();
-    if (stakeConfirmed_ || !office)
-        return;
-    // While an ordinary race is settled its cash is not to be touched.
-    if (office->refusedDuringRace(QStringLiteral("place a bet")))
-        return;
-    // Only the player's own horse runs: a share sold since the entry leaves nothing to race.
-    if (office->Label16->text() != Label9->text()) {
-        platform::say(grand::horseGoneMessage(Label9->text()), platform::Icon::Warning);
-        return;
-    }
-    // The cash and debt as the office holds them now: whatever happened there since the entry
-    // counts, and nothing of it is written over later.
-    Text1->setText(platform::moneyText(platform::moneyOrZero(office->Text1->text())));
-    Text2->setText(platform::moneyText(platform::moneyOrZero(office->Text2->text())));
-    const platform::Money cash = platform::moneyOrZero(Text1->text());
-    const grand::StakeCheck check = grand::checkStake(Text3->currentText(), cash);
-    platform::say(grand::stakeMessage(check, office->curr->text()));
-    if (check.outcome != grand::StakeOutcome::Accepted)
-        return;
-    Command2->setEnabled(false);
-    Text3->setEnabled(false);
-    Command1->setEnabled(false);
-    for (int lane = 1; lane <= grand::laneCount; ++lane)
-        runner(lane)->setEnabled(true);
-    stake_ = check.stake;
-    Label10->setText(platform::moneyText(check.stake));
-    // The stake is paid now: 1 <= stake < cash, so this cannot leave the range.
-    const QString left = platform::moneyText(cash - check.stake);
-    Text1->setText(left);
-    office->Text1->setText(left);
-    stakeConfirmed_ = true;
-    Option1->setFocus(Qt::OtherFocusReason);
-}
-
-void FrmGrand::Option1_Click() { runnerClicked(1); }
-void FrmGrand::Option2_Click() { runnerClicked(2); }
-void FrmGrand::Option3_Click() { runnerClicked(3); }
-void FrmGrand::Option4_Click() { runnerClicked(4); }
-void FrmGrand::Option5_Click() { runnerClicked(5); }
-
-void FrmGrand::runnerClicked(int lane)
-{
-    const int odds = office::oddsValue(oddsLabel(lane)->text());
-    // The winnings of the stake taken: 1000.5 typed is 1000 paid, and 1000 is what wins.
-    Label11->setText(office::promisedWinnings(odds, stake_));
-    Label12->setText(runner(lane)->text());
-    Command3->setEnabled(true);
-}
-
-void FrmGrand::Command3_Click()
-{
-    for (int lane = 1; lane <= grand::laneCount; ++lane)
-        runner(lane)->setEnabled(false);
-    Command3->setEnabled(false);
-    Command2->setEnabled(true);
-    Command2->setFocus(Qt::OtherFocusReason);
-}
-
-void FrmGrand::Command2_Click()
-{
-    Frmgrandrace *race = app::window<Frmgrandrace>();
+    GrandNationalRaceWindow *race = app::window<GrandNationalRaceWindow>();
     race->show();
     race->raise();
     race->activateWindow();
 }
 
-void FrmGrand::raceSettled()
+void GrandNationalWindow::closeEvent(QCloseEvent *event)
 {
-    stakeConfirmed_ = feePaid_ = false;
-    // Nothing more to race until a new stake is confirmed.
-    Command2->setEnabled(false);
-}
-
-bool FrmGrand::holdsOfficeMoney()
-{
-    const FrmGrand *betting = app::existingWindow<FrmGrand>();
-    const Frmgrandrace *race = app::existingWindow<Frmgrandrace>();
-    return (betting && betting->stakeConfirmed_) || (race && race->running());
-}
-
-void FrmGrand::closeEvent(QCloseEvent *event)
-{
-    Frmgrandrace *race = app::existingWindow<Frmgrandrace>();
-    if (race && race->running()) {
+    bool left = leaving_;
+    if (!left)
+        game::tell(game::session().leaveGrandNational([&left] { left = true; }));
+    if (!left) {
         event->ignore();
-        platform::say(QStringLiteral("The Grand National is being run. Please wait until it is over."));
         return;
     }
-    // The fee (and a stake) are paid and the horse has not run: leaving gives them up.
-    if (feePaid_ || stakeConfirmed_) {
-        const Form2 *office = app::existingWindow<Form2>();
-        const QString sign = office ? office->curr->text() : office::defaultCurrencySign();
-        if (platform::say(grand::leaveQuestion(sign, stakeConfirmed_ ? stake_ : 0), platform::Icon::Question,
-                          platform::Buttons::YesNo) != platform::Answer::Yes) {
-            event->ignore();
-            return;
-        }
-    }
-    stakeConfirmed_ = feePaid_ = false;
-    if (race)
-        race->close();  // not started: it has nothing left to run
+    leaving_ = true;
+    // A race not started has nothing left to run.
+    if (GrandNationalRaceWindow *race = app::existingWindow<GrandNationalRaceWindow>())
+        race->close();
     event->accept();
 }
 
-void FrmGrand::reject() { close(); }
-
-bool FrmGrand::leaveEntry()
-{
-    FrmGrand *betting = app::existingWindow<FrmGrand>();
-    return !betting || betting->close();
-}
-
-bool FrmGrand::eventFilter(QObject *watched, QEvent *event)
-{
-    // The office hidden by a log off (never by a minimise): this player's entry is over.
-    if (event->type() == QEvent::Hide && !event->spontaneous() && watched->isWidgetType() &&
-        !static_cast<QWidget *>(watched)->isVisible())
-        close();
-    return QDialog::eventFilter(watched, event);
-}
+void GrandNationalWindow::reject() { close(); }

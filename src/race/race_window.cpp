@@ -1,25 +1,22 @@
-// The race window: five horses run from left to right, each on its own timer;
-// the drawn winner's head start makes it finish first, and its last tick settles the race.
+// The race window: five horses gallop from left to right, a round of their steps on every tick of
+// one timer; the drawn winner's head start makes it finish first, and its last tick settles the race.
 #include "race/race_window.h"
 
-#include "app/window_registry.h"
-#include "book/race_book.h"
-#include "office/betting_office_window.h"
-#include "office/race_card.h"
-#include "platform/control_array.h"
-#include "platform/dialogs.h"
+#include "game/session.h"
 #include "platform/intervals.h"
 #include "platform/maker.h"
 #include "platform/random.h"
+#include "platform/sound.h"
 #include "platform/twips.h"
 #include "platform/widgets/svg_picture.h"
-#include "player/record_files.h"
+#include "platform/widgets/window_fit.h"
+#include "race/commentary.h"
+#include "race/gallop.h"
 #include "race/race_rules.h"
-#include "race/settlement.h"
 #include "race/race_window_horse.h"
+#include "race/race_window_results.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +24,6 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 
 using platform::twips;
@@ -61,16 +57,44 @@ const QColor rail(44, 206, 44);
 const QColor silks[race::laneCount] = {QColor(0xd6, 0x28, 0x28), QColor(0x1d, 0x4e, 0xd8), QColor(0xf5, 0xc5, 0x18),
                                        QColor(0x7b, 0x2c, 0xbf), QColor(0xf7, 0x7f, 0x00)};
 
-// Two strides of a galloping horse; the picture changes stride as the horse covers ground.
-constexpr int strideLength = 60;
+constexpr int commentaryTop = 11700;  // the caller's line, under the course
+// The progress at which a horse's nose reaches the finish line.
+constexpr int lineProgress = finishX - race::pictureLeftOffset - 1590;
 
-
-// A lane's progress. Its text is never shown, so it is never worked out: a tick
-// only moves the bar.
+// A lane's progress: a plain bar in the lane's silks on a dark groove, drawn by hand (a styled
+// progress bar costs more than the whole course), its text never shown and so never worked out.
 class RaceProgressBar final : public QProgressBar {
 public:
-    using QProgressBar::QProgressBar;
+    RaceProgressBar(const QColor &colour, QWidget *parent) : QProgressBar(parent), colour_(colour) {}
     QString text() const override { return QString(); }
+    // The lane's progress, taken whenever the bar would be drawn differently (a bar a few hundred
+    // pixels long shows a step of 10 in 13000 only every third tick or so), and always at the ends.
+    void showProgress(int progress)
+    {
+        if (progress == value())
+            return;
+        const int span = maximum() - minimum();
+        const auto filled = [&](int v) { return span > 0 ? qint64(width()) * (v - minimum()) / span : 0; };
+        if (filled(progress) == filled(value()) && progress > minimum() && progress < maximum())
+            return;
+        // Drawn with the rest of the tick's changes, not at once on its own.
+        setUpdatesEnabled(false);
+        setValue(progress);
+        setUpdatesEnabled(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(16, 60, 16));
+        const int span = maximum() - minimum();
+        const int filled = span > 0 ? int(qint64(width()) * (value() - minimum()) / span) : 0;
+        painter.fillRect(QRect(0, 0, filled, height()), colour_);
+    }
+
+private:
+    QColor colour_;
 };
 
 // A swatch of a lane's silks beside its name.
@@ -92,59 +116,98 @@ private:
     QColor colour_;
 };
 
+// The course: the grass, the rails between the lanes, the white finish line across them and the
+// horses, drawn in one opaque piece. The horse pictures only hold the horses' places: a moved horse
+// repaints the strip it left and the place it took, in this one widget, and nothing else.
+class RaceCourse final : public QWidget {
+public:
+    RaceCourse(QWidget *parent, const std::array<QWidget *, 5> &horses, double scale)
+        : QWidget(parent), horses_(horses), scale_(scale)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    // Where a horse was and now is, in the window's coordinates.
+    void horseMoved(const QRect &area) { update(area.translated(-pos())); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        const QRect area = event->rect();
+        painter.fillRect(area, grass);
+        painter.translate(-pos());  // the course is measured on the window
+        const QRect onWindow = area.translated(pos());
+        // Straight lines as thin rectangles: a fill of a few pixels, where a stroked line costs a path.
+        for (int lane = 0; lane <= race::laneCount; ++lane) {
+            const QRect line(onWindow.left(), twips(firstLaneTop - 60 + lane * laneSpacing, scale_) - 1, onWindow.width(), 2);
+            if (line.intersects(onWindow))
+                painter.fillRect(line, rail);
+        }
+        const QRect finish(twips(finishX, scale_) - 1, twips(finishTop, scale_), 3,
+                           twips(finishBottom, scale_) - twips(finishTop, scale_));
+        if (finish.intersects(onWindow))
+            painter.fillRect(finish, Qt::white);
+        for (QWidget *horse : horses_) {
+            if (horse->geometry().intersects(onWindow))
+                painter.drawPixmap(horse->pos(), static_cast<race::HorsePicture *>(horse)->frame());
+        }
+    }
+
+private:
+    std::array<QWidget *, 5> horses_;
+    double scale_;
+};
+
 }  // namespace
 
-Form4::Form4()
+RaceWindow::RaceWindow() : session_(game::session()), race_(session_.race())
 {
+    scale_ = platform::fitWindow(this, formWidth, formHeight);
+    const platform::TwipsScale scaled(scale_);
     setObjectName(QStringLiteral("Form4"));
     setModal(false);
     resize(twips(formWidth), twips(formHeight));
     // Smaller, and the horses near the finish would be cut off.
     setMinimumSize(twips(formWidth), twips(formHeight));
+    setAutoFillBackground(true);
+    QPalette grassPalette = palette();
+    grassPalette.setColor(QPalette::Window, grass);
+    setPalette(grassPalette);
 
-    Picture6 = new QWidget(this);
-    Picture6->setObjectName(QStringLiteral("Picture6"));
-    Picture6->setAutoFillBackground(true);
-    QPalette bannerPalette = Picture6->palette();
+    bannerStrip = new QWidget(this);
+    bannerStrip->setObjectName(QStringLiteral("Picture6"));
+    bannerStrip->setAutoFillBackground(true);
+    QPalette bannerPalette = bannerStrip->palette();
     bannerPalette.setColor(QPalette::Window, QColor(16, 32, 16));
     bannerPalette.setColor(QPalette::WindowText, QColor(255, 236, 120));
-    Picture6->setPalette(bannerPalette);
-    Picture6->setGeometry(0, 0, width(), twips(bannerHeight));
-    Label6 = new QLabel(QString::fromLatin1(platform::makerWebAddress), Picture6);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setAlignment(Qt::AlignCenter);
-    QFont bannerFont = Label6->font();
+    bannerStrip->setPalette(bannerPalette);
+    bannerLabel = new QLabel(QString::fromLatin1(platform::makerWebAddress), bannerStrip);
+    bannerLabel->setObjectName(QStringLiteral("Label6"));
+    bannerLabel->setAlignment(Qt::AlignCenter);
+    QFont bannerFont = bannerLabel->font();
     bannerFont.setBold(true);
-    Label6->setFont(bannerFont);
-    Label6->setGeometry(Picture6->rect());
+    bannerLabel->setFont(bannerFont);
+    layOutBanner();
 
-    Command1 = new QPushButton(QStringLiteral("Start The Race"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(platform::twipsRect(480, 1680, 2520, 720));
-    QFont startFont = Command1->font();
+    startButton = new QPushButton(QStringLiteral("Start The Race"), this);
+    startButton->setObjectName(QStringLiteral("Command1"));
+    startButton->setGeometry(platform::twipsRect(480, 1680, 2520, 720));
+    QFont startFont = startButton->font();
     startFont.setBold(true);
-    Command1->setFont(startFont);
-    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    startButton->setFont(startFont);
+    connect(startButton, &QPushButton::clicked, this, &RaceWindow::onStartClicked);
+    // Two buttons the game's documents name, never shown.
+    for (const char *name : {"Command2", "Command3"}) {
+        auto *hidden = new QPushButton(this);
+        hidden->setObjectName(QString::fromLatin1(name));
+        hidden->hide();
+    }
+    dopingMarkField = new QLineEdit(this);
+    dopingMarkField->setObjectName(QStringLiteral("Text1"));
+    dopingMarkField->setAccessibleName(QStringLiteral("Doping mark"));
+    dopingMarkField->hide();
 
-    Command2 = new QPushButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->hide();
-    Command3 = new QPushButton(this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->hide();
-    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
-
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Doping mark"));
-    Text1->hide();
-
-    QProgressBar **bars[] = {&ProgressBar1, &ProgressBar2, &ProgressBar3, &ProgressBar4, &ProgressBar5};
-    QWidget **pictures[] = {&Picture1, &Picture2, &Picture3, &Picture4, &Picture5};
-    QLabel **names[] = {&Label1, &Label2, &Label3, &Label4, &Label5};
-    QTimer **timers[] = {&horse1t, &horse2t, &horse3t, &horse4t, &horse5t};
-    void (Form4::*ticks[])() = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
-                                &Form4::horse4t_Timer, &Form4::horse5t_Timer};
     QFont nameFont = font();
     nameFont.setBold(true);
     for (int lane = 1; lane <= race::laneCount; ++lane) {
@@ -163,325 +226,252 @@ Form4::Form4()
         namePalette.setColor(QPalette::WindowText, Qt::white);
         name->setPalette(namePalette);
         name->setGeometry(platform::twipsRect(nameLeft, rowTop, nameWidth, 360));
-        *names[i] = name;
+        laneNames[i] = name;
 
-        QProgressBar *bar = new RaceProgressBar(this);
+        QProgressBar *bar = new RaceProgressBar(silks[i], this);
         bar->setObjectName(QStringLiteral("ProgressBar%1").arg(lane));
         bar->setRange(0, race::progressMaximum);
         bar->setValue(0);
         bar->setTextVisible(false);
-        QPalette barPalette = bar->palette();
-        barPalette.setColor(QPalette::Highlight, silks[i]);
-        bar->setPalette(barPalette);
         bar->setGeometry(platform::twipsRect(barLeft, rowTop + 30, barWidth, 300));
-        *bars[i] = bar;
+        laneBars[i] = bar;
 
+        // The course draws the horse; its picture holds its place.
         auto *picture = new race::HorsePicture(lane, this);
+        picture->setAttribute(Qt::WA_DontShowOnScreen);
         picture->setObjectName(QStringLiteral("Picture%1").arg(lane));
         picture->setGeometry(platform::twipsRect(pictureStartLeft, firstLaneTop + i * laneSpacing, pictureWidth,
                                                  pictureHeight));
-        *pictures[i] = picture;
-
-        QTimer *timer = new QTimer(this);
-        timer->setObjectName(QStringLiteral("horse%1t").arg(lane));
-        timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(platform::effectiveInterval(platform::horseTickMs));
-        connect(timer, &QTimer::timeout, this, ticks[i]);
-        *timers[i] = timer;
+        lanePictures[i] = picture;
     }
+    course_ = new RaceCourse(this, lanePictures, scale_);
+    course_->setObjectName(QStringLiteral("course"));
+    course_->lower();
+    raceTimer = new QTimer(this);
+    raceTimer->setObjectName(QStringLiteral("raceTimer"));
+    raceTimer->setTimerType(Qt::PreciseTimer);
+    raceTimer->setInterval(platform::effectiveInterval(platform::horseTickMs));
+    connect(raceTimer, &QTimer::timeout, this, &RaceWindow::onRaceTick);
+    trotTimer = new QTimer(this);
+    trotTimer->setObjectName(QStringLiteral("trotTimer"));
+    trotTimer->setInterval(platform::trotTickMs);
+    connect(trotTimer, &QTimer::timeout, this, &RaceWindow::onTrotTick);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(platform::effectiveInterval(platform::raceBannerMs));
-    connect(Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
-    Timer1->start();
+    // The race caller, under the course; a screen reader reads the line as it changes.
+    commentaryLabel = new race::CallerLine(this, nameFont, platform::twipsRect(240, commentaryTop, formWidth - 480, 300));
+    resultsPanel = new race::ResultsPanel(this);
+    connect(resultsPanel, &race::ResultsPanel::accepted, this, [this] {
+        finished_ = true;
+        close();
+    });
 
-    Form_Load();
+    bannerTimer = new QTimer(this);
+    bannerTimer->setObjectName(QStringLiteral("Timer1"));
+    bannerTimer->setInterval(platform::effectiveInterval(platform::raceBannerMs));
+    connect(bannerTimer, &QTimer::timeout, this, &RaceWindow::onBannerTick);
+    bannerTimer->start();
+
+    setWindowTitle(QStringLiteral("The Race - The Horse You Chose To Win Is '") + session_.bet().backed +
+                   QStringLiteral("'"));
+    for (int lane = 1; lane <= race::laneCount; ++lane)
+        laneNames[lane - 1]->setText(race_ ? race_->name(lane) : QString());
+    showRace();
+    callTheRace();
+    for (QWidget *picture : lanePictures)
+        static_cast<race::HorsePicture *>(picture)->prepareFrames();
+    connect(&session_, &game::Session::raceChanged, this, &RaceWindow::showRace);
+    connect(&session_, &game::Session::raceCalledOff, this, &RaceWindow::finish);
+    connect(&session_, &game::Session::raceSettled, this, &RaceWindow::finish);
 }
 
-Form4::~Form4() = default;
+RaceWindow::~RaceWindow() { platform::sounds().stopLoop(); }
 
-QProgressBar *Form4::progressBar(int lane) const
+void RaceWindow::showRace()
 {
-    return platform::numbered(lane, {ProgressBar1, ProgressBar2, ProgressBar3, ProgressBar4, ProgressBar5});
+    const game::RacePhase phase = session_.racePhase();
+    // The race stops before anything of its settlement is shown: no other horse can finish now.
+    if (phase == game::RacePhase::Settling || phase == game::RacePhase::None)
+        raceTimer->stop();
+    if (!race_)
+        return;
+    const std::optional<bool> drugged = race_->drugged();
+    dopingMarkField->setText(!drugged ? QString() : *drugged ? QStringLiteral("1") : QStringLiteral("0"));
+    for (int lane = 1; lane <= race::laneCount; ++lane)
+        laneBars[lane - 1]->setValue(race_->progress(lane));
 }
 
-QWidget *Form4::picture(int lane) const
+int RaceWindow::twipsAt(int n) const { return twips(n, scale_); }
+
+void RaceWindow::layOutBanner()
 {
-    return platform::numbered(lane, {Picture1, Picture2, Picture3, Picture4, Picture5});
+    if (course_)
+        course_->setGeometry(0, twipsAt(finishTop), width(), twipsAt(finishBottom) - twipsAt(finishTop));
+    bannerStrip->setGeometry(0, 0, width(), twipsAt(bannerHeight));
+    bannerLabel->setGeometry(bannerStrip->rect());
 }
 
-QLabel *Form4::nameLabel(int lane) const
-{
-    return platform::numbered(lane, {Label1, Label2, Label3, Label4, Label5});
-}
-
-QTimer *Form4::horseTimer(int lane) const
-{
-    return platform::numbered(lane, {horse1t, horse2t, horse3t, horse4t, horse5t});
-}
-
-void Form4::Form_Load()
-{
-    Command1->setVisible(true);
-    setAutoFillBackground(true);
-    QPalette grassPalette = palette();
-    grassPalette.setColor(QPalette::Window, grass);
-    setPalette(grassPalette);
-
-    Form2 *office = app::existingWindow<Form2>();
-    const QString backed = office && office->Label14 ? office->Label14->text() : QString();
-    setWindowTitle(QStringLiteral("The Race - The Horse You Chose To Win Is '") + backed + QStringLiteral("'"));
-    for (int lane = 1; lane <= race::laneCount; ++lane) {
-        QRadioButton *option = office ? office->horseOption(lane) : nullptr;
-        nameLabel(lane)->setText(option ? option->text() : QString());
-    }
-    Form_Resize();
-}
-
-void Form4::Form_Resize()
-{
-    if (Picture6) {
-        Picture6->setGeometry(0, 0, width(), twips(bannerHeight));
-        Label6->setGeometry(Picture6->rect());
-    }
-}
-
-void Form4::resizeEvent(QResizeEvent *event)
+void RaceWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    Form_Resize();
+    layOutBanner();
 }
 
-void Form4::paintEvent(QPaintEvent *event)
+void RaceWindow::onStartClicked()
 {
-    QPainter painter(this);
-    painter.setClipRegion(event->region());
-    // The rails between the lanes, then the white finish line across all of them.
-    painter.setPen(QPen(rail, 2));
-    for (int lane = 0; lane <= race::laneCount; ++lane) {
-        const int y = twips(firstLaneTop - 60 + lane * laneSpacing);
-        painter.drawLine(0, y, width(), y);
-    }
-    painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(twips(finishX), twips(finishTop), twips(finishX), twips(finishBottom));
-}
-
-void Form4::Command1_Click()
-{
-    if (started_)
+    if (!race_ || race_->started())
         return;
-    started_ = true;
-    Command1->setEnabled(false);
-    Command1->hide();
-
-    drawnWinner_ = platform::draw(race::laneCount);
-    for (int place = 0; place < race::laneCount; ++place) {
-        const int lane = (drawnWinner_ - 1 + place) % race::laneCount + 1;
-        horseTimer(lane)->start();
-    }
-    for (int lane = 1; lane <= race::laneCount; ++lane) {
-        QProgressBar *bar = progressBar(lane);
-        bar->setValue(bar->value() + race::headStart(lane, drawnWinner_));
-    }
+    startButton->setEnabled(false);
+    startButton->hide();
+    session_.startRunning();
+    platform::sounds().play(platform::Sound::StartBell);
+    platform::sounds().startLoop(platform::Sound::Hoofbeats, 0.3);
+    hoofbeatVolume_ = 0.3;
+    ticksSinceCall_ = 0;
+    callTheRace();
+    raceTimer->start();
 }
 
-void Form4::horse1t_Timer() { tick(1); }
-void Form4::horse2t_Timer() { tick(2); }
-void Form4::horse3t_Timer() { tick(3); }
-void Form4::horse4t_Timer() { tick(4); }
-void Form4::horse5t_Timer() { tick(5); }
-
-void Form4::tick(int lane)
+void RaceWindow::onRaceTick()
 {
-    if (winningHorse != 0)
+    if (!race_ || race_->winner() != 0)
         return;  // a tick that was already on its way when the race ended
-    QProgressBar *bar = progressBar(lane);
-    int progress = bar->value();
-    if (lane == drawnWinner_)
-        stepsThisRound_ = spaceHeld_ ? platform::spaceHeldSpeedUp : 1;
-    for (int step = 0; step < stepsThisRound_; ++step) {
-        if (race::tickFinishes(lane, progress)) {
-            bar->setValue(progress);
-            winningHorse = static_cast<short>(lane);
-            Command3_Click();
+    race_->setFast(spaceHeld_);
+    // Every horse has the same step; the drawn winner's comes first in each round.
+    const int winner = race_->drawnWinner();
+    for (int place = 0; place < race::laneCount; ++place) {
+        const int lane = (winner - 1 + place) % race::laneCount + 1;
+        const bool finished = race_->tick(lane);
+        showLane(lane);
+        if (finished) {
+            onFinished();
             return;
         }
     }
-    bar->setValue(progress);
-    placePicture(lane, progress);
+    // The hoofbeats grow louder as the leader nears the line.
+    int leader = 0;
+    for (int lane = 1; lane <= race::laneCount; ++lane)
+        leader = std::max(leader, race_->progress(lane));
+    const double volume = 0.3 + 0.7 * std::min(1.0, double(leader) / lineProgress);
+    if (volume - hoofbeatVolume_ >= 0.02) {
+        hoofbeatVolume_ = volume;
+        platform::sounds().setLoopVolume(volume);
+    }
+    if (++ticksSinceCall_ * platform::effectiveInterval(platform::horseTickMs) >= platform::raceCommentaryMs) {
+        ticksSinceCall_ = 0;
+        callTheRace();
+    }
 }
 
-void Form4::placePicture(int lane, int progress)
+void RaceWindow::onFinished()
 {
-    QWidget *horse = picture(lane);
-    horse->move(twips(race::pictureLeftTwips(progress)), horse->y());
-    static_cast<race::HorsePicture *>(horse)->setStride((progress / strideLength) % 2);
+    raceTimer->stop();
+    platform::sounds().stopLoop();
+    platform::sounds().play(platform::Sound::Crowd);
+    callTheRace();
+    // Past the line the horses ease to a trot while the race is settled.
+    sinceFinish_.start();
+    onTrotTick();
+    trotTimer->start();
+    resultsPanel->tell(session_.settleRace());
 }
 
-void Form4::Timer1_Timer()
+void RaceWindow::onTrotTick()
+{
+    const int ms = int(sinceFinish_.elapsed());
+    for (int lane = 1; lane <= race::laneCount; ++lane) {
+        auto *horse = static_cast<race::HorsePicture *>(lanePictures[lane - 1]);
+        const race::Pose before = horse->pose();
+        horse->setPose(race::horsePose({lane, true, double(race_->progress(lane)), true, ms}));
+        if (horse->pose() != before)
+            static_cast<RaceCourse *>(course_)->horseMoved(horse->geometry());
+    }
+}
+
+void RaceWindow::showLane(int lane)
+{
+    const int progress = race_->progress(lane);
+    if (race_->winner() != 0) {
+        laneBars[lane - 1]->setValue(progress);
+        return;  // the winner's last tick moves its bar, not its picture
+    }
+    static_cast<RaceProgressBar *>(laneBars[lane - 1])->showProgress(progress);
+    // Only what moved is drawn again: the picture, and its stride with it, when it moves a pixel.
+    auto *horse = static_cast<race::HorsePicture *>(lanePictures[lane - 1]);
+    const int left = twipsAt(race::pictureLeftTwips(progress));
+    if (left == horse->x())
+        return;
+    const QRect before = horse->geometry();
+    horse->move(left, horse->y());
+    horse->setPose(race::horsePose({lane, true, double(progress), false, 0}));
+    static_cast<RaceCourse *>(course_)->horseMoved(before.united(horse->geometry()));
+}
+
+void RaceWindow::callTheRace()
+{
+    race::RaceView view;
+    QList<double> positions;
+    for (int lane = 1; lane <= race::laneCount; ++lane) {
+        view.names << (race_ ? race_->name(lane) : QString());
+        positions << (race_ ? race_->progress(lane) : 0);
+    }
+    view.positions = positions;
+    view.previous = lastCalled_;
+    view.finish = lineProgress;
+    view.started = race_ && race_->started();
+    view.winner = race_ ? race_->winner() : 0;
+    if (view.started)
+        lastCalled_ = positions;
+    commentaryLabel->call(race::commentary(view));
+}
+
+void RaceWindow::onBannerTick()
 {
     const int k = platform::drawBelow(6) + 1;
-    Label6->setText(race::bannerText(k, Label6->text()));
+    bannerLabel->setText(race::bannerText(k, bannerLabel->text()));
 }
 
-void Form4::Command3_Click()
+void RaceWindow::finish()
 {
-    if (settled_ || winningHorse < 1 || winningHorse > race::laneCount)
+    if (finished_)
         return;
-    settled_ = true;
-    // 1. Stop the race before anything is shown: no other horse can finish now.
-    for (int lane = 1; lane <= race::laneCount; ++lane)
-        horseTimer(lane)->stop();
-
-    Form2 *office = app::existingWindow<Form2>();
-    if (!office) {
-        finished_ = true;
-        close();
+    trotTimer->stop();
+    // With results in the race window, its panel stays until its OK.
+    if (resultsPanel->holdsResults()) {
+        resultsPanel->showResults();
         return;
     }
-    using platform::Icon;
-    using platform::say;
-    const int winner = winningHorse;
-    const QString winnerName = office->horseOption(winner)->text();
-    const QString sign = office->curr->text();
-    race::Purse purse;
-    purse.cash = platform::moneyOrZero(office->Text1->text());
-    purse.debt = platform::moneyOrZero(office->Text2->text());
-    bool heldTold = false;
-    // This race's row in the player's race book, filled in as the settlement goes.
-    book::Row bookRow;
-    bookRow.when = QDateTime::currentDateTime();
-    bookRow.backed = office->Label14->text();
-    bookRow.stake = race::captionMoney(office->Label10->text());
-    bookRow.winner = winnerName;
-    bookRow.drug = Text1->text() == QLatin1String("1");
-    for (int horse = 1; horse <= race::laneCount; ++horse) {
-        bookRow.horses[horse - 1] = office->horseOption(horse)->text();
-        bookRow.odds[horse - 1] = office::oddsValue(office->oddsLabel(horse)->text());
-    }
-    auto writeMoney = [&] {
-        office->Text1->setText(platform::moneyText(purse.cash));
-        office->Text2->setText(platform::moneyText(purse.debt));
-        if (purse.held && !heldTold) {
-            heldTold = true;
-            say(race::heldMessage(sign), Icon::Warning);
-        }
-    };
-
-    // 2. The winner.
-    say(QStringLiteral("The Winner Was ") + winnerName + race::laneTag(winner), Icon::Information);
-    office->Text11->setText(winnerName);
-
-    // 3. The bet: the stake is taken on a loss; a win pays the promised winnings and keeps the stake.
-    if (winnerName != office->Label14->text()) {
-        purse.take(race::captionMoney(office->Label10->text(), &purse.held));
-        writeMoney();
-        say(QStringLiteral(" Your Horse Lost"), Icon::Critical);
-    } else {
-        say(QStringLiteral(" Your horse was the winner! You Have Won ") + sign + office->Label12->text(),
-            Icon::Information);
-        bookRow.winnings = race::captionMoney(office->Label12->text(), &purse.held);
-        purse.pay(bookRow.winnings);
-        writeMoney();
-    }
-
-    // 4. Interest on the debt.
-    purse.addInterest();
-    writeMoney();
-
-    // 5. Back to the betting office.
-    office->show();
-    office->Command2->setEnabled(true);
-    office->wiz1->setVisible(true);
-    office->Command12->setVisible(true);
-    office->Command12->setEnabled(true);
-
-    // 6. and 7. The owner's prize and the owner's charges.
-    const QString share = office->Label16->text();
-    if (share != player::noShares) {
-        if (share == winnerName) {
-            say(QStringLiteral("The Horse You Own As Won The Race, You Get ") + sign + QStringLiteral("10,000 "),
-                Icon::Information);
-            bookRow.ownersPrize = race::ownersPrize;
-            purse.pay(race::ownersPrize);
-            writeMoney();
-        }
-        if (platform::draw(race::chargeChance) == race::chargeDrawn) {
-            const int kind = platform::draw(race::chargeKinds);
-            const int charge = platform::draw(race::chargeMaximum);
-            say(race::chargeLeadIn(kind) + sign + QString::number(charge), Icon::Critical);
-            bookRow.charge = charge;
-            purse.take(charge);
-            writeMoney();
-        }
-    }
-
-    // 8. The stake box, 9. the next race's odds.
-    office->Text3->setEnabled(true);
-    const std::array<int, 5> odds = race::drawNextOdds();
-    for (int horse = 1; horse <= race::laneCount; ++horse)
-        office->oddsLabel(horse)->setText(QString::number(odds[horse - 1]));
-
-    // 10. The drug test of a drugged horse.
-    if (Text1->text() == QLatin1String("1") && platform::draw(race::drugTestChance) == race::drugTestDrawn) {
-        const race::Money fine = race::drawFine();
-        say(QStringLiteral("Your horse as been tested for drugs, your horse was proven positive"), Icon::Critical);
-        say(QStringLiteral("you have been fined ") + sign + platform::moneyText(fine) +
-                QStringLiteral(" & your horse as been destroyed"),
-            Icon::Critical);
-        bookRow.fine = fine;
-        purse.take(fine);
-        writeMoney();
-        office->setShare(player::noShares);
-        office->Command8->hide();
-    }
-
-    // 11. Stake entry again, and borrowing.
-    office->Command2->setEnabled(true);
-    office->Command6->setEnabled(true);
-    office->Command10->setEnabled(true);
-
-    // 12. Save, 13. and this race is over.
-    office->paddoxsavenoname();
-    bookRow.cash = purse.cash;
-    bookRow.debt = purse.debt;
-    if (const QString error = book::recordRace(office->Label23->text().toInt(), bookRow); !error.isEmpty())
-        say(error, Icon::Warning);
     finished_ = true;
     close();
 }
 
-void Form4::closeEvent(QCloseEvent *event)
+void RaceWindow::closeEvent(QCloseEvent *event)
 {
     if (finished_) {
         event->accept();
         return;
     }
-    if (started_ || settled_) {
-        // The horses are running, or the race is being settled: the settlement closes the window.
+    if (race_ && race_->started()) {
+        // The horses are running, the race is being settled, or its results wait for their OK: the
+        // settlement, or the OK, closes the window.
         event->ignore();
         return;
     }
     // Closed before the start: the bet is called off and the office goes back to stake entry.
-    started_ = true;
-    settled_ = true;
     finished_ = true;
-    if (Form2 *office = app::existingWindow<Form2>())
-        office->Label39_Click();
+    session_.cancelBet();
     event->accept();
 }
 
-void Form4::reject() { close(); }
+void RaceWindow::reject() { close(); }
 
-void Form4::keyPressEvent(QKeyEvent *event)
+void RaceWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Space)
         return QDialog::keyPressEvent(event);
     spaceHeld_ = true;
 }
 
-void Form4::keyReleaseEvent(QKeyEvent *event)
+void RaceWindow::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Space)
         return QDialog::keyReleaseEvent(event);

@@ -80,6 +80,7 @@ void HorsePicture::setPose(Pose pose)
     pose = normalised(pose);
     if (pose != pose_) {
         pose_ = pose;
+        frame_ = nullptr;
         update();
     }
 }
@@ -89,24 +90,43 @@ void HorsePicture::setStride(int stride)
     setPose(Gait::Gallop, stride ? gatheredFrame : stretchedFrame);
 }
 
-void HorsePicture::paintEvent(QPaintEvent *)
+const QPixmap &HorsePicture::frame(Pose pose)
 {
     // Every picture of the game shares one set of frames: a lane's frame at a size and a pixel
     // ratio is drawn the first time it is shown, by whichever race shows it first, and kept for
     // the rest of the game: never freed, so no picture is destroyed after the application is gone.
     static auto &frames = *new QHash<QString, QPixmap>;
     const qreal ratio = devicePixelRatioF();
+    if (pose == pose_ && frame_ && frame_->devicePixelRatio() == ratio)
+        return *frame_;
     const QString key = QStringLiteral("%1 %2 %3 %4x%5 %6")
                             .arg(lane_)
-                            .arg(int(pose_.gait))
-                            .arg(pose_.frame)
+                            .arg(int(pose.gait))
+                            .arg(pose.frame)
                             .arg(width())
                             .arg(height())
                             .arg(ratio);
     auto found = frames.find(key);
     if (found == frames.end())
-        found = frames.insert(key, platform::svgPixmap(horseSvg(pose_, lane_), size(), ratio));
-    QPainter(this).drawPixmap(0, 0, *found);
+        found = frames.insert(key, platform::svgPixmap(horseSvg(pose, lane_), size(), ratio));
+    if (pose == pose_)
+        frame_ = &*found;
+    return *found;
 }
+
+void HorsePicture::prepareFrames()
+{
+    for (const Gait gait : {Gait::Standing, Gait::Gallop, Gait::Trot})
+        for (int frame = 0; frame < frameCount(gait); ++frame)
+            this->frame(Pose{gait, frame});
+}
+
+void HorsePicture::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    frame_ = nullptr;
+}
+
+void HorsePicture::paintEvent(QPaintEvent *) { QPainter(this).drawPixmap(0, 0, frame()); }
 
 }  // namespace race

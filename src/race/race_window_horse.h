@@ -19,13 +19,22 @@ public:
     Pose pose() const { return pose_; }
     // The two strides of old: 0 is the gallop stretched out, 1 gathered.
     void setStride(int stride);
+    // Draws every frame of the lane's gaits at the picture's size now, before the race (the first
+    // race of a game would otherwise draw them while the horses run).
+    void prepareFrames();
+    // The pose's picture at the picture's size: a course that draws its horses itself (the picture
+    // then only holding a horse's place) paints this.
+    const QPixmap &frame() { return frame(pose_); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    const QPixmap &frame(Pose pose);
     int lane_;
     Pose pose_;
+    const QPixmap *frame_ = nullptr;  // the pose's picture at this size, once drawn
 };
 
 // The SVG of a frame dressed in a lane's colours (1..5) with its number on the saddle cloth.

@@ -5,7 +5,9 @@
 #include "platform/maker.h"
 #include "platform/twips.h"
 #include "platform/widgets/link_label.h"
+#include "platform/widgets/placed.h"
 #include "platform/widgets/svg_picture.h"
+#include "platform/widgets/window_fit.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,57 +15,40 @@
 
 using platform::twipsRect;
 
-Form8::Form8()
+UpdateNoticeWindow::UpdateNoticeWindow()
 {
+    // Built smaller as a whole where the screen is too small for it.
+    const platform::TwipsScale scaled(platform::fitWindow(this, 6240, 2880));
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Update Manager"));
     setFixedSize(platform::twipsSize(6240, 2880));
 
-    Frame1 = new QGroupBox(QStringLiteral("PADDOX UPDATE MANAGER - "), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(120, 120, 6000, 1980));
-    auto *picture = new QLabel(Frame1);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setGeometry(twipsRect(180, 420, 960, 960));
+    auto *frame = platform::placed(new QGroupBox(QStringLiteral("PADDOX UPDATE MANAGER - "), this), QStringLiteral("Frame1"), twipsRect(120, 120, 6000, 1980));
+    auto *picture = platform::placed(new QLabel(frame), QStringLiteral("Image1"), twipsRect(180, 420, 960, 960));
     picture->setPixmap(platform::svgPixmap(QStringLiteral(":/info/update.svg"), picture->size(), devicePixelRatioF()));
-    Label1 = new platform::LinkLabel(QString(), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(1320, 420, 4500, 1320));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(Label1, &platform::LinkLabel::clicked, this, &Form8::Label1_Click);
+    const QString where = QStringLiteral("The Next Version Of Paddox is now ready to download from ") + QString::fromLatin1(platform::makerWebHost);
+    auto *downloadLink = platform::placed(new platform::LinkLabel(where, frame), QStringLiteral("Label1"), twipsRect(1320, 420, 4500, 1320));
+    downloadLink->setWordWrap(true);
+    downloadLink->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(downloadLink, &platform::LinkLabel::clicked, this, &UpdateNoticeWindow::showDownloadPage);
 
-    Command1 = new QPushButton(QStringLiteral("Download"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(2280, 2250, 1680, 450));
-    Command1->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("i'll download later"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsRect(4080, 2250, 2040, 450));
-    connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
-
-    Form_Load();
+    auto *downloadButton = platform::placed(new QPushButton(QStringLiteral("Download"), this), QStringLiteral("Command1"), twipsRect(2280, 2250, 1680, 450));
+    downloadButton->setDefault(true);
+    auto *laterButton = platform::placed(new QPushButton(QStringLiteral("i'll download later"), this), QStringLiteral("Command2"), twipsRect(4080, 2250, 2040, 450));
+    connect(downloadButton, &QPushButton::clicked, this, &UpdateNoticeWindow::onDownloadClicked);
+    connect(laterButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-Form8::~Form8() = default;
+UpdateNoticeWindow::~UpdateNoticeWindow() = default;
 
-void Form8::Form_Load()
-{
-    Label1->setText(QStringLiteral("The Next Version Of Paddox is now ready to download from ") +
-                    QString::fromLatin1(platform::makerWebHost));
-}
-
-void Form8::Label1_Click()
+void UpdateNoticeWindow::showDownloadPage()
 {
     info::setPageTarget(QString::fromLatin1(platform::makerDownloadPage));
     info::openPageWindow();
 }
 
-void Form8::Command1_Click()
+void UpdateNoticeWindow::onDownloadClicked()
 {
-    Label1_Click();
+    showDownloadPage();
     close();
 }
-
-void Form8::Command2_Click() { close(); }

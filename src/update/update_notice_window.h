@@ -1,27 +1,15 @@
 #pragma once
 #include <QDialog>
 
-class QGroupBox;
-class QPushButton;
-namespace platform {
-class LinkLabel;
-}
-
 // The new-version notice: a newer Paddox waits on the maker's web site.
-class Form8 : public QDialog {
+class UpdateNoticeWindow : public QDialog {
     Q_OBJECT
 public:
-    Form8();
-    ~Form8() override;
+    UpdateNoticeWindow();
+    ~UpdateNoticeWindow() override;
 
-    QGroupBox *Frame1 = nullptr;        // "PADDOX UPDATE MANAGER - "
-    platform::LinkLabel *Label1 = nullptr;  // where the new version is
-    QPushButton *Command1 = nullptr;    // "Download"
-    QPushButton *Command2 = nullptr;    // "i'll download later"
-
-public slots:
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void Label1_Click();
+private:
+    // The download page in the page window; the notice stays.
+    void showDownloadPage();
+    void onDownloadClicked();
 };

@@ -2,20 +2,16 @@
 #include "admin_fixture.h"
 #include "backup/backup_files.h"
 #include "backup/backup_window.h"
-#include "support/test_main.h"
 
-#include <QFileSystemModel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTreeView>
+using testing::control;
 
 namespace {
 // The backup window at the folder, chosen as a player types it: the path, then Enter.
-Form7 *backupWindowAt(const QString &folder)
+BackupWindow *backupWindowAt(const QString &folder)
 {
-    Form7 *window = app::window<Form7>();
-    window->Text1->setText(folder);
-    QTest::keyClick(window->Text1, Qt::Key_Return);
+    BackupWindow *window = app::window<BackupWindow>();
+    control<QLineEdit>(window, "Text1")->setText(folder);
+    QTest::keyClick(control<QLineEdit>(window, "Text1"), Qt::Key_Return);
     return window;
 }
 
@@ -23,10 +19,9 @@ Form7 *backupWindowAt(const QString &folder)
 QStringList folderFiles(const QString &folder)
 {
     QStringList files;
-    for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
-        QFile file(info.filePath());
-        files << info.fileName() + ": " + (file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
-    }
+    for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
+        if (QFile file(info.filePath()); file.open(QIODevice::ReadOnly))
+            files << info.fileName() + ": " + file.readAll();
     return files;
 }
 }  // namespace
@@ -36,14 +31,13 @@ class BackupTest : public QObject {
 private slots:
     void backupOfSlotThree()
     {
-        SignedIn game(3, QStringLiteral("1234"));
+        SignedIn game(3);
         game.writeData(QStringLiteral("user3n.pdx"), "old name\r\nJo Bloggs\r\n");
-        game.office->Label16->setText(QStringLiteral("Mr Ed"));
-        game.office->Option4->setText(QStringLiteral("Nag"));
+        SignedIn::signIn(3, 1234, QStringLiteral("Mr Ed"), QStringLiteral("Nag"));
         QTemporaryDir folder;
         game.dialogs.expectMessage(QStringLiteral("Backing Up data for: Jo Bloggs"));
         game.dialogs.expectMessage(QStringLiteral("Back Up Completed Successfully"));
-        backupWindowAt(folder.path())->cmdbackup->click();
+        control(backupWindowAt(folder.path()), "cmdbackup")->click();
         VERIFY_DIALOGS(game.dialogs);
         QCOMPARE(folderFiles(folder.path()),
                  QStringList({"user3cash.pdx: 1234\r\n", "user3debt.pdx: 88\r\n", "user3hor1.pdx: Red Rum\r\n",
@@ -56,18 +50,17 @@ private slots:
         SignedIn game(2);
         game.writeData(QStringLiteral("user1p.dll"), "secret\r\n");
         QTemporaryDir folder;
-        Form7 *window = backupWindowAt(folder.path());
-        for (const char *slot : {"2", "4"}) {
-            game.office->Label23->setText(slot);
-            game.office->Text1->setText(QStringLiteral("%1%1").arg(slot));
+        BackupWindow *window = backupWindowAt(folder.path());
+        for (const int slot : {2, 4}) {
+            SignedIn::signIn(slot, 11 * slot);
             game.dialogs.expectMessage(QStringLiteral("Backing Up data for: user%1").arg(slot));
             game.dialogs.expectMessage(QStringLiteral("Back Up Completed Successfully"));
-            window->cmdbackup->click();
+            control(window, "cmdbackup")->click();
         }
-        game.office->Label23->setText(QStringLiteral("1"));
+        SignedIn::signIn(1, 777);
         game.dialogs.expectMessage(QStringLiteral("Now restoring user user4 Data, to the current user"));
         game.dialogs.expectMessage(QStringLiteral("All Data Restored Successfully, paddox must now restart!"));
-        window->cmdrestore->click();
+        control(window, "cmdrestore")->click();
         VERIFY_DIALOGS(game.dialogs);
         QCOMPARE(game.endRequests(), 1);
         QCOMPARE(game.file(1, "n.pdx") + game.file(1, "cash.pdx") + game.file(1, "hor5.pdx") + game.file(1, "p.dll"),
@@ -75,68 +68,64 @@ private slots:
     }
     // A backup with a file missing, unreadable or holding what the game does not take restores
     // nothing: every file of the slot stays as it was.
-    void restoreFails_data()
-    {
-        QTest::addColumn<QString>("file");      // the backup file spoilt; "*": every one
-        QTest::addColumn<QByteArray>("bytes");  // what it holds instead; none: it is not there; "/": a folder
-        QTest::addColumn<QString>("reason");    // none: "Backed Up Data Not Found"
-        QTest::newRow("empty folder") << "*" << QByteArray() << "";
-        QTest::newRow("no cash file") << "user3cash.pdx" << QByteArray() << "";
-        QTest::newRow("slot not a number") << "userbackup.pdx" << QByteArray("three\r\n") << "";
-        QTest::newRow("debt is a folder") << "user3debt.pdx" << QByteArray("/") << "it is a folder, not a file";
-        QTest::newRow("cash not an amount") << "user3cash.pdx" << QByteArray("lots\r\n") << "it does not hold an amount of money";
-        QTest::newRow("name of 31") << "usern.pdx" << QByteArray(31, 'a') << "the name has more than 30 characters";
-        QTest::newRow("name on two lines") << "usern.pdx" << QByteArray("Ann\rBob\r\n") << "the name is not on one line";
-        QTest::newRow("200 KB share") << "user3share.pdx" << QByteArray(200 * 1024, 'x') << "the name has more than 30 characters";
-    }
     void restoreFails()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, reason);
-        SignedIn game(1);
-        QTemporaryDir folder;
-        const QStringList names{"userbackup.pdx", "usern.pdx", "user3cash.pdx", "user3debt.pdx", "user3share.pdx",
-                                "user3hor1.pdx", "user3hor2.pdx", "user3hor3.pdx", "user3hor4.pdx", "user3hor5.pdx"};
-        for (const QString &name : names) {
-            QFile backup(folder.filePath(name));
-            if (file != "*" && backup.open(QIODevice::WriteOnly))
-                backup.write(name == file ? bytes : name == names[0] ? " 3 \r\n" : name.contains("cash") || name.contains("debt") ? "900\r\n" : "Ann\r\n");
+        // The backup file spoilt ("*": every one), what it holds instead (none: it is not there; "/": a
+        // folder), the reason told (none: "Backed Up Data Not Found").
+        const struct { const char *file; QByteArray bytes; const char *reason; } rows[] = {
+            {"*", {}, ""}, {"user3cash.pdx", {}, ""}, {"userbackup.pdx", "three\r\n", ""},
+            {"user3debt.pdx", "/", "it is a folder, not a file"},
+            {"user3cash.pdx", "lots\r\n", "it does not hold an amount of money"},
+            {"usern.pdx", QByteArray(31, 'a'), "the name has more than 30 characters"},
+            {"usern.pdx", "Ann\rBob\r\n", "the name is not on one line"},
+            {"user3share.pdx", QByteArray(200 * 1024, 'x'), "the name has more than 30 characters"}};
+        for (const auto &[file, bytes, reason] : rows) {
+            ROW(file);
+            SignedIn game(1);
+            QTemporaryDir folder;
+            const QStringList names{"userbackup.pdx", "usern.pdx", "user3cash.pdx", "user3debt.pdx", "user3share.pdx",
+                                    "user3hor1.pdx", "user3hor2.pdx", "user3hor3.pdx", "user3hor4.pdx", "user3hor5.pdx"};
+            for (const QString &name : names) {
+                QFile backup(folder.filePath(name));
+                if (QByteArray(file) != "*" && backup.open(QIODevice::WriteOnly))
+                    backup.write(name == file ? bytes : name == names[0] ? " 3 \r\n" : name.contains("cash") || name.contains("debt") ? "900\r\n" : "Ann\r\n");
+            }
+            if (bytes.isNull() || bytes == "/")
+                QFile::remove(folder.filePath(file));
+            if (bytes == "/")
+                QDir(folder.path()).mkdir(file);
+            const auto slotFiles = [&game] {
+                QByteArray all;
+                for (const QString &suffix : player::recordSuffixes())
+                    all += game.file(1, suffix.toLatin1().constData());
+                return all;
+            };
+            const QByteArray before = slotFiles();
+            game.dialogs.expectMessage(!*reason ? QStringLiteral("Backed Up Data Not Found")
+                                                : QStringLiteral("This backup cannot be restored because of this file:\n%1/%2\n(%3)\n\n"
+                                                                 "Nothing has been restored; your game is unchanged.").arg(folder.path(), file, reason));
+            control(backupWindowAt(folder.path()), "cmdrestore")->click();
+            VERIFY_DIALOGS(game.dialogs);
+            QCOMPARE(slotFiles(), before);
+            QCOMPARE(game.endRequests(), 0);
         }
-        if (bytes.isNull())
-            QFile::remove(folder.filePath(file));
-        if (bytes == "/")
-            QFile::remove(folder.filePath(file)), QDir(folder.path()).mkdir(file);
-        const auto slotFiles = [&] {
-            QByteArray all;
-            for (const QString &suffix : player::recordSuffixes())
-                all += game.file(1, suffix.toLatin1().constData());
-            return all;
-        };
-        const QByteArray before = slotFiles();
-        game.dialogs.expectMessage(reason.isEmpty() ? QStringLiteral("Backed Up Data Not Found")
-                                                    : QStringLiteral("This backup cannot be restored because of this file:\n"
-                                                                     "%1/%2\n(%3)\n\nNothing has been restored; your game is "
-                                                                     "unchanged.").arg(folder.path(), file, reason));
-        backupWindowAt(folder.path())->cmdrestore->click();
-        VERIFY_DIALOGS(game.dialogs);
-        QCOMPARE(slotFiles(), before);
-        QCOMPARE(game.endRequests(), 0);
     }
     void location()
     {
         SignedIn game(1);
         QTemporaryDir folder;
-        Form7 *window = backupWindowAt(folder.path());
-        QCOMPARE(qobject_cast<QFileSystemModel *>(window->Dir1->model())->filePath(window->Dir1->currentIndex()), folder.path());
+        BackupWindow *window = backupWindowAt(folder.path());
+        auto *list = control<QTreeView>(window, "Dir1");
+        const auto listed = [list] { return qobject_cast<QFileSystemModel *>(list->model())->filePath(list->currentIndex()); };
+        QCOMPARE(listed(), folder.path());
         // Typed without Enter, a path that is no folder stops the button and moves nothing.
-        window->Text1->setText(folder.path() + "/nowhere");
+        control<QLineEdit>(window, "Text1")->setText(folder.path() + "/nowhere");
         game.dialogs.expectMessage(QStringLiteral("\"%1/nowhere\" is not a folder.\n\nType the path of a folder, or "
                                                   "choose one in the list. The folder list stays at:\n%1")
                                        .arg(folder.path()));
-        window->cmdrestore->click();
+        control(window, "cmdrestore")->click();
         VERIFY_DIALOGS(game.dialogs);
-        QCOMPARE(window->folder(), folder.path());
+        QCOMPARE(listed(), folder.path());
         for (const auto &[root, file] : {std::pair{"/", "/usern.pdx"}, {"/media/stick/", "/media/stick/usern.pdx"}})
             QCOMPARE(backup::folderFile(root, "usern.pdx"), QString(file));
     }

@@ -19,19 +19,20 @@ private slots:
         for (const auto &r : rows) {
             ROW(r.events);
             Fixture f(!r.firstRun);
-            QPointer<Form1> splash = app::window<Form1>();
-            QCOMPARE(splash->Label3->text(), QStringLiteral("Paddox Version  6.6.2"));
-            QCOMPARE(splash->Timer1->interval(), 2000);
+            QPointer<SplashWindow> splash = app::window<SplashWindow>();
+            QPointer<QTimer> timer = control<QTimer>(splash, "Timer1");
+            QCOMPARE(control<QLabel>(splash, "Label3")->text(), QStringLiteral("Paddox Version  6.6.2"));
+            QCOMPARE(timer->interval(), 2000);
             splash->show();
             QVERIFY(QTest::qWaitForWindowExposed(splash));
             QTest::keyClick(splash, Qt::Key_Escape);  // Escape does not skip the way in
-            QVERIFY(splash->isVisible() && splash->Timer1->isActive());
+            QVERIFY(splash->isVisible() && timer->isActive());
             for (const QChar event : QString(r.events))
-                event == 'c' ? QTest::mouseClick(splash->Picture1, Qt::LeftButton) : splash->Timer1_Timer();
-            QWidget *country = app::existingWindow<Form14>(), *signIn = app::existingWindow<frmcontrol>();
+                event == 'c' ? QTest::mouseClick(control<QLabel>(splash, "Picture1"), Qt::LeftButton) : fire(timer);
+            QWidget *country = app::existingWindow<CountryWindow>(), *signIn = app::existingWindow<SignInWindow>();
             QVERIFY(r.firstRun ? country && country->isVisible() && !signIn : signIn && signIn->isVisible() && !country);
             QCOMPARE(f.install.dataExists("user1n.pdx"), !r.firstRun);  // the set-up waits for the country
-            QVERIFY(!splash->Timer1->isActive());
+            QVERIFY(!timer->isActive());
             processDeletes();
             QVERIFY(!splash);
             VERIFY_DIALOGS(f.dialogs);

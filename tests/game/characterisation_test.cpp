@@ -158,13 +158,10 @@ struct Game final : platform::Dialogs {
         draws(QList<int>{r.winner} + r.owner + odds + r.test, QList<int>{5} + QList<int>{4, 5, 2000}.first(r.owner.size()) +
                                                                   oddsTops + QList<int>{3, 30000}.first(r.test.size()));
         press("Form4", "Command1", 2 + ownerWins + (r.owner.size() == 3) + 2 * (r.test.size() == 2));
-        // Round after round every horse's timer, the drawn winner's first, until the race window is gone.
-        QList<QPointer<QTimer>> timers;
-        for (int i = 0; i < 5; ++i)
-            timers << find<QTimer>("Form4", QStringLiteral("horse%1t").arg((r.winner - 1 + i) % 5 + 1));
-        for (int round = 0; timers[0] && round < 2000; ++round, flush())
-            for (const QPointer<QTimer> &timer : timers)
-                fire(timer);
+        // Round after round of the race's timer, every horse's step in each, until the race window is gone.
+        QPointer<QTimer> timer = find<QTimer>("Form4", "raceTimer");
+        for (int round = 0; timer && round < 2000; ++round, flush())
+            fire(timer);
     }
     // Check Share Prices, a horse of the sale list, Buy (which says nothing).
     void buyShare(int horse)

@@ -9,34 +9,34 @@
 #include "info/help_window.h"
 #include "info/page_window.h"
 #include "info/pages.h"
+#include "game/session.h"
 #include "office/betting_office_window.h"
-#include "platform/widgets/link_label.h"
 #include "platform/widgets/panel_status_bar.h"
 #include "platform/widgets/web_view.h"
 #include "player/sign_in_window.h"
 #include "update/update_notice_window.h"
 #include "update/version_check.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QStatusBar>
+#include <QtWidgets>
 
 using namespace testing;
 
 namespace {
-Form2 *quietOffice()
+template <class W = QWidget>
+W *in(QObject *window, const char *name) { return window ? window->findChild<W *>(QString::fromLatin1(name)) : nullptr; }
+// The betting office with slot 1 signed in.
+BettingOfficeWindow *office()
 {
-    Form2 *office = app::window<Form2>();
+    BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
     office->show();
-    office->Timer3->stop();
+    game::PlayerRecord record;
+    record.slot = 1, game::session().signIn(record);
     return office;
 }
-bool noticeOpen() { return app::existingWindow<Form8>() && app::existingWindow<Form8>()->isVisible(); }
-bool noticeGone() { return QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !app::existingWindow<Form8>(); }
+void trigger(const char *action) { in<QAction>(app::existingWindow<BettingOfficeWindow>(), action)->trigger(); }
+void fire(QTimer *timer) { QMetaObject::invokeMethod(timer, "timeout"); }
+bool noticeOpen() { return app::existingWindow<UpdateNoticeWindow>() && app::existingWindow<UpdateNoticeWindow>()->isVisible(); }
+bool noticeGone() { return QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete), !app::existingWindow<UpdateNoticeWindow>(); }
 }  // namespace
 
 class InfoTest : public QObject {
@@ -57,55 +57,44 @@ private slots:
         }
     }
 
-    // Typing "htt" or "ww" completes the address, once only.
-    void addressCompletions()
-    {
-        const struct { QString typed, becomes; } rows[] = {
-            {"htt", "http://"}, {"ww", "http://www."}, {"http", "http://p"}, {"w", "w"}, {"www", "http://www.w"}};
-        for (const auto &row : rows) {
-            TestInstallation install;
-            quietOffice();
-            info::setPageTarget(QStringLiteral("http://127.0.0.1:%1/").arg(LocalServer::refusingPort()));
-            Form10 *page = app::window<Form10>();
-            page->Text1->clear();
-            QTest::keyClicks(page->Text1, row.typed);
-            QCOMPARE(page->Text1->text(), row.becomes);
-        }
-    }
-
     // Credits mode: the box is offered; "X" stores it and returns to the office.
     void creditsMode()
     {
         TestInstallation install;
-        quietOffice();
-        Form10 *page = app::window<Form10>();
-        QVERIFY(!page->addressMode() && !page->Check1->isHidden() && page->Text1->isHidden() && page->Command3->isHidden());
-        page->Check1->setChecked(true);
-        page->Command2_Click();
+        install.writeDefaultPlayers();
+        office();
+        PageWindow *page = app::window<PageWindow>();
+        QVERIFY(!in(page, "Check1")->isHidden() && in(page, "Text1")->isHidden() && in(page, "Command3")->isHidden());
+        in<QCheckBox>(page, "Check1")->setChecked(true);
+        in<QPushButton>(page, "Command2")->click();
         QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 1 \r\n"));
         // "Show Credits" shows them again and stores 0 first.
-        app::window<Form2>()->mnuCredit->trigger();
+        trigger("mnuCredit");
         QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 0 \r\n"));
-        QVERIFY(app::existingWindow<Form10>() && !app::existingWindow<Form10>()->addressMode());
+        page = app::existingWindow<PageWindow>();
+        QVERIFY(page && !in(page, "Check1")->isHidden());
         // The title bar's close stores the box as well.
-        app::existingWindow<Form10>()->Check1->setChecked(true);
-        app::existingWindow<Form10>()->close();
+        in<QCheckBox>(page, "Check1")->setChecked(true);
+        page->close();
         QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 1 \r\n"));
         QCOMPARE(install.endRequests(), 0);  // the office is still there
-        // Help from the office, and from the sign-in window the main page whatever the selector says.
-        install.writeDefaultPlayers();
-        app::window<Form2>()->what->trigger();
-        frmHelp *help = app::existingWindow<frmHelp>();
-        QVERIFY(help);
-        QCOMPARE(help->WebBrowser2->address().fileName(), QStringLiteral("whatsnew6.htm"));
-        QCOMPARE(help->WebBrowser1->address().fileName(), QStringLiteral("paddoxhelpcon.htm"));
-        app::window<frmcontrol>()->show(), app::window<frmcontrol>()->Label2_Click();
-        QCOMPARE(help->WebBrowser2->address().fileName(), QStringLiteral("paddoxhelpmain.htm"));
+        // Help from the office, and after log off from the sign-in window the main page whatever the selector says.
+        trigger("what");
+        HelpWindow *help = app::existingWindow<HelpWindow>();
+        QCOMPARE(in<platform::WebView>(help, "WebBrowser2")->address().fileName(), QStringLiteral("whatsnew6.htm"));
+        QCOMPARE(in<platform::WebView>(help, "WebBrowser1")->address().fileName(), QStringLiteral("paddoxhelpcon.htm"));
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(QStringLiteral("Are You Sure You Wish To Log Off?"), platform::Answer::Yes);
+        trigger("diffuser");
+        QVERIFY(app::existingWindow<SignInWindow>() && app::existingWindow<SignInWindow>()->isVisible());
+        QTest::mouseClick(in(app::existingWindow<SignInWindow>(), "Label2"), Qt::LeftButton);
+        QCOMPARE(in<platform::WebView>(help, "WebBrowser2")->address().fileName(), QStringLiteral("paddoxhelpmain.htm"));
+        VERIFY_DIALOGS(dialogs);
         // The main page tells of the race book, holding Space in both races, and where the password is changed.
         for (const char *told : {"\"Race Book\" on the \"Tools\" menu (Ctrl+B)", "Hold down the Space bar to watch the race",
                                  "hold down the Space bar, or press \"Fast\"", "Press \"More >>\"", "Press \"Change Password\"",
                                  "password 7351"})
-            QVERIFY2(help->WebBrowser2->toPlainText().contains(QLatin1String(told)), told);
+            QVERIFY2(in<platform::WebView>(help, "WebBrowser2")->toPlainText().contains(QLatin1String(told)), told);
     }
 
     // Address mode: a page from the web, its title in the caption; "X" leaves the credits flag as
@@ -118,24 +107,30 @@ private slots:
         server.type = "text/html";
         install.writeData(QStringLiteral("show.pdx"), " 1 \r\n");
         info::setPageTarget(server.url(QStringLiteral("/day.htm")).toString());
-        Form10 *page = app::window<Form10>();
-        QVERIFY(page->addressMode() && info::pageTarget().isEmpty());
-        QVERIFY(page->Check1->isHidden() && !page->Text1->isHidden() && !page->ProgressBar1->isHidden());
+        PageWindow *page = app::window<PageWindow>();
+        QVERIFY(info::pageTarget().isEmpty());
+        QVERIFY(in(page, "Check1")->isHidden() && !in(page, "Text1")->isHidden() && !in(page, "ProgressBar1")->isHidden());
         QTRY_COMPARE(page->windowTitle(), QStringLiteral("Race Day - Quarn Browser."));
-        QCOMPARE(page->ProgressBar1->value(), 100);
-        QCOMPARE(page->Text1->text(), server.url(QStringLiteral("/day.htm")).toString());
+        QCOMPARE(in<QProgressBar>(page, "ProgressBar1")->value(), 100);
+        QCOMPARE(in<QLineEdit>(page, "Text1")->text(), server.url(QStringLiteral("/day.htm")).toString());
         QCOMPARE(server.paths, QStringList{QStringLiteral("/day.htm")});
-        page->Command2_Click();
+        in<QPushButton>(page, "Command2")->click();
         QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 1 \r\n"));
         QCOMPARE(install.endRequests(), 1);
         platform::setFetchAddressRewrite({}), app::destroyAllWindows();  // then an address that cannot be reached
-        quietOffice();
+        office();
         const QString address = QStringLiteral("http://127.0.0.1:%1/").arg(LocalServer::refusingPort());
         info::setPageTarget(address);
-        page = app::window<Form10>();
+        page = app::window<PageWindow>();
         QTRY_VERIFY(page->windowTitle().endsWith(QStringLiteral(" - Quarn Browser.")));
-        QVERIFY(page->Webcred->toPlainText().contains(address));
-        QCOMPARE(page->StatusBar1->currentMessage(), QStringLiteral("The page cannot be shown"));
+        QVERIFY(in<platform::WebView>(page, "Webcred")->toPlainText().contains(address));
+        QCOMPARE(in<QStatusBar>(page, "StatusBar1")->currentMessage(), QStringLiteral("The page cannot be shown"));
+        // Typing "htt" or "ww" into the cleared field completes the address, once only.
+        QLineEdit *field = in<QLineEdit>(page, "Text1");
+        for (const auto &[typed, becomes] : {std::pair{"htt", "http://"}, {"ww", "http://www."}, {"http", "http://p"}, {"w", "w"}, {"www", "http://www.w"}}) {
+            field->clear(), QTest::keyClicks(field, typed);
+            QCOMPARE(field->text(), QString(becomes));
+        }
         page->close();
         QCOMPARE(install.readData(QStringLiteral("show.pdx")), QByteArray(" 1 \r\n"));
     }
@@ -155,55 +150,41 @@ private slots:
             QVERIFY2(update::judge(row.body) == row.verdict, row.body.toPercentEncoding().constData());
     }
 
-    // The automatic check: from the first show on, once, two seconds in; "66" is the latest.
+    // The automatic check: from the first show on, two seconds in; "66" is the latest. A tick never
+    // starts a second fetch while one is under way. No answer (refused, empty, too slow, an error
+    // page): only the status bar says so, no box takes the keys, and the check keeps trying.
     void automaticCheck()
     {
         const QString latest = QStringLiteral("Your Are Using The Latest Version Of Paddox");
         const QString notLatest = QStringLiteral("Your Are NOT Using The Latest Version Of Paddox");
-        const struct { QByteArray body; QString panel; bool notice; } rows[] = {
-            {"66", latest, false}, {"67", notLatest, true}, {"65", notLatest, true}, {"66\r\n", latest, false},
-            {QByteArray(1 << 20, '6'), notLatest, true}};
+        const QString down = QStringLiteral("The server is down, please try again later.");
+        // The version file, the server's delay in ms (-1: it refuses the connection), the status bar's text.
+        const struct { QByteArray body; int delay; QString panel; } rows[] = {
+            {"66", 0, latest}, {"67", 0, notLatest}, {QByteArray(1 << 20, '6'), 0, notLatest}, {"66", -1, down},
+            {"", 0, down}, {"<html><body>404 Not Found</body></html>", 0, down}, {"66", 3000, down}};
         for (const auto &row : rows) {
             TestInstallation install;
             ScriptedDialogs dialogs;
             LocalServer server(row.body);
-            update::setAutomaticChecksOn(true);
-            Form2 *office = app::window<Form2>();
-            QVERIFY(!office->Timer3->isActive());
-            office->show();
-            QVERIFY(office->Timer3->isActive() && office->Timer3->interval() == 2000);
-            office->Timer3_Timer();
-            QTRY_COMPARE(office->StatusBar1->panelText(3), row.panel);
-            QCOMPARE(noticeOpen(), row.notice);
-            QVERIFY(!office->Timer3->isActive());
-            QCOMPARE(server.paths, QStringList{QStringLiteral("/paddoxver.txt")});
-            VERIFY_DIALOGS(dialogs);
-        }
-    }
-
-    // No answer (refused, empty, too slow, an error page): only the status bar says so, no box
-    // takes the keys, and the check keeps trying. A tick never starts a second fetch while one is
-    // under way.
-    void serverDown()
-    {
-        const QByteArray bodies[] = {"66", "", "66", "<html><body>404 Not Found</body></html>"};
-        for (int kind : {0, 1, 2, 3}) {
-            TestInstallation install;
-            ScriptedDialogs dialogs;
-            LocalServer server(bodies[kind]);
-            if (kind == 0)
+            if (row.delay < 0)
                 LocalServer::sendMakerHere(LocalServer::refusingPort());
-            server.delayMs = kind == 2 ? 3000 : 0;
-            platform::setFetchTimeout(300);
-            Form2 *office = quietOffice();
-            office->Timer3_Timer();
-            office->Timer3_Timer();  // under way: no second fetch
-            QTRY_VERIFY(office->Timer3->isActive());
-            QCOMPARE(office->StatusBar1->panelText(3), QStringLiteral("The server is down, please try again later."));
-            office->Timer3_Timer();
-            QTRY_VERIFY(office->Timer3->isActive());
-            QCOMPARE(server.paths.size(), kind == 0 ? 0 : 2);
-            QVERIFY(!noticeOpen());
+            server.delayMs = std::max(row.delay, 0);
+            platform::setFetchTimeout(row.delay > 0 ? 300 : 10000);
+            update::setAutomaticChecksOn(true);
+            BettingOfficeWindow *office = app::window<BettingOfficeWindow>();
+            QTimer *check = in<QTimer>(office, "Timer3");
+            QVERIFY(!check->isActive());
+            office->show();
+            QVERIFY(check->isActive() && check->interval() == 2000);
+            fire(check), fire(check);  // the second while the first is under way: no second fetch
+            QTRY_COMPARE(in<platform::PanelStatusBar>(office, "StatusBar1")->panelText(3), row.panel);
+            QCOMPARE(noticeOpen(), row.panel == notLatest);
+            QCOMPARE(check->isActive(), row.panel == down);
+            if (row.panel == down) {  // and tries again at its next tick
+                fire(check);
+                QTRY_VERIFY(check->isActive());
+            }
+            QCOMPARE(server.paths, QStringList(row.delay < 0 ? 0 : row.panel == down ? 2 : 1, QStringLiteral("/paddoxver.txt")));
             VERIFY_DIALOGS(dialogs);  // no box at all
         }
     }
@@ -214,49 +195,51 @@ private slots:
         const struct { QByteArray body; QString message; bool download; } rows[] = {
             {"66", "There Are No Newer Versions Avalible. Your Are Using The Latest Version", false},
             {"67", "There is a newer version of this program available. Would you like to download it?", true},
-            {"", "The server is down, please try again later.", false},
             {"<html><body>404 Not Found</body></html>", "The server is down, please try again later.", false}};
         for (const auto &row : rows) {
             TestInstallation install;
             ScriptedDialogs dialogs;
             LocalServer server(row.body);
-            Form2 *office = quietOffice();
+            office();
             dialogs.expectMessage(row.message, platform::Answer::Yes);
-            office->update->trigger();
-            office->update->trigger();  // under way: waits for the first answer
+            trigger("update"), trigger("update");  // the second while the first is under way waits for its answer
             QTRY_COMPARE(dialogs.messages().size(), 1);
-            QCOMPARE(app::existingWindow<Form10>() != nullptr, row.download);
+            QCOMPARE(app::existingWindow<PageWindow>() != nullptr, row.download);
             if (row.download)
                 QTRY_COMPARE(server.paths.value(1), QStringLiteral("/paddox"));
             VERIFY_DIALOGS(dialogs);
         }
     }
 
-    // The notice: its link opens the download page; either button closes it. And About grows once.
+    // The notice: its link opens the download page; either button closes it. And About: its version,
+    // and it grows once.
     void noticeButtons()
     {
         TestInstallation install;
-        Form2 *office = quietOffice();
+        office();
         LocalServer::sendMakerHere(LocalServer::refusingPort());
-        office->hconnect->trigger();  // no fetch: the notice at once
+        trigger("hconnect");  // no fetch: the notice at once
         QVERIFY(noticeOpen());
-        Form8 *notice = app::existingWindow<Form8>();
-        QCOMPARE(notice->Label1->text(), QStringLiteral("The Next Version Of Paddox is now ready to download from www.tamblor.example"));
-        notice->Label1_Click();
+        QWidget *link = in(app::existingWindow<UpdateNoticeWindow>(), "Label1");
+        QCOMPARE(static_cast<QLabel *>(link)->text(), QStringLiteral("The Next Version Of Paddox is now ready to download from www.tamblor.example"));
+        QTest::mouseClick(link, Qt::LeftButton);
         QVERIFY(noticeOpen());
-        QCOMPARE(app::existingWindow<Form10>()->Text1->text(), QStringLiteral("http://www.tamblor.example/paddox"));
-        notice->Command1_Click();
+        QCOMPARE(in<QLineEdit>(app::existingWindow<PageWindow>(), "Text1")->text(), QStringLiteral("http://www.tamblor.example/paddox"));
+        in<QPushButton>(app::existingWindow<UpdateNoticeWindow>(), "Command1")->click();
         QVERIFY(noticeGone());
-        office->hconnect->trigger();
-        app::existingWindow<Form8>()->Command2->click();
+        trigger("hconnect");
+        in<QPushButton>(app::existingWindow<UpdateNoticeWindow>(), "Command2")->click();
         QVERIFY(noticeGone());
         platform::setFetchAddressRewrite({});
 
-        Form6 *about = app::window<Form6>();
+        AboutWindow *about = app::window<AboutWindow>();
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Paddox6.6.2"));
+        QCOMPARE(in<QLabel>(about, "Label1")->text(), QStringLiteral("Version:  6.6.2"));
         const int height = about->height();
-        about->Command2->click(), about->Command2->click();  // the second does nothing
+        QPushButton *more = in<QPushButton>(about, "Command2");
+        more->click(), more->click();  // the second does nothing
         QCOMPARE(about->height(), height + 100);
-        QVERIFY(!about->Command2->isEnabled());
+        QVERIFY(!more->isEnabled());
     }
 };
 

@@ -35,11 +35,9 @@ struct LocalServer : QObject {
     }
     static void sendMakerHere(quint16 port)
     {
-        platform::setFetchAddressRewrite([port](const QUrl &url) {
-            QUrl local = url;
-            local.setHost(QStringLiteral("127.0.0.1"));
-            local.setPort(port);
-            return local;
+        platform::setFetchAddressRewrite([port](QUrl url) {
+            url.setHost(QStringLiteral("127.0.0.1")), url.setPort(port);
+            return url;
         });
     }
     QUrl url(const QString &path) const { return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(server.serverPort()).arg(path)); }
@@ -54,12 +52,9 @@ private:
         paths << QString::fromLatin1(request.split(' ').value(1));
         const QByteArray reply = "HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: " +
                                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
-        QPointer<QTcpSocket> alive = socket;
-        QTimer::singleShot(delayMs, this, [alive, reply] {
-            if (alive) {
-                alive->write(reply);
-                alive->disconnectFromHost();
-            }
+        QTimer::singleShot(delayMs, this, [alive = QPointer<QTcpSocket>(socket), reply] {
+            if (alive)
+                alive->write(reply), alive->disconnectFromHost();
         });
     }
     QHash<QTcpSocket *, QByteArray> pending_;

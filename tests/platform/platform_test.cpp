@@ -1,6 +1,5 @@
 // The desktop layer: numbers and money, the one-line files, random draws, twips,
-// numbered controls, the silent and the real dialogs and ending the program.
-#include "platform/control_array.h"
+// the silent and the real dialogs and ending the program.
 #include "platform/conversions.h"
 #include "platform/dialogs.h"
 #include "platform/intervals.h"
@@ -147,9 +146,6 @@ private slots:
                                        {Buttons::YesNoCancel, Answer::No}, {Buttons::OkCancel, Answer::Cancel}})
             QCOMPARE(say("x", Icon::Question, buttons), answer);
         QVERIFY(!dialogs().input("name?").has_value());
-        int one = 1, two = 2, three = 3;
-        for (auto [number, control] : {std::pair{0, (int *)nullptr}, {1, &one}, {3, &three}, {4, nullptr}})
-            QCOMPARE(numbered(number, {&one, &two, &three}), control);
         for (auto [twipsIn, pixels] : {std::pair{15, 1}, {1440, 96}, {4000, 267}, {7, 0}, {-15, -1}})
             QCOMPARE(twips(twipsIn), pixels);
         QCOMPARE(effectiveInterval(1), 16);  // the desktop fires timers at most every 16 ms

@@ -124,15 +124,12 @@ private slots:
             QCOMPARE(rememberedSoundOn(), row.on);
         }
         for (bool on : {false, true, false}) {
-            QVERIFY(setSoundOn(on));
-            QCOMPARE(soundOn(), on);
+            QVERIFY(setSoundOn(on) && soundOn() == on && rememberedSoundOn() == on);
             QCOMPARE(settings().value("Sound").toString(), QString(on ? "true" : "false"));
-            QCOMPARE(rememberedSoundOn(), on);
         }
         const QString path = settings().fileName();
         QVERIFY(QFile::remove(path) && QDir().mkpath(path));  // a folder where the file should be
-        QVERIFY(!setSoundOn(true));
-        QVERIFY(soundOn());
+        QVERIFY(!setSoundOn(true) && soundOn());
         QVERIFY(QDir(path).removeRecursively());
     }
 };

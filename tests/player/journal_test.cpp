@@ -1,20 +1,10 @@
 // A record saved as one unit: interrupted saves completed from the journal, damaged
 // journals dropped, failed saves told once, and sign-in with damaged record files.
-#include "support/scripted_dialogs.h"
-#include "support/test_installation.h"
-#include "support/test_main.h"
+#include "fixture.h"
 
-#include "app/window_registry.h"
 #include "office/betting_office_window.h"
 #include "platform/widgets/panel_status_bar.h"
 #include "player/record_safety.h"
-#include "player/sign_in_window.h"
-
-#include <QCloseEvent>
-#include <QDir>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
 
 using namespace testing;
 
@@ -33,13 +23,6 @@ QStringList stored(const TestInstallation &install, int slot)
         lines << QString::fromUtf8(install.readData(player::recordFileName(slot, suffix))).chopped(2);
     return lines;
 }
-
-Form2 *signIn(int slot)
-{
-    app::window<frmcontrol>()->slotButton(slot)->setChecked(true);
-    app::window<frmcontrol>()->Command1_Click();
-    return app::existingWindow<Form2>();
-}
 }  // namespace
 
 class JournalTest : public QObject {
@@ -54,88 +37,82 @@ private slots:
         const QList<QByteArray> damaged{whole.chopped(5), QByteArray(whole).replace("900", "901"),
                                         player::journalBytes(4, record("900")), QByteArray()};
         for (int row = 0; row <= 8 + damaged.size(); ++row) {
-            TestInstallation install;
-            install.writeDefaultPlayers();
-            install.writeData(player::journalFileName(2), row <= 8 ? whole : damaged[row - 9]);
+            const Fixture f;
+            f.install.writeData(player::journalFileName(2), row <= 8 ? whole : damaged[row - 9]);
             for (int i = 0; i < (row <= 8 ? row : 0); ++i)
-                install.writeData(player::recordFileName(2, player::playingSuffixes[i]), record("900").inSaveOrder()[i].toUtf8());
+                f.install.writeData(player::recordFileName(2, player::playingSuffixes[i]), record("900").inSaveOrder()[i].toUtf8());
             QCOMPARE(player::finishJournal(2).outcome, row <= 8 ? player::JournalOutcome::Finished : player::JournalOutcome::Damaged);
-            QCOMPARE(stored(install, 2), (row <= 8 ? record("900") : player::defaultPlayingFields()).inSaveOrder());
-            QVERIFY(!install.dataExists(player::journalFileName(2)));
+            QCOMPARE(stored(f.install, 2), (row <= 8 ? record("900") : player::defaultPlayingFields()).inSaveOrder());
+            QVERIFY(!f.install.dataExists(player::journalFileName(2)));
         }
     }
 
     void failedSaveIsCompletedLaterAndLeftoversGo()
     {
-        TestInstallation install;
-        install.writeDefaultPlayers();
-        QVERIFY(QFile::remove(install.dataFile(QStringLiteral("user1share.pdx"))));
-        QVERIFY(QDir().mkpath(install.dataFile(QStringLiteral("user1share.pdx"))));
+        const Fixture f;
+        f.block(QStringLiteral("user1share.pdx"));
         const player::FileProblem problem = player::saveRecord(1, record(QStringLiteral("750")));
         QCOMPARE(QFileInfo(problem.path).fileName(), QStringLiteral("user1share.pdx"));
-        QVERIFY(install.dataExists(player::journalFileName(1)));
-        QVERIFY(QDir(install.dataFile(QStringLiteral("user1share.pdx"))).removeRecursively());
-        install.writeData(QStringLiteral("user1cash.pdx.Ab12Cd"), "7");
-        install.writeData(QStringLiteral("notes.txt.Ab12Cd"), "mine");
+        QVERIFY(f.install.dataExists(player::journalFileName(1)));
+        QVERIFY(QDir(f.install.dataFile(QStringLiteral("user1share.pdx"))).removeRecursively());
+        f.install.writeData(QStringLiteral("user1cash.pdx.z0Z9aA"), "7");
+        f.install.writeData(QStringLiteral("notes.txt.z0Z9aA"), "mine");
         QVERIFY(player::startUpRepairs().isEmpty());
-        QCOMPARE(stored(install, 1), record(QStringLiteral("750")).inSaveOrder());
-        QCOMPARE(QDir(install.dataFile(QString())).entryList({"*.Ab12Cd"}), QStringList{"notes.txt.Ab12Cd"});
+        QCOMPARE(stored(f.install, 1), record(QStringLiteral("750")).inSaveOrder());
+        QCOMPARE(QDir(f.install.dataFile(QString())).entryList({"*.z0Z9aA"}), QStringList{"notes.txt.z0Z9aA"});
     }
 
     void saveErrorsAreToldOnce()
     {
-        TestInstallation install;
-        install.writeDefaultPlayers();
-        ScriptedDialogs dialogs;
-        Form2 *office = signIn(1);
-        QVERIFY(QFile::remove(install.dataFile(QStringLiteral("user1debt.pdx"))));
-        QVERIFY(QDir().mkpath(install.dataFile(QStringLiteral("user1debt.pdx"))));
-        dialogs.expectAnyMessage();
-        office->paddoxsavenoname();
-        office->paddoxsavenoname();
-        QVERIFY(dialogs.messages().first().text.contains(QDir::toNativeSeparators(install.dataFile("user1debt.pdx"))));
-        QCOMPARE(office->StatusBar1->panelText(2), QStringLiteral("Not saved"));
+        Fixture f;
+        f.play(1);
+        BettingOfficeWindow *office = app::existingWindow<BettingOfficeWindow>();
+        const auto saveQuietly = [] { game::tell(game::session().saveQuietly()); };
+        f.block(QStringLiteral("user1debt.pdx"));
+        f.dialogs.expectAnyMessage();
+        saveQuietly(), saveQuietly();
+        QVERIFY(f.dialogs.messages().first().text.contains(QDir::toNativeSeparators(f.install.dataFile("user1debt.pdx"))));
+        const auto note = [office] { return control<platform::PanelStatusBar>(office, "StatusBar1")->panelText(2); };
+        QCOMPARE(note(), QStringLiteral("Not saved"));
         const QString question = QStringLiteral("Your game has not been saved since the last save failed.\n\n"
                                                 "Do you want to leave anyway? Yes leaves without saving; No returns to the game.");
-        dialogs.expectMessage(question, platform::Answer::No);
-        office->exit_Click();
-        QCOMPARE(install.endRequests(), 0);
-        dialogs.expectMessage(question, platform::Answer::No);
-        QCloseEvent close;
-        QApplication::sendEvent(office, &close);
-        QVERIFY(!close.isAccepted());
-        dialogs.expectMessage(question, platform::Answer::Yes);
-        office->exit_Click();
-        QCOMPARE(install.endRequests(), 1);
-        VERIFY_DIALOGS(dialogs);
+        // Exit, the close box, Exit: the player is asked each time, and leaves on Yes only.
+        for (int i = 0; i < 3; ++i) {
+            f.dialogs.expectMessage(question, i < 2 ? platform::Answer::No : platform::Answer::Yes);
+            QCloseEvent close;
+            i == 1 ? void(QApplication::sendEvent(office, &close)) : control<QAction>(office, "exit")->trigger();
+            QVERIFY(close.isAccepted() == (i != 1));  // the close box leaves the window open
+            QCOMPARE(f.install.endRequests(), i / 2);
+        }
+        VERIFY_DIALOGS(f.dialogs);
         // The next save that gets through clears the note.
-        QVERIFY(QDir(install.dataFile(QStringLiteral("user1debt.pdx"))).removeRecursively());
-        office->paddoxsavenoname();
-        QCOMPARE(office->StatusBar1->panelText(2), QString());
+        QVERIFY(QDir(f.install.dataFile(QStringLiteral("user1debt.pdx"))).removeRecursively());
+        saveQuietly();
+        QCOMPARE(note(), QString());
     }
 
     void signInWithDamagedFiles()
     {
-        TestInstallation install;
-        install.writeDefaultPlayers();
-        install.writeData(QStringLiteral("user2cash.pdx"), "9999999999999\r\n");
-        QFile::remove(install.dataFile(QStringLiteral("user3n.pdx")));
-        QVERIFY(QDir().mkpath(install.dataFile(QStringLiteral("user3n.pdx"))));
-        install.writeData(player::journalFileName(1), player::journalBytes(1, record(QStringLiteral("321"))));
-        ScriptedDialogs dialogs;
-        frmcontrol *list = app::window<frmcontrol>();
-        QCOMPARE(list->combo1->item(2)->text(), QStringLiteral("(user3n.pdx is damaged)"));
+        Fixture f;
+        f.install.writeData(QStringLiteral("user2cash.pdx"), "9999999999999\r\n");
+        f.block(QStringLiteral("user3n.pdx"));
+        f.install.writeData(player::journalFileName(1), player::journalBytes(1, record(QStringLiteral("321"))));
+        QCOMPARE(control<QListWidget>(f.signIn(), "combo1")->item(2)->text(), QStringLiteral("(user3n.pdx is damaged)"));
         const QString question = QStringLiteral("The file user2cash.pdx does not hold an amount of money.\n\nDo you want to "
                                                 "set it to 0? Yes sets it to 0 and signs in; No returns to the player list.");
-        dialogs.expectMessage(question, platform::Answer::No);
-        QVERIFY(!signIn(2));
-        dialogs.expectMessage(question, platform::Answer::Yes);
-        QCOMPARE(signIn(2)->Text1->text(), QStringLiteral("0"));
-        QCOMPARE(install.readData(QStringLiteral("user2cash.pdx")), QByteArray("0\r\n"));
+        const game::PlayerRecord &signedIn = game::session().record();
+        f.dialogs.expectMessage(question, platform::Answer::No);
+        f.play(2);
+        QVERIFY(!signedIn.signedIn() && !app::existingWindow<BettingOfficeWindow>());
+        f.dialogs.expectMessage(question, platform::Answer::Yes);
+        f.play(2);
+        QVERIFY(signedIn.slot == 2 && signedIn.cash == 0);
+        QCOMPARE(f.install.readData(QStringLiteral("user2cash.pdx")), QByteArray("0\r\n"));
         // Slot 1's interrupted save is completed before its record is read.
-        QCOMPARE(signIn(1)->Text1->text(), QStringLiteral("321"));
-        QCOMPARE(install.endRequests(), 0);
-        VERIFY_DIALOGS(dialogs);
+        f.play(1);
+        QVERIFY(signedIn.slot == 1 && signedIn.cash == 321);
+        QCOMPARE(f.install.endRequests(), 0);
+        VERIFY_DIALOGS(f.dialogs);
     }
 };
 

@@ -10,10 +10,14 @@ namespace {
 using Answers = QList<std::optional<QString>>;
 const std::optional<QString> cancelled;
 const QString incorrect = QStringLiteral("Incorrect Password, Please Check And Try Again");
-void click(frmcontrol *w, int row)
-{
-    QTest::mouseClick(w->combo1->viewport(), Qt::LeftButton, {}, w->combo1->visualItemRect(w->combo1->item(row)).center());
-}
+QListWidget *list(SignInWindow *w) { return control<QListWidget>(w, "combo1"); }
+void click(SignInWindow *w, int row) { QTest::mouseClick(list(w)->viewport(), Qt::LeftButton, {}, list(w)->visualItemRect(list(w)->item(row)).center()); }
+QLineEdit *passwordBox(SignInWindow *w) { return control<QLineEdit>(w, "Text11"); }
+// The password typed, then "Confirm Password".
+void confirm(SignInWindow *w, const QString &typed) { passwordBox(w)->setText(typed), control(w, "Command10")->click(); }
+// "&Play >" and "More >>" are offered (both or neither).
+bool offered(SignInWindow *w) { return control(w, "Command6")->isEnabled() && control(w, "Command8")->isEnabled(); }
+int signedInSlot() { return game::session().record().slot; }
 }  // namespace
 
 class SignInTest : public QObject {
@@ -34,6 +38,8 @@ private slots:
             ROW(r.folder);
             const QString folder = r.folder, message = r.message;
             Fixture f(folder.contains("lost"));
+            if (folder == "data is a file")
+                f.dataIsAFile();
             if (folder.contains("lost")) {
                 for (const QString &name : QDir(f.install.dataFile(QString())).entryList(QDir::Files))
                     f.install.writeData(name, "kept\r\n");
@@ -44,63 +50,53 @@ private slots:
                     f.install.writeData("user4n.pdx", "");  // no line: an empty name
                     f.writeLocation(f.install.folder().toUtf8());  // no import over players that are there
                 }
-            } else if (folder == "data is a file") {
-                f.dataIsAFile();
             }
-            if (message == "!")
-                f.dialogs.expectAnyMessage();
-            else if (!message.isEmpty())
-                f.dialogs.expectMessage(message);
-            frmcontrol *w = f.signIn();
+            f.expect(message);
+            SignInWindow *w = f.signIn();
             VERIFY_DIALOGS(f.dialogs);
-            QCOMPARE(w->combo1->count(), r.shown.size());
-            for (int i = 0; i < r.shown.size(); ++i)
-                QCOMPARE(w->combo1->item(i)->text(), r.shown[i]);
-            QCOMPARE(f.install.endRequests(), message == "!" ? 1 : 0);
-            if (message == "!") {
-                w->Command6_Click();  // nothing is offered after that
-                w->Command1_Click();
+            for (int row = 0; row < std::max<int>(list(w)->count(), r.shown.size()); ++row)
+                QCOMPARE(list(w)->item(row) ? list(w)->item(row)->text() : "-", r.shown.value(row, "-"));
+            QCOMPARE(f.install.endCodes(), message == "!" ? QList<int>{1} : QList<int>{});  // 1: ended on a fault
+            if (message == "!") {  // nothing is offered after that
+                control(w, "Command9")->click(), control(w, "Command6")->click();
                 VERIFY_DIALOGS(f.dialogs);
                 continue;
             }
             QCOMPARE(f.install.readData("user3cash.pdx"), QByteArray(folder == "every name lost" ? "kept\r\n" : "500\r\n"));
             QCOMPARE(f.install.readData("user3debt.pdx"), QByteArray(folder.contains("lost") ? "kept\r\n" : "500\r\n"));
-            QVERIFY(!w->Command6->isEnabled() && !w->Command8->isEnabled());
+            QVERIFY(!control(w, "Command6")->isEnabled() && !control(w, "Command8")->isEnabled());
         }
     }
 
     void choosing()
     {
         Fixture f;
-        f.install.writeData("user1p.dll", "first\r\n");
-        f.install.writeData("user3p.dll", "third\r\n");
-        frmcontrol *w = f.signIn();
+        f.install.writeData("user1p.dll", "first\r\n"), f.install.writeData("user3p.dll", "third\r\n");
+        SignInWindow *w = f.signIn();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        w->Command9_Click();  // nothing selected: Play only says so
+        QTest::mouseClick(control(w, "Command9"), Qt::LeftButton);  // nothing selected: Play only says so
         f.dialogs.expectMessage("You Must Select Your User Name Before You Can Play Paddox6");
-        QTest::mouseClick(w->Command6, Qt::LeftButton);
+        QTest::mouseClick(control(w, "Command6"), Qt::LeftButton);
         click(w, 0);
-        QVERIFY(!w->Command6->isEnabled());
-        QTest::mouseClick(w->Command9, Qt::LeftButton);
-        QVERIFY(w->Command6->isEnabled() && w->Command8->isEnabled());
-        w->Command6_Click();
-        QTest::keyClicks(w->Text11, "73a");
-        QCOMPARE(w->Text11->displayText(), QStringLiteral("***"));
+        QVERIFY(!control(w, "Command6")->isEnabled());
+        QTest::mouseClick(control(w, "Command9"), Qt::LeftButton);
+        QVERIFY(offered(w));
+        QTest::mouseClick(control(w, "Command6"), Qt::LeftButton);
+        QTest::keyClicks(passwordBox(w), "73a");
+        QCOMPARE(passwordBox(w)->displayText(), QStringLiteral("***"));
         click(w, 2);  // a new choice takes Play, More, the box and what was typed away
-        QVERIFY(!w->Command6->isEnabled() && !w->Command8->isEnabled());
-        QVERIFY(!w->Text11->isVisibleTo(w) && w->Text11->text().isEmpty());
+        QVERIFY(!control(w, "Command6")->isEnabled() && !control(w, "Command8")->isEnabled());
+        QVERIFY(!passwordBox(w)->isVisibleTo(w) && passwordBox(w)->text().isEmpty());
         // The chosen slot changes under an open box: slot 1's password opens nothing.
-        f.signIn(1)->Command6_Click();
-        w->slotButton(3)->setChecked(true);
-        w->Text11->setText("first");
-        w->Command10_Click();
-        QVERIFY(!w->Text11->isVisibleTo(w) && !app::existingWindow<Form2>());
-        w->Command6_Click();  // Play asks for slot 3's own password
-        w->Text11->setText("third");
-        w->Command10_Click();
+        control(f.signIn(1), "Command6")->click();
+        control<QRadioButton>(w, "Option3")->setChecked(true);
+        confirm(w, "first");
+        QVERIFY(!passwordBox(w)->isVisibleTo(w) && !signedInSlot());
+        control(w, "Command6")->click();  // Play asks for slot 3's own password
+        confirm(w, "third");
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(app::existingWindow<Form2>()->Label23->text(), QStringLiteral("3"));
+        QCOMPARE(signedInSlot(), 3);
     }
 
     void play()
@@ -121,34 +117,28 @@ private slots:
             ROW(r.name);
             Fixture f;
             f.install.writeData("user2p.dll", r.stored);
-            frmcontrol *w = f.signIn(2);
+            SignInWindow *w = f.signIn(2);
             const QString missing = QString(r.missing).remove('+');
-            if (*r.missing) {
-                QFile::remove(f.install.dataFile(missing));
-                f.dialogs.expectAnyMessage(*r.missing == '+' ? platform::Answer::Yes : platform::Answer::No);
-            }
-            if (*r.blocked) {
-                f.block(r.blocked);
-                f.dialogs.expectAnyMessage();
-            }
-            w->Command6_Click();
+            if (*r.missing)
+                QFile::remove(f.install.dataFile(missing)), f.dialogs.expectAnyMessage(*r.missing == '+' ? platform::Answer::Yes : platform::Answer::No);
+            if (*r.blocked)
+                f.block(r.blocked), f.dialogs.expectAnyMessage();
+            control(w, "Command6")->click();
             if (*r.missing) {
                 const ShownMessage asked = f.dialogs.messages().first();
-                QVERIFY(asked.buttons == platform::Buttons::YesNo && asked.text.contains("slot 2 cannot be loaded"));
-                QVERIFY(asked.text.contains(missing));
+                QVERIFY(asked.buttons == platform::Buttons::YesNo && asked.text.contains("slot 2 cannot be loaded") && asked.text.contains(missing));
                 QVERIFY(!*r.blocked || f.dialogs.messages().last().text.contains("could not be fully rebuilt"));
                 QCOMPARE(f.install.readData(missing), QByteArray(*r.missing == '+' ? "500\r\n" : ""));
             }
-            QCOMPARE(w->Text11->isVisibleTo(w), !r.typed.isEmpty());
+            QCOMPARE(passwordBox(w)->isVisibleTo(w), !r.typed.isEmpty());
             for (int i = 0; i < r.typed.size(); ++i) {
                 if (i < r.typed.size() - 1 || !r.signedIn)
                     f.dialogs.expectMessage(incorrect);
-                w->Text11->setText(r.typed[i]);
-                w->Command10_Click();
-                QCOMPARE(w->Text11->text(), r.typed[i]);
+                confirm(w, r.typed[i]);
+                QCOMPARE(passwordBox(w)->text(), r.typed[i]);
             }
             VERIFY_DIALOGS(f.dialogs);
-            QCOMPARE(app::existingWindow<Form2>() != nullptr, r.signedIn);
+            QCOMPARE(signedInSlot(), r.signedIn ? 2 : 0);
             QCOMPARE(f.install.endRequests(), 0);
         }
     }
@@ -161,17 +151,16 @@ private slots:
         f.install.writeData("user4p.dll", "");
         f.install.writeData("user4cash.pdx", "x\r\n1234\r\n");  // money is read as money: the last line counts
         f.install.writeData("user4debt.pdx", "x\r\n-56\r\n");
-        QPointer<frmcontrol> w = f.signIn(4);
-        w->Command6_Click();
+        QPointer<SignInWindow> w = f.play(4);
         VERIFY_DIALOGS(f.dialogs);
-        QPointer<Form2> office = app::existingWindow<Form2>();
-        QStringList shown{office->Label23->text(), office->Text1->text(), office->Text2->text(), office->Label16->text()};
-        for (int horse = 1; horse <= 5; ++horse)
-            shown << office->horseOption(horse)->text();
-        shown << office->Label24->text() << office->txtuser->text();
-        QCOMPARE(shown, (QStringList{"4", "1234", "-56", "vshare", "vhor1", "vhor2", "vhor3", "vhor4", "vhor5", "Welcome: vn", "vn"}));
-        QVERIFY(!office->isVisible());
-        w->Timer1_Timer();
+        const game::PlayerRecord &r = game::session().record();
+        QCOMPARE((QStringList{QString::number(r.slot), QString::number(r.cash), QString::number(r.debt), r.share, r.name}
+                  << QList<QString>(r.horses.begin(), r.horses.end())),
+                 (QStringList{"4", "1234", "-56", "vshare", "vn", "vhor1", "vhor2", "vhor3", "vhor4", "vhor5"}));
+        // The betting office is made (and loaded) at once, and shown when the timer hands over.
+        QPointer<BettingOfficeWindow> office = app::existingWindow<BettingOfficeWindow>();
+        QVERIFY(office && !office->isVisible());
+        fire(control<QTimer>(w, "Timer1"));
         QVERIFY(office->isVisible());
         processDeletes();
         QVERIFY(!w);
@@ -184,10 +173,11 @@ private slots:
         // "Re-name User" (else "Change Password"), slot 3's password file, the answers to the
         // prompts, the message, slot 3's name and password files afterwards.
         const struct {
-            const char *name; bool rename; QByteArray stored; Answers answers; const char *message;
+            const char *name; bool rename; QByteArray stored; Answers answers; QString message;
             QByteArray nameAfter, passwordAfter;
         } rows[] = {
             {"renamed", true, pw, {"7351", "Bob"}, "User 3 As Been Renamed Bob", "Bob\r\n", pw},
+            {"damaged name renamed", true, pw, {"7351", "Bob"}, "User 3 As Been Renamed Bob", "Bob\r\n", pw},
             {"empty name", true, "\r\n", {"", ""}, "User 3 As Been Renamed ", "\r\n", "\r\n"},
             {"rename, wrong", true, pw, {"7350"}, "Incorrect Password, Please Check And Try Again", u3, pw},
             {"rename, cancelled", true, pw, {"7351", cancelled}, "", u3, pw},
@@ -196,28 +186,26 @@ private slots:
             {"wrong current", false, pw, {"7351 "}, "Password Is Incorrect", u3, pw},
             {"repeat differs", false, pw, {"7351", "abc", "ABC"}, "The New Passwords Do Not Match", u3, pw},
             {"repeat cancelled", false, pw, {"7351", "x", cancelled}, "", u3, pw},
-            {"thirty letters", true, pw, {"7351", "Abcdefghijklmnopqrstuvwxyz1234"}, "User 3 As Been Renamed Abcdefghijklmnopqrstuvwxyz1234",
-             "Abcdefghijklmnopqrstuvwxyz1234\r\n", pw},
-            {"thirty-one", true, pw, {"7351", "Abcdefghijklmnopqrstuvwxyz12345"},
-             "A player's name can have at most 30 characters. Please choose a shorter name.", u3, pw},
+            {"thirty letters", true, pw, {"7351", "A" + QString(29, 'b')}, "User 3 As Been Renamed A" + QString(29, 'b'), "A" + QByteArray(29, 'b') + "\r\n", pw},
+            {"thirty-one", true, pw, {"7351", QString(31, 'b')}, "A player's name can have at most 30 characters. Please choose a shorter name.", u3, pw},
             {"name of two lines", true, pw, {"7351", "a\nb"}, "A player's name must fit on one line. Please type it again without line breaks.", u3, pw},
             {"password of two lines", false, pw, {"7351", "a\rb", "a\rb"}, "A password must fit on one line. Please type it again without line breaks.", u3, pw}};
         for (const auto &r : rows) {
             ROW(r.name);
             Fixture f;
             f.install.writeData("user3p.dll", r.stored);
-            frmcontrol *w = f.signIn(3);
+            if (QByteArray(r.name).startsWith("damaged"))  // too large to be a name file: a new name replaces it
+                f.install.writeData("user3n.pdx", QByteArray(2 << 20, 'x'));
+            SignInWindow *w = f.signIn(3);
             for (const auto &a : r.answers)
                 f.dialogs.expectInput(a);
-            if (*r.message)
-                f.dialogs.expectMessage(r.message);
-            QTest::mouseClick(r.rename ? w->Command5 : w->Command7, Qt::LeftButton);
+            f.expect(r.message);
+            QTest::mouseClick(control(w, r.rename ? "Command5" : "Command7"), Qt::LeftButton);
             VERIFY_DIALOGS(f.dialogs);
             QCOMPARE(f.install.readData("user3n.pdx"), r.nameAfter);
-            QCOMPARE(w->combo1->item(2)->text(), QString::fromUtf8(r.nameAfter.chopped(2)));
+            QCOMPARE(list(w)->item(2)->text(), QString::fromUtf8(r.nameAfter.chopped(2)));
             QCOMPARE(f.install.readData("user3p.dll"), r.passwordAfter);
-            QCOMPARE(w->chosenSlot(), 3);  // renaming is not choosing
-            QVERIFY(w->Command6->isEnabled());
+            QVERIFY(control<QRadioButton>(w, "Option3")->isChecked() && offered(w));  // renaming is not choosing
         }
     }
 
@@ -227,15 +215,15 @@ private slots:
         Fixture f;
         for (int office = 0; office < 2; ++office) {
             if (office)
-                app::window<Form2>()->hide();
-            QPointer<frmcontrol> w = f.signIn();
+                app::window<BettingOfficeWindow>()->hide();
+            QPointer<SignInWindow> w = f.signIn();
             w->show();
             QTest::keyClick(w, Qt::Key_Escape);  // Escape keeps the window
             QVERIFY(w->isVisible() && w->close());
             processDeletes();
             QCOMPARE(f.install.endRequests(), office);
         }
-        QTest::mouseClick(f.signIn()->Command2, Qt::LeftButton);
+        QTest::mouseClick(control(f.signIn(), "Command2"), Qt::LeftButton);
         QCOMPARE(f.install.endRequests(), 2);
     }
 };

@@ -8,38 +8,17 @@
 #include <QSvgRenderer>
 #include <QtWidgets>
 
-namespace {
 using race::Gait;
-
-struct Call {
-    const char *name;
-    QList<double> now, before;
-    int winner;  // -1: before the start
-    QString line;
-};
-
-struct Step {
-    const char *name;
-    int lane;
-    bool started, pastPost;
-    double covered;
-    int ms, step, ticks;  // each tick adds `step` to the distance covered, or past the post to the time
-    Gait gait;
-    int frame, changes;   // the pose after the ticks; how often the frame changed on the way
-};
-}  // namespace
-Q_DECLARE_METATYPE(Call)
-Q_DECLARE_METATYPE(Step)
 
 class RaceShowTest : public QObject {
     Q_OBJECT
 private slots:
     // A course of 13000 from 0, 500 a length; the names go out exactly as they came in.
-    void commentary_data()
+    void commentary()
     {
-        QTest::addColumn<Call>("call");
+        // The positions now and at the last call, the winning lane (-1: before the start), the line.
         const QList<double> mid = {4000, 3800, 3000, 2000, 1000};
-        const Call calls[] = {
+        const struct { const char *name; QList<double> now, before; int winner; QString line; } calls[] = {
             {"before the start", {0, 0, 0, 0, 900}, {}, -1, "They're lined up at the start, waiting for the off."},
             {"the off", {300, 0, 0, 0, 0}, {}, 0, "And they're off!"},
             {"a head, early", {2060, 2000, 1000, 500, 250}, {}, 0,
@@ -70,27 +49,23 @@ private slots:
             {"a photo finish", {12000, 12010, 0, 0, 0}, {}, 2, "Desert Orchard wins it in a photo finish!"},
             {"given to a horse behind", {9000, 8000, 7000, 6000, 8500}, {}, 5, "The race is given to Black Beauty!"},
         };
-        for (const Call &call : calls)
-            QTest::newRow(call.name) << call;
-    }
-    void commentary()
-    {
-        QFETCH(Call, call);
-        race::RaceView view;
-        view.names = {"Red Rum", "Desert Orchard", "Mr Ed", "<b>Whopper</b> & %2 Fries", "Black Beauty"};
-        view.positions = call.now;
-        view.previous = call.before;
-        view.finish = 13000;
-        view.started = call.winner >= 0;
-        view.winner = std::max(call.winner, 0);
-        QCOMPARE(race::commentary(view), call.line);
+        for (const auto &call : calls) {
+            race::RaceView view;
+            view.names = {"Red Rum", "Desert Orchard", "Mr Ed", "<b>Whopper</b> & %2 Fries", "Black Beauty"};
+            view.positions = call.now, view.previous = call.before, view.finish = 13000;
+            view.started = call.winner >= 0, view.winner = std::max(call.winner, 0);
+            QCOMPARE(call.name + (": " + race::commentary(view)), call.name + (": " + call.line));
+        }
     }
 
     // A stride is 300 twips, six frames of 50; each lane starts a fifth of a stride on from the last.
-    void gallop_data()
+    void gallop()
     {
-        QTest::addColumn<Step>("step");
-        const Step steps[] = {
+        // The lane, started, past the post, covered, ms past the post; each of the ticks adds `step` to
+        // the distance covered, or past the post to the time; the pose after the ticks, and how often
+        // the frame changed on the way.
+        const struct { const char *name; int lane; bool started, pastPost; double covered; int ms, step, ticks;
+                       Gait gait; int frame, changes; } steps[] = {
             {"standing before the start, drugged or not", 1, false, false, 900, 0, 0, 0, Gait::Standing, 0, 0},
             {"standing until it moves off", 2, true, false, 0, 0, 0, 0, Gait::Standing, 0, 0},
             {"away: the first frame", 1, true, false, 10, 0, 0, 0, Gait::Gallop, 0, 0},
@@ -104,27 +79,17 @@ private slots:
             {"a trot frame every 150 ms", 1, true, true, 13000, 0, 50, 12, Gait::Trot, 0, 4},
             {"lane 2's trot out of step", 2, true, true, 9000, 300, 0, 0, Gait::Trot, 3, 0},
         };
-        for (const Step &step : steps)
-            QTest::newRow(step.name) << step;
-    }
-    void gallop()
-    {
-        QFETCH(Step, step);
-        race::Running horse{step.lane, step.started, step.covered, step.pastPost, step.ms};
-        race::Pose pose = race::horsePose(horse);
-        int changes = 0;
-        for (int tick = 0; tick < step.ticks; ++tick) {
-            if (step.pastPost)
-                horse.msPastPost += step.step;
-            else
-                horse.covered += step.step;
-            const race::Pose next = race::horsePose(horse);
-            changes += next != pose;
-            pose = next;
+        for (const auto &step : steps) {
+            race::Running horse{step.lane, step.started, step.covered, step.pastPost, step.ms};
+            race::Pose pose = race::horsePose(horse);
+            int changes = 0;
+            for (int tick = 0; tick < step.ticks; ++tick) {
+                step.pastPost ? horse.msPastPost += step.step : horse.covered += step.step;
+                const race::Pose next = race::horsePose(horse);
+                changes += next != pose, pose = next;
+            }
+            QVERIFY2(pose == (race::Pose{step.gait, step.frame}) && changes == step.changes, step.name);
         }
-        QCOMPARE(int(pose.gait), int(step.gait));
-        QCOMPARE(pose.frame, step.frame);
-        QCOMPARE(changes, step.changes);
     }
 
     // Every frame is drawn in its lane's silks and in no other lane's; a frame out of range goes round,

@@ -2,33 +2,6 @@
 
 namespace testing {
 
-ScriptedDialogs::ScriptedDialogs() { platform::setDialogs(this); }
-ScriptedDialogs::~ScriptedDialogs() { platform::setDialogs(nullptr); }
-
-void ScriptedDialogs::expectMessage(const QString &text, platform::Answer answer)
-{
-    Expected e;
-    e.text = text;
-    e.answer = answer;
-    queue_.append(e);
-}
-
-void ScriptedDialogs::expectAnyMessage(platform::Answer answer)
-{
-    Expected e;
-    e.anyText = true;
-    e.answer = answer;
-    queue_.append(e);
-}
-
-void ScriptedDialogs::expectInput(std::optional<QString> text)
-{
-    Expected e;
-    e.input = true;
-    e.inputText = std::move(text);
-    queue_.append(e);
-}
-
 platform::Answer ScriptedDialogs::message(const QString &text, platform::Icon icon, platform::Buttons buttons,
                                           const QString &title)
 {
@@ -74,14 +47,6 @@ QString ScriptedDialogs::problems() const
         all << (e.input ? QStringLiteral("input box never asked")
                         : QStringLiteral("expected message never shown: \"%1\"").arg(e.anyText ? "<any>" : e.text));
     return all.join(QLatin1Char('\n'));
-}
-
-void ScriptedDialogs::clear()
-{
-    queue_.clear();
-    messages_.clear();
-    inputs_.clear();
-    problems_.clear();
 }
 
 }  // namespace testing

@@ -25,15 +25,15 @@ struct AskedInput {
 
 class ScriptedDialogs final : public platform::Dialogs {
 public:
-    ScriptedDialogs();   // installs itself
-    ~ScriptedDialogs() override;  // puts the silent dialogs back
+    ScriptedDialogs() { platform::setDialogs(this); }                // installs itself
+    ~ScriptedDialogs() override { platform::setDialogs(nullptr); }  // puts the silent dialogs back
 
     // The next message must have exactly this text; it is answered with `answer`.
-    void expectMessage(const QString &text, platform::Answer answer = platform::Answer::Ok);
+    void expectMessage(const QString &text, platform::Answer answer = platform::Answer::Ok) { queue_.append({false, false, text, answer, {}}); }
     // The next message may have any text (a drawn amount); it is answered with `answer`.
-    void expectAnyMessage(platform::Answer answer = platform::Answer::Ok);
+    void expectAnyMessage(platform::Answer answer = platform::Answer::Ok) { queue_.append({false, true, {}, answer, {}}); }
     // The next input box is answered with `text` (nullopt: cancelled).
-    void expectInput(std::optional<QString> text);
+    void expectInput(std::optional<QString> text) { queue_.append({true, false, {}, platform::Answer::Ok, std::move(text)}); }
     // Called when a message is shown, after it is recorded (e.g. to act while a box is up).
     std::function<void(const ShownMessage &)> onMessage;
 
@@ -48,7 +48,7 @@ public:
     // Empty when every message and input was expected and every expectation was used.
     QString problems() const;
     bool allAnswered() const { return problems().isEmpty(); }
-    void clear();
+    void clear() { queue_.clear(), messages_.clear(), inputs_.clear(), problems_.clear(); }
 
 private:
     struct Expected {

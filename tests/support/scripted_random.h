@@ -10,13 +10,20 @@ namespace testing {
 
 class ScriptedRandom final : public platform::RandomSource {
 public:
-    ScriptedRandom();   // installs itself
-    ~ScriptedRandom() override;  // puts the production source back
+    ScriptedRandom() { platform::setRandom(this); }                // installs itself
+    ~ScriptedRandom() override { platform::setRandom(nullptr); }  // puts the production source back
 
     void push(double value) { queue_.append(value); }
     // Queues the Rnd that makes Int(Rnd x n + 1) give k.
     void pushDraw(int k, int n) { push((k - 0.5) / n); }
-    double rnd() override;
+    double rnd() override
+    {
+        ++used_;
+        if (!queue_.isEmpty())
+            return queue_.takeFirst();
+        state_ ^= state_ << 13, state_ ^= state_ >> 7, state_ ^= state_ << 17;
+        return static_cast<double>(state_ >> 40) / 16777216.0;
+    }
     int remaining() const { return queue_.size(); }
     int used() const { return used_; }
 

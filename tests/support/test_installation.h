@@ -1,6 +1,7 @@
 #pragma once
 // A fresh installation in a temporary folder, made the program folder for the
 // test's lifetime; the program's "end at once" is caught instead of ending the test.
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -22,6 +23,7 @@ public:
     void writeDefaultPlayers(const QString &country = QStringLiteral("United Kingdom")) const;
     // The number of times the program asked to end since this installation was made.
     int endRequests() const;
+    QList<int> endCodes() const;
 
 private:
     QTemporaryDir dir_;

@@ -1,6 +1,6 @@
 #pragma once
 // Several Qt Test classes in one test program: each registers itself with
-// PADDOX_TEST(Class), and PADDOX_TEST_MAIN() runs them all.
+// PADDOX_TEST(Class), and the programs' main runs them all.
 #include <QApplication>
 #include <QList>
 #include <QTest>
@@ -12,7 +12,6 @@ QList<TestFactory> &registeredTests();
 struct TestRegistration {
     explicit TestRegistration(TestFactory factory) { registeredTests().append(std::move(factory)); }
 };
-int runRegisteredTests(int argc, char **argv);
 }  // namespace testing
 
 #define PADDOX_TEST(Class) \

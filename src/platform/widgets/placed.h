@@ -6,11 +6,18 @@
 
 namespace platform {
 
+// A control or timer, named where it is made.
+template <class W>
+W *called(W *object, const QString &name)
+{
+    object->setObjectName(name);
+    return object;
+}
+
 template <class W>
 W *placed(W *control, const QString &name, const QRect &geometry)
 {
-    control->setObjectName(name);
-    control->setGeometry(geometry);
+    platform::called(control, name)->setGeometry(geometry);
     return control;
 }
 

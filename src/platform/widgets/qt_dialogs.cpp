@@ -13,59 +13,46 @@ namespace {
 QWidget *activeParent() { return QApplication::activeWindow(); }
 QString titleOr(const QString &title) { return title.isEmpty() ? QString::fromLatin1(programTitle) : title; }
 
-// While a box is open, a held key answers nothing: a player who holds Space (the race's speed
-// key) or Enter through the end of a race sees every message. A key that was already down when
-// the box opened reaches none of the box's widgets, neither its repeats nor its release (a Space
-// release would click the focused button); a key pressed in the box works as ever, but its
-// repeats answer nothing either. Only typing repeats: a key pressed in an input box's text field
-// and held there (a letter, a blank, Backspace), unless it is Enter or Escape.
-class HeldKeyGuard final : public QObject {
-public:
-    explicit HeldKeyGuard(QWidget *box) : box_(box) { qApp->installEventFilter(this); }
-    ~HeldKeyGuard() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
-            return false;
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (!widget || (widget != box_ && !box_->isAncestorOf(widget)))
-            return false;
-        auto *key = static_cast<QKeyEvent *>(event);
-        const std::pair stroke{key->key(), key->timestamp()};
-        // The X server sends a held key's repeats as a release and a press at one moment, and they
-        // are not always marked as repeats: such a press is a repeat too, even when the release went
-        // to the box before this one.
-        const bool repeat = key->isAutoRepeat() || (type != QEvent::KeyRelease && stroke.second != 0 &&
-                                                     stroke == lastRelease);
-        if (type == QEvent::KeyRelease && !key->isAutoRepeat())
-            lastRelease = stroke;
-        if (!repeat) {
-            if (type == QEvent::KeyPress)
-                pressedHere_.insert(stroke.first);
-            if (type != QEvent::KeyRelease || pressedHere_.contains(stroke.first))
-                return false;
-        } else if (pressedHere_.contains(stroke.first) && typing(widget, stroke.first)) {
-            return false;
-        }
-        key->accept();  // taken here: it goes no further, and runs no shortcut
-        return true;
-    }
-
-private:
-    static bool typing(const QWidget *widget, int key)
-    {
-        return qobject_cast<const QLineEdit *>(widget) && key != Qt::Key_Return && key != Qt::Key_Enter &&
-               key != Qt::Key_Escape;
-    }
-
-    static inline std::pair<int, quint64> lastRelease;  // key and moment of the last release a box saw
-    QWidget *box_;
-    QSet<int> pressedHere_;  // keys whose first press came while the box was open
-};
 }  // namespace
+
+HeldKeyGuard::HeldKeyGuard(QWidget *box) : box_(box) { qApp->installEventFilter(this); }
+
+HeldKeyGuard::~HeldKeyGuard() { qApp->removeEventFilter(this); }
+
+bool HeldKeyGuard::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
+        return false;
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || (widget != box_ && !box_->isAncestorOf(widget)))
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const std::pair stroke{key->key(), key->timestamp()};
+    // The X server sends a held key's repeats as a release and a press at one moment, and they are
+    // not always marked as repeats: such a press is a repeat too, even when the release went to the
+    // box before this one.
+    const bool repeat =
+        key->isAutoRepeat() || (type != QEvent::KeyRelease && stroke.second != 0 && stroke == lastRelease_);
+    if (type == QEvent::KeyRelease && !key->isAutoRepeat())
+        lastRelease_ = stroke;
+    if (!repeat) {
+        if (type == QEvent::KeyPress)
+            pressedHere_.insert(stroke.first);
+        if (type != QEvent::KeyRelease || pressedHere_.contains(stroke.first))
+            return false;
+    } else if (pressedHere_.contains(stroke.first) && typing(widget, stroke.first)) {
+        return false;
+    }
+    key->accept();  // taken here: it goes no further, and runs no shortcut
+    return true;
+}
+
+bool HeldKeyGuard::typing(const QWidget *widget, int key)
+{
+    return qobject_cast<const QLineEdit *>(widget) && key != Qt::Key_Return && key != Qt::Key_Enter &&
+           key != Qt::Key_Escape;
+}
 
 Answer QtDialogs::message(const QString &text, Icon icon, Buttons buttons, const QString &title)
 {
