@@ -135,10 +135,8 @@ void GrandNationalRaceWindow::finish()
 {
     trotTimer->stop();
     // With results in the race window, its panel stays until its OK.
-    if (resultsPanel->holdsResults()) {
-        resultsPanel->showResults();
+    if (resultsPanel->showHeldResults())
         return;
-    }
     finished_ = true;
     close();
 }

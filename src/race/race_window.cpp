@@ -436,10 +436,8 @@ void RaceWindow::finish()
         return;
     trotTimer->stop();
     // With results in the race window, its panel stays until its OK.
-    if (resultsPanel->holdsResults()) {
-        resultsPanel->showResults();
+    if (resultsPanel->showHeldResults())
         return;
-    }
     finished_ = true;
     close();
 }

@@ -79,8 +79,10 @@ void ResultsPanel::tell(const game::Reply &reply)
     });
 }
 
-void ResultsPanel::showResults()
+bool ResultsPanel::showHeldResults()
 {
+    if (lines_.isEmpty())
+        return false;
     text_->setText(lines_.join(QLatin1Char('\n')));
     text_->setAccessibleName(text_->text());
     const QWidget *course = parentWidget();
@@ -92,6 +94,7 @@ void ResultsPanel::showResults()
     show();
     raise();
     ok_->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 }  // namespace race

@@ -31,11 +31,11 @@ public:
     ~ResultsPanel() override;
 
     // Tells a settlement: with results in the race window on, its plain messages are kept for the
-    // panel (shown by showResults); otherwise, and for its questions, the boxes as ever.
+    // panel (shown by showHeldResults); otherwise, and for its questions, the boxes as ever.
     void tell(const game::Reply &reply);
-    bool holdsResults() const { return !lines_.isEmpty(); }
-    // Shows the messages kept over the course, the OK button taking the keyboard.
-    void showResults();
+    // Shows the messages kept, if any, over the course, the OK button taking the keyboard; false
+    // when there were none to show.
+    bool showHeldResults();
 
 signals:
     void accepted();
