@@ -84,6 +84,17 @@ public:
     }
 
 protected:
+    bool event(QEvent *event) override
+    {
+        const bool handled = QProgressBar::event(event);
+        // The bar fills every pixel it has, so nothing under it need be drawn first; the style's
+        // polish takes that back from a progress bar, so it is said again after it.
+        if (event->type() == QEvent::Polish) {
+            setAttribute(Qt::WA_OpaquePaintEvent, false);
+            setAttribute(Qt::WA_OpaquePaintEvent, true);
+        }
+        return handled;
+    }
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
@@ -239,6 +250,7 @@ RaceWindow::RaceWindow() : session_(game::session()), race_(session_.race())
         // The course draws the horse; its picture holds its place.
         auto *picture = new race::HorsePicture(lane, this);
         picture->setAttribute(Qt::WA_DontShowOnScreen);
+        picture->setUpdatesEnabled(false);  // never drawn itself, so its pose changes cost nothing
         picture->setObjectName(QStringLiteral("Picture%1").arg(lane));
         picture->setGeometry(platform::twipsRect(pictureStartLeft, firstLaneTop + i * laneSpacing, pictureWidth,
                                                  pictureHeight));

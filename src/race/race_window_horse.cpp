@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <iterator>
+#include <map>
 
 namespace race {
 
@@ -80,7 +81,6 @@ void HorsePicture::setPose(Pose pose)
     pose = normalised(pose);
     if (pose != pose_) {
         pose_ = pose;
-        frame_ = nullptr;
         update();
     }
 }
@@ -95,10 +95,21 @@ const QPixmap &HorsePicture::frame(Pose pose)
     // Every picture of the game shares one set of frames: a lane's frame at a size and a pixel
     // ratio is drawn the first time it is shown, by whichever race shows it first, and kept for
     // the rest of the game: never freed, so no picture is destroyed after the application is gone.
-    static auto &frames = *new QHash<QString, QPixmap>;
+    // A map, not a QHash: its pictures stay where they are while others are added, so the
+    // pointers each horse keeps in frames_ stay good.
+    static auto &frames = *new std::map<QString, QPixmap>;
     const qreal ratio = devicePixelRatioF();
-    if (pose == pose_ && frame_ && frame_->devicePixelRatio() == ratio)
-        return *frame_;
+    if (size() != framesSize_ || ratio != framesRatio_) {
+        frames_.fill(nullptr);
+        framesSize_ = size();
+        framesRatio_ = ratio;
+    }
+    pose = normalised(pose);
+    const int slot = pose.gait == Gait::Standing ? 0
+                     : pose.gait == Gait::Gallop ? 1 + pose.frame
+                                                 : 1 + gallopFrames + pose.frame;
+    if (const QPixmap *known = frames_[slot])
+        return *known;
     const QString key = QStringLiteral("%1 %2 %3 %4x%5 %6")
                             .arg(lane_)
                             .arg(int(pose.gait))
@@ -108,10 +119,9 @@ const QPixmap &HorsePicture::frame(Pose pose)
                             .arg(ratio);
     auto found = frames.find(key);
     if (found == frames.end())
-        found = frames.insert(key, platform::svgPixmap(horseSvg(pose, lane_), size(), ratio));
-    if (pose == pose_)
-        frame_ = &*found;
-    return *found;
+        found = frames.emplace(key, platform::svgPixmap(horseSvg(pose, lane_), size(), ratio)).first;
+    frames_[slot] = &found->second;
+    return found->second;
 }
 
 void HorsePicture::prepareFrames()
@@ -119,12 +129,6 @@ void HorsePicture::prepareFrames()
     for (const Gait gait : {Gait::Standing, Gait::Gallop, Gait::Trot})
         for (int frame = 0; frame < frameCount(gait); ++frame)
             this->frame(Pose{gait, frame});
-}
-
-void HorsePicture::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    frame_ = nullptr;
 }
 
 void HorsePicture::paintEvent(QPaintEvent *) { QPainter(this).drawPixmap(0, 0, frame()); }

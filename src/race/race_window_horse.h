@@ -6,7 +6,10 @@
 #include "race/gallop.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QWidget>
+
+#include <array>
 
 namespace race {
 
@@ -28,13 +31,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     const QPixmap &frame(Pose pose);
     int lane_;
     Pose pose_;
-    const QPixmap *frame_ = nullptr;  // the pose's picture at this size, once drawn
+    // Each pose's picture at framesSize_ and framesRatio_, once looked up: the standing horse,
+    // then the gallop's frames, then the trot's. A new size or pixel ratio starts it afresh.
+    std::array<const QPixmap *, 1 + gallopFrames + trotFrames> frames_{};
+    QSize framesSize_;
+    qreal framesRatio_ = 0;
 };
 
 // The SVG of a frame dressed in a lane's colours (1..5) with its number on the saddle cloth.
