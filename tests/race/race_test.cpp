@@ -33,12 +33,14 @@ private slots:
     // The window shows the bet and the names as plain text and changes its banner; Start gives the head
     // starts; a tick moves every horse a step, each its own picture; closing and Escape wait while the
     // horses run; with Space held a tick moves four steps and the drawn winner still wins; the
-    // settlement closes the window once.
+    // settlement closes the window once. Shown, a bar draws all of itself (nothing under it is drawn
+    // each tick) and the horses' placeholders are never drawn.
     void running()
     {
         RaceGame g(500, 0, "You Have No Shares", true);
         QPointer<RaceWindow> w = app::window<RaceWindow>();
         w->show();
+        QVERIFY(in<QProgressBar>(w, "ProgressBar5")->testAttribute(Qt::WA_OpaquePaintEvent) && !in(w, "Picture5")->updatesEnabled());
         auto bar = [&](int lane) { return in<QProgressBar>(w, QString("ProgressBar%1").arg(lane))->value(); };
         QTimer *ticks = in<QTimer>(w, "raceTimer");
         QCOMPARE(w->windowTitle(), "The Race - The Horse You Chose To Win Is 'Black Beauty'");
