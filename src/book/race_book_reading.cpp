@@ -285,7 +285,7 @@ Book loadBook(const QString &path, const std::function<bool(qint64, qint64)> &pr
     }
     BookReader reader(std::min(file.size, bookSizeLimit));
     QByteArray piece(pieceSize, Qt::Uninitialized);
-    // One byte past the limit tells a book that is too large, whatever its size claims.
+    // A book that passes the limit while it is read is too large, whatever its size claimed.
     qint64 done = file.size > bookSizeLimit ? bookSizeLimit + 1 : 0;
     for (;;) {
         if (done > bookSizeLimit) {
@@ -299,7 +299,7 @@ Book loadBook(const QString &path, const std::function<bool(qint64, qint64)> &pr
             failed.error = QStringLiteral("the reading was stopped");
             break;
         }
-        const ssize_t n = ::read(file.fd, piece.data(), size_t(std::min(pieceSize, bookSizeLimit + 1 - done)));
+        const ssize_t n = ::read(file.fd, piece.data(), size_t(pieceSize));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {

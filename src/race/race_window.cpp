@@ -89,10 +89,8 @@ protected:
         const bool handled = QProgressBar::event(event);
         // The bar fills every pixel it has, so nothing under it need be drawn first; the style's
         // polish takes that back from a progress bar, so it is said again after it.
-        if (event->type() == QEvent::Polish) {
-            setAttribute(Qt::WA_OpaquePaintEvent, false);
-            setAttribute(Qt::WA_OpaquePaintEvent, true);
-        }
+        if (event->type() == QEvent::Polish)
+            setAttribute(Qt::WA_OpaquePaintEvent);
         return handled;
     }
     void paintEvent(QPaintEvent *) override

@@ -99,16 +99,15 @@ const QPixmap &HorsePicture::frame(Pose pose)
     // pointers each horse keeps in frames_ stay good.
     static auto &frames = *new std::map<QString, QPixmap>;
     const qreal ratio = devicePixelRatioF();
-    if (size() != framesSize_ || ratio != framesRatio_) {
+    if (size() != framesSize_) {
         frames_.fill(nullptr);
         framesSize_ = size();
-        framesRatio_ = ratio;
     }
     pose = normalised(pose);
     const int slot = pose.gait == Gait::Standing ? 0
                      : pose.gait == Gait::Gallop ? 1 + pose.frame
                                                  : 1 + gallopFrames + pose.frame;
-    if (const QPixmap *known = frames_[slot])
+    if (const QPixmap *known = frames_[slot]; known && known->devicePixelRatio() == ratio)
         return *known;
     const QString key = QStringLiteral("%1 %2 %3 %4x%5 %6")
                             .arg(lane_)

@@ -36,11 +36,11 @@ private:
     const QPixmap &frame(Pose pose);
     int lane_;
     Pose pose_;
-    // Each pose's picture at framesSize_ and framesRatio_, once looked up: the standing horse,
-    // then the gallop's frames, then the trot's. A new size or pixel ratio starts it afresh.
+    // Each pose's picture at framesSize_, once looked up: the standing horse, then the gallop's
+    // frames, then the trot's. A new size starts it afresh; a picture kept for another pixel ratio
+    // is looked up again.
     std::array<const QPixmap *, 1 + gallopFrames + trotFrames> frames_{};
     QSize framesSize_;
-    qreal framesRatio_ = 0;
 };
 
 // The SVG of a frame dressed in a lane's colours (1..5) with its number on the saddle cloth.
