@@ -65,6 +65,13 @@ private slots:
             QVERIFY2((platform::windowScale(window) < 1) == larger, qPrintable(what));
             QVERIFY2((window->font().pointSizeF() < usual.pointSizeF()) == larger, qPrintable(what));
         }
+        // A window of no size, or a screen with no room left for it (the frame takes 12 x 40 pixels),
+        // is left as drawn.
+        const QSize room = screen.size() - QSize(12, 40);
+        for (const auto &[width, height, taken] : {std::tuple{0, 12000, QSize()}, {15000, 0, QSize()},
+                                                  {15000, 12000, QSize(room.width(), 0)}, {15000, 12000, QSize(0, room.height())}})
+            QCOMPARE(platform::fitFactor(width, height, taken), 1.0);
+        QCOMPARE(platform::fitFactor(15000, 12000, QSize(0, room.height() - 400)), 0.5);
     }
 };
 PADDOX_TEST(WindowFitTest)

@@ -246,6 +246,18 @@ private slots:
         QCOMPARE(figures.overall.returnPerPound(), 5.25);
     }
 
+    // The book's table of names gives a name the number it had, however many came after it; the
+    // empty name (no horse backed) is always 0.
+    void namesTable()
+    {
+        book::Names names;
+        for (int i = 1; i <= 300; ++i)
+            QCOMPARE(names.add(QString::number(i)), quint32(i));
+        for (int i = 300; i >= 1; --i)
+            QVERIFY(names.add(QString::number(i)) == quint32(i) && names.find(QString::number(i)) == i);
+        QVERIFY(names.add(QString()) == 0 && names.size() == 301 && names.find(QStringLiteral("301")) == -1);
+    }
+
     // The odds chart's axis reaches over its largest bar, the race axis shows whole race numbers once
     // each and the money axis whole sums once each, the Cash column holds its widest sum wherever it
     // is in the book, and an empty book (no row for a race called off) says how it fills.
@@ -324,6 +336,7 @@ private slots:
         QTRY_VERIFY(in<QProgressBar>(window, "prgRead")->isHidden() && clear->isEnabled());
         QCOMPARE(in<QLabel>(window, "lblStatus")->text(), "4 races; 1 damaged line skipped");
         QCOMPARE(table->model()->rowCount(), 4);
+        QCOMPARE(table->model()->index(0, book::BookModel::Stake).data().toString(), "£10");  // in the order run
         in<QComboBox>(window, "cboKind")->setCurrentText(book::raceKind);
         QCOMPARE(table->model()->rowCount(), 3);
         in<QComboBox>(window, "cboHorse")->setCurrentText(names[1]);

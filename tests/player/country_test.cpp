@@ -26,6 +26,7 @@ private slots:
             message == "!" ? f.dataIsAFile() : void(QFile::remove(f.install.dataFile("pdxcountry.pdx")));
             QPointer<CountryWindow> country = app::window<CountryWindow>();
             country->show();
+            QVERIFY(control<QLabel>(country, "Label2")->font().italic());  // the footnote in italics
             auto *box = control<QComboBox>(country, "Comsel");
             box->setCurrentIndex(0);
             if (r.typed)
