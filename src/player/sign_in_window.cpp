@@ -419,7 +419,6 @@ bool SignInWindow::amountOrZero(int slot, QLineEdit *field, const QString &suffi
 void SignInWindow::onHandOverTimer()
 {
     handOverTimer->stop();
-    handingOver_ = true;
     app::showBettingOffice();
     close();
 }
@@ -444,10 +443,9 @@ void SignInWindow::onHelpClicked() { info::openHelpWindow(); }
 void SignInWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (handingOver_)
-        return;
     // After a log off the betting office is hidden: closing the sign-in window
-    // then leaves nothing to return to, so the game ends (the player was saved).
+    // then leaves nothing to return to, so the game ends (the player was saved). Handing
+    // over to the office after a sign-in closes it with the player signed in: the game goes on.
     if (game::session().officeOpen() && !game::session().record().signedIn())
         platform::endProgram();
 }

@@ -95,7 +95,6 @@ private:
 
     QString rememberedPassword_;   // the password the last rename asked for
     int passwordSlot_ = 0;         // the slot whose password the password group asks for
-    bool handingOver_ = false;     // closing because the betting office takes over
     bool unusable_ = false;        // the data folder could not be used
     std::array<bool, player::slotCount> damaged_{};  // slots whose name file could not be read
 };
