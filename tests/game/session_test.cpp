@@ -347,8 +347,9 @@ private slots:
         }
     }
 
-    // With no cash and this race's loan used the player is told the way out, once; stuck anew after
-    // a change (here Reset All Data, which asks Yes/No/Cancel) he is told again.
+    // With no cash and this race's loan used the player is told the way out, once, even when his cash
+    // is set to nothing again; stuck anew after a change (here Reset All Data, which asks
+    // Yes/No/Cancel) he is told again.
     void stuckAndReset()
     {
         const QString stuck = "You have no cash to bet with, and you have already used this race's loan, so you cannot "
@@ -357,6 +358,7 @@ private slots:
                       reset = "by starting again with Reset All Data on the Paddox Actions menu (cash and debt back to ";
         Game g(100, 700, "Mr Ed");
         QCOMPARE(g.tell(g.s.payBack("100")), QStringList({"You Have Paid Back £100. You now have £0", stuck + sell + reset + "£500)."}));
+        g.s.takeConsoleAmounts(0, 600);  // set to nothing again: still stuck, not told again
         QCOMPARE(g.tell(g.s.confirmStake("10")), QStringList("you dont have enough cash, please try again"));
         QCOMPARE(g.dialogs.messages()[0].icon, Icon::Warning);
         for (const Answer answer : {Answer::No, Answer::Cancel, Answer::Yes}) {

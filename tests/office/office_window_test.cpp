@@ -151,6 +151,7 @@ private slots:
         QCOMPARE(o.said([&] { o.press("Command10"); }, {Answer::Yes}),
                  QStringList({"Are You Sure That You Want To Play £200 On This Race?", "You are placing £200 on this next race"}));
         QVERIFY(o.flags({"Text3", "Command10", "Command9", "Option1", "Option5", "Command1", "Command3"}) == "0011100" && o.text("Label46") == "STEP 2:");
+        QVERIFY(QApplication::focusWidget() != o.get("Option11"));  // the keyboard stays off the wizard's horses
         o.press("Option3");
         const QString going = "You Are Going To Place A Bet On: Mr Ed";
         QCOMPARE(o.texts({"Label10", "Label14", "Label12", "Label47", "Label48"}), QStringList({"200", "Mr Ed", "9000", going, "9000"}));

@@ -2,6 +2,7 @@
 // step, loading into the betting office, a damaged slot, renaming and passwords.
 #include "fixture.h"
 
+#include "info/help_window.h"
 #include "office/betting_office_window.h"
 
 using namespace testing;
@@ -211,7 +212,8 @@ private slots:
 
     void leaving()
     {
-        // The close box ends the game only after a log off (the office hidden); Exit always does.
+        // The close box ends the game only after a log off (the office hidden); Exit always does. "Help?"
+        // opens the help.
         Fixture f;
         for (int office = 0; office < 2; ++office) {
             if (office)
@@ -223,6 +225,8 @@ private slots:
             processDeletes();
             QCOMPARE(f.install.endRequests(), office);
         }
+        QTest::mouseClick(control<QLabel>(f.signIn(), "Label2"), Qt::LeftButton);  // "Help?" opens the help
+        QVERIFY(app::existingWindow<HelpWindow>() && app::existingWindow<HelpWindow>()->isVisible());
         QTest::mouseClick(control(f.signIn(), "Command2"), Qt::LeftButton);
         QCOMPARE(f.install.endRequests(), 2);
     }
