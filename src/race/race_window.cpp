@@ -24,6 +24,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 using platform::twips;
@@ -73,8 +74,6 @@ public:
     {
         if (progress == value())
             return;
-        const int span = maximum() - minimum();
-        const auto filled = [&](int v) { return span > 0 ? qint64(width()) * (v - minimum()) / span : 0; };
         if (filled(progress) == filled(value()) && progress > minimum() && progress < maximum())
             return;
         // Drawn with the rest of the tick's changes, not at once on its own.
@@ -97,12 +96,12 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), QColor(16, 60, 16));
-        const int span = maximum() - minimum();
-        const int filled = span > 0 ? int(qint64(width()) * (value() - minimum()) / span) : 0;
-        painter.fillRect(QRect(0, 0, filled, height()), colour_);
+        painter.fillRect(QRect(0, 0, filled(value()), height()), colour_);
     }
 
 private:
+    // The pixels of the bar a progress fills.
+    int filled(int progress) const { return QStyle::sliderPositionFromValue(minimum(), maximum(), progress, width()); }
     QColor colour_;
 };
 
