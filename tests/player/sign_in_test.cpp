@@ -34,6 +34,7 @@ private slots:
                       "Setup. Please note Paddox6 cannot upgrade from Paddox2002/SE or Before.", fresh},
             {"slot 3 lost", "", {"kept", "kept", "user3", "", "kept"}},
             {"every name lost", "", fresh},  // the players' money and horses are still there: no import
+            {"all but slot 1's money lost", "", fresh},  // one player's money is enough to be no new game
             {"data is a file", "!", {}}};
         for (const auto &r : rows) {
             ROW(r.folder);
@@ -43,14 +44,15 @@ private slots:
                 f.dataIsAFile();
             if (folder.contains("lost")) {
                 for (const QString &name : QDir(f.install.dataFile(QString())).entryList(QDir::Files))
-                    f.install.writeData(name, "kept\r\n");
+                    folder.startsWith("all") && QRegularExpression("^user([2-5]|1n)").match(name).hasMatch()
+                        ? void(QFile::remove(f.install.dataFile(name))) : void(f.install.writeData(name, "kept\r\n"));
                 for (const char *gone : {"user3n.pdx", "user3cash.pdx", "user1n.pdx", "user2n.pdx", "user4n.pdx", "user5n.pdx"})
                     if (folder == "every name lost" ? QByteArray(gone).endsWith("n.pdx") : QByteArray(gone).startsWith("user3"))
                         QFile::remove(f.install.dataFile(gone));
-                if (folder == "slot 3 lost") {
-                    f.install.writeData("user4n.pdx", "");  // no line: an empty name
+                if (folder != "every name lost")
                     f.writeLocation(f.install.folder().toUtf8());  // no import over players that are there
-                }
+                if (folder == "slot 3 lost")
+                    f.install.writeData("user4n.pdx", "");  // no line: an empty name
             }
             f.expect(message);
             SignInWindow *w = f.signIn();
@@ -64,7 +66,7 @@ private slots:
                 continue;
             }
             QCOMPARE(f.install.readData("user3cash.pdx"), QByteArray(folder == "every name lost" ? "kept\r\n" : "500\r\n"));
-            QCOMPARE(f.install.readData("user3debt.pdx"), QByteArray(folder.contains("lost") ? "kept\r\n" : "500\r\n"));
+            QCOMPARE(f.install.readData("user3debt.pdx"), QByteArray(folder.contains("lost") && !folder.startsWith("all") ? "kept\r\n" : "500\r\n"));
             QVERIFY(!control(w, "Command6")->isEnabled() && !control(w, "Command8")->isEnabled());
         }
     }
