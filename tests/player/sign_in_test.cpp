@@ -210,6 +210,14 @@ private slots:
             QCOMPARE(f.install.readData("user3p.dll"), r.passwordAfter);
             QVERIFY(control<QRadioButton>(w, "Option3")->isChecked() && offered(w));  // renaming is not choosing
         }
+        // "More >>" opens the maintenance under the window, "Less <<" closes it again.
+        Fixture f;
+        SignInWindow *w = f.signIn(3);
+        const int closed = w->height();
+        control(w, "Command8")->click();
+        QVERIFY(control(w, "Command8")->text() == "Less <<" && w->height() > closed);
+        control(w, "Command8")->click();
+        QVERIFY(control(w, "Command8")->text() == "More >>" && w->height() == closed);
     }
 
     void leaving()
