@@ -57,9 +57,10 @@ private slots:
         QVERIFY(QDir(f.install.dataFile(QStringLiteral("user1share.pdx"))).removeRecursively());
         f.install.writeData(QStringLiteral("user1cash.pdx.z0Z9aA"), "7");
         f.install.writeData(QStringLiteral("notes.txt.z0Z9aA"), "mine");
+        f.install.writeData(QStringLiteral("user1cash.pdx.z0Z9a~"), "mine");  // not six letters or digits
         QVERIFY(player::startUpRepairs().isEmpty());
         QCOMPARE(stored(f.install, 1), record(QStringLiteral("750")).inSaveOrder());
-        QCOMPARE(QDir(f.install.dataFile(QString())).entryList({"*.z0Z9aA"}), QStringList{"notes.txt.z0Z9aA"});
+        QCOMPARE(QDir(f.install.dataFile(QString())).entryList({"*.z0Z9a*"}), QStringList({"notes.txt.z0Z9aA", "user1cash.pdx.z0Z9a~"}));
     }
 
     void saveErrorsAreToldOnce()
