@@ -97,13 +97,14 @@ private slots:
         QVERIFY(held);  // once set it stays set: a settlement says so once, at its end
     }
 
-    // Reads: CR LF, LF or no line end, the last line counts; UTF-8 or Windows-1252. Writes: one
-    // line, then CR LF; a number line has a blank (or minus) before and a blank after.
+    // Reads: CR LF, LF or no line end (a doubled CR is still the line end), the last line counts; UTF-8
+    // or Windows-1252. Writes: one line, then CR LF; a number line has a blank (or minus) before and a
+    // blank after.
     void files()
     {
         const struct { QByteArray bytes; QString line; } reads[] = {  // a null line: the file holds none
             {"500\r\n", "500"}, {"500\n", "500"}, {"a\nb\r\nc", "c"}, {"500\r\n\r\n", ""}, {"", QString()},
-            {" 1 \r\n", " 1 "}, {"Caf\xc3\xa9\r\n", "Café"}, {"\xa3\x35\x30 \x80\r\n", "£50 €"}};
+            {" 1 \r\n", " 1 "}, {"7\r\r\n", "7"}, {"Caf\xc3\xa9\r\n", "Café"}, {"\xa3\x35\x30 \x80\r\n", "£50 €"}};
         for (const auto &row : reads) {
             QFile f(file("f.pdx"));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(row.bytes) == row.bytes.size());
