@@ -12,6 +12,9 @@
 
 #include <QtWidgets>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace testing;
 
 namespace {
@@ -145,6 +148,27 @@ private slots:
         }
         VERIFY_DIALOGS(dialogs);
         QCOMPARE(hallFile("posit0.tam") + hallFile("posit1.tam") + hallFile("positnam1.tam"), QByteArray(" 6000000 \r\n 6000000 \r\n\r\n"));
+    }
+
+    // The disk fills while the entry is stored: shown, but the player is told it was not kept, and the
+    // place's file keeps the name it had.
+    void fullDisk()
+    {
+        TestInstallation install;
+        ScriptedDialogs dialogs;
+        officeWithCash(6000000);
+        dialogs.expectInput(QString(40, 'Z')), dialogs.expectMessage(QStringLiteral("Your on the board"));
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails rather than ending the program
+        rlimit room{};
+        getrlimit(RLIMIT_FSIZE, &room);
+        const rlimit full{20, room.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+        HallOfFameWindow *hallWindow = app::window<HallOfFameWindow>();
+        setrlimit(RLIMIT_FSIZE, &room);
+        VERIFY_DIALOGS(dialogs);
+        QCOMPARE(in<QLabel>(hallWindow, "lblName_0")->text(), QString(40, 'Z'));
+        QCOMPARE(in<QLabel>(hallWindow, "lblNote")->text(), QStringLiteral("Your entry could not be written to the hall folder."));
+        QCOMPARE(hallFile("positnam0.tam"), QByteArray("Tamblor Networks\r\n"));
     }
 
     // The countdown: a blank between the caption, shown whole, and the seconds; at 0 the hall

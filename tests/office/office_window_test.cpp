@@ -181,6 +181,12 @@ private slots:
                          QStringList(QStringLiteral("Please wait until the race is over before you %1.").arg(what)));
             QVERIFY(o.w->isVisible() && !app::existingWindow<HorseOptionsWindow>() && o.installation.endRequests() == 0);
             o.get("Label39")->setFocus();
+            const QImage link = o.get("Label39")->grab().toImage();  // the keyboard's frame on its last row
+            const QRgb frame = o.get("Label39")->palette().color(QPalette::WindowText).rgb();
+            int dots = 0;
+            for (int x = 1; x < link.width() - 1; ++x)
+                dots += link.pixel(x, link.height() - 1) == frame;
+            QVERIFY(dots >= link.width() / 4);
             o.said([&] { QTest::keyClick(o.get("Label39"), running ? Qt::Key_Space : Qt::Key_Enter); });  // the link takes both
             QCOMPARE(app::existingWindow<RaceWindow>() != nullptr, running);
             QCOMPARE(o.flags({"Text3", "Command10", "Command3", "Option5"}), running ? "0000" : "1100");

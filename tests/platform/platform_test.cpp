@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <unistd.h>
+
 using namespace platform;
 
 namespace {
@@ -124,6 +126,13 @@ private slots:
             written += f.open(QIODevice::ReadOnly) ? f.readAll() : "<missing>";
         }
         QCOMPARE(written, QByteArray("You Have No Shares\r\n\r\n\xe2\x82\xac\r\n 1 \r\n-42 \r\n"));
+        // Started with no standard input (as some launchers start it), a file is handed descriptor 0.
+        const int input = ::dup(0);
+        ::close(0);
+        const ReadResult first = readLastLine(file("1.pdx"));
+        if (input >= 0)
+            ::dup2(input, 0), ::close(input);
+        QCOMPARE(first.lastLine.value_or("<unread>"), "You Have No Shares");
         // A folder in the way, or a folder that is not there: the write fails and says why.
         QDir(dir.path()).mkpath("blocked.pdx");
         const WriteResult blocked = writeTextLine(file("blocked.pdx"), "x");
