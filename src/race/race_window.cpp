@@ -27,6 +27,8 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <unordered_map>
+
 using platform::twips;
 
 namespace {
@@ -142,29 +144,77 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPainter painter(this);
-        const QRect area = event->rect();
-        painter.fillRect(area, grass);
         painter.translate(-pos());  // the course is measured on the window
-        const QRect onWindow = area.translated(pos());
-        // Straight lines as thin rectangles: a fill of a few pixels, where a stroked line costs a path.
-        for (int lane = 0; lane <= race::laneCount; ++lane) {
-            const QRect line(onWindow.left(), twips(firstLaneTop - 60 + lane * laneSpacing, scale_) - 1, onWindow.width(), 2);
-            if (line.intersects(onWindow))
-                painter.fillRect(line, rail);
-        }
-        const QRect finish(twips(finishX, scale_) - 1, twips(finishTop, scale_), 3,
-                           twips(finishBottom, scale_) - twips(finishTop, scale_));
-        if (finish.intersects(onWindow))
-            painter.fillRect(finish, Qt::white);
-        for (QWidget *horse : horses_) {
-            if (horse->geometry().intersects(onWindow))
-                painter.drawPixmap(horse->pos(), static_cast<race::HorsePicture *>(horse)->frame());
+        // One rectangle of the region at a time: clipped to one rectangle the painter copies and fills
+        // row by row, where a clip of several sends every pixel through its general path.
+        for (const QRect &dirty : event->region()) {
+            const QRect area = dirty.translated(pos());
+            painter.setClipRect(area);
+            // A horse clear of the finish line is copied whole, on its lane's ground (nothing drawn
+            // under it, nothing blended); the rest of the area is drawn piece by piece.
+            QRegion ground(area);
+            std::array<bool, race::laneCount> copied{};
+            for (int i = 0; i < race::laneCount; ++i) {
+                const QRect at = horses_[i]->geometry();
+                if (!at.intersects(area) || at.intersects(finishLine()))
+                    continue;
+                painter.drawImage(at.topLeft(), onGround(i));
+                ground -= at;
+                copied[i] = true;
+            }
+            for (const QRect &rest : ground)
+                paintGround(painter, rest);
+            for (int i = 0; i < race::laneCount; ++i) {
+                if (!copied[i] && horses_[i]->geometry().intersects(area))
+                    painter.drawPixmap(horses_[i]->pos(), picture(i).frame());
+            }
         }
     }
 
 private:
+    race::HorsePicture &picture(int i) const { return *static_cast<race::HorsePicture *>(horses_[i]); }
+    QRect finishLine() const
+    {
+        return QRect(twips(finishX, scale_) - 1, twips(finishTop, scale_), 3,
+                     twips(finishBottom, scale_) - twips(finishTop, scale_));
+    }
+    // The grass, the rails and the finish line in an area of the window.
+    void paintGround(QPainter &painter, const QRect &area) const
+    {
+        painter.fillRect(area, grass);
+        // Straight lines as thin rectangles: a fill of a few pixels, where a stroked line costs a path.
+        for (int lane = 0; lane <= race::laneCount; ++lane) {
+            const QRect line(area.left(), twips(firstLaneTop - 60 + lane * laneSpacing, scale_) - 1, area.width(), 2);
+            if (line.intersects(area))
+                painter.fillRect(line.intersected(area), rail);
+        }
+        if (finishLine().intersects(area))
+            painter.fillRect(finishLine().intersected(area), Qt::white);
+    }
+    // Lane i's horse in its pose on its lane's ground away from the finish line (the rails run the
+    // whole width, so the ground is the same wherever the horse stands), drawn once per frame.
+    const QImage &onGround(int i)
+    {
+        const QPixmap &frame = picture(i).frame();
+        auto found = grounded_[i].find(&frame);
+        if (found == grounded_[i].end()) {
+            QImage image(frame.size(), QImage::Format_RGB32);
+            image.setDevicePixelRatio(frame.devicePixelRatio());
+            const QRect at(QPoint(0, horses_[i]->y()), horses_[i]->size());
+            QPainter painter(&image);
+            painter.translate(-at.topLeft());
+            paintGround(painter, at);
+            painter.drawPixmap(at.topLeft(), frame);
+            painter.end();
+            found = grounded_[i].emplace(&frame, std::move(image)).first;
+        }
+        return found->second;
+    }
+
     std::array<QWidget *, 5> horses_;
     double scale_;
+    // Each lane's frames on its ground, by the frame they were drawn from.
+    std::array<std::unordered_map<const QPixmap *, QImage>, race::laneCount> grounded_;
 };
 
 }  // namespace

@@ -78,11 +78,22 @@ private slots:
             platform::setSwitch(platform::resultsInRaceWindowKey, panel);
             QPointer<RaceWindow> w = app::window<RaceWindow>();
             w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
             g.random.pushDraw(5, 5), in<QPushButton>(w, "Command1")->click();
             for (int i = 0; i < 2 - 2 * panel; ++i)
                 g.dialogs.expectAnyMessage();
-            for (int round = 0; g.s.racePhase() != game::RacePhase::None && round < 2000; ++round)
+            for (int round = 0; g.s.racePhase() != game::RacePhase::None && round < 2000; ++round) {
                 QMetaObject::invokeMethod(in<QTimer>(w, "raceTimer"), "timeout");
+                QEvent drawNow(QEvent::UpdateRequest);
+                QCoreApplication::sendEvent(w, &drawNow);
+                if (round != 500)
+                    continue;
+                // Drawn tick by tick, the window shows what it shows drawn afresh (no trails), horses on grass.
+                const QImage fresh = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                QCOMPARE(w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32), fresh);
+                for (const char *horse : {"Picture1", "Picture5"})
+                    QVERIFY(fresh.pixelColor(in(w, horse)->geometry().center()) != QColor(7, 187, 7));
+            }
             auto *caller = in<QLabel>(w, "lblCommentary");
             QVERIFY(caller->text().startsWith("Black Beauty wins it") && caller->accessibleName() == caller->text());
             if (!panel) {
