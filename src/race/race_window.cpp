@@ -132,7 +132,8 @@ private:
 class RaceCourse final : public QWidget {
 public:
     RaceCourse(QWidget *parent, const std::array<QWidget *, 5> &horses, double scale)
-        : QWidget(parent), horses_(horses), scale_(scale)
+        : QWidget(parent), horses_(horses), scale_(scale),
+          finishLine_(twips(finishX, scale) - 1, twips(finishTop, scale), 3, twips(finishBottom, scale) - twips(finishTop, scale))
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -156,7 +157,7 @@ protected:
             std::array<bool, race::laneCount> copied{};
             for (int i = 0; i < race::laneCount; ++i) {
                 const QRect at = horses_[i]->geometry();
-                if (!at.intersects(area) || at.intersects(finishLine()))
+                if (!at.intersects(area) || at.intersects(finishLine_))
                     continue;
                 painter.drawImage(at.topLeft(), onGround(i));
                 ground -= at;
@@ -173,11 +174,6 @@ protected:
 
 private:
     race::HorsePicture &picture(int i) const { return *static_cast<race::HorsePicture *>(horses_[i]); }
-    QRect finishLine() const
-    {
-        return QRect(twips(finishX, scale_) - 1, twips(finishTop, scale_), 3,
-                     twips(finishBottom, scale_) - twips(finishTop, scale_));
-    }
     // The grass, the rails and the finish line in an area of the window.
     void paintGround(QPainter &painter, const QRect &area) const
     {
@@ -188,8 +184,8 @@ private:
             if (line.intersects(area))
                 painter.fillRect(line.intersected(area), rail);
         }
-        if (finishLine().intersects(area))
-            painter.fillRect(finishLine().intersected(area), Qt::white);
+        if (finishLine_.intersects(area))
+            painter.fillRect(finishLine_.intersected(area), Qt::white);
     }
     // Lane i's horse in its pose on its lane's ground away from the finish line (the rails run the
     // whole width, so the ground is the same wherever the horse stands), drawn once per frame.
@@ -213,6 +209,7 @@ private:
 
     std::array<QWidget *, 5> horses_;
     double scale_;
+    QRect finishLine_;  // on the window, worked out once: the window's scale never changes
     // Each lane's frames on its ground, by the frame they were drawn from.
     std::array<std::unordered_map<const QPixmap *, QImage>, race::laneCount> grounded_;
 };
