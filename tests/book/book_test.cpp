@@ -248,6 +248,13 @@ private slots:
         QCOMPARE(figures.bands[0].promised, (2.25 + 1 - 1.0 / 6) / 8);
         QCOMPARE(figures.bands[0].returnPerPound(), 1.5);
         QCOMPARE(figures.overall.returnPerPound(), 5.25);
+        // A race as the book keeps it: a win needs the backed horse named the winner; a win returns the
+        // stake with the winnings, except in the Grand National, which took the stake at Confirm.
+        using book::Race;
+        QVERIFY(!(Race{.backed = 1}).won() && (Race{.backed = 1, .winner = 1}).won());
+        QVERIFY((Race{.backed = 1, .winner = 1, .winnings = 40}).returned() == 40 &&
+                (Race{.backed = 1, .winner = 1, .stake = 10, .winnings = 40}).returned() == 50);
+        QCOMPARE((Race{.backed = 1, .winner = 1, .stake = 10, .winnings = 40, .grandNational = true}).returned(), 40);
     }
 
     // The book's table of names gives a name the number it had, however many came after it; the
