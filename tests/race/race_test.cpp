@@ -7,6 +7,8 @@
 #include "platform/settings.h"
 #include "support/recorded_sounds.h"
 
+#include <ranges>
+
 class RaceTest : public QObject {
     Q_OBJECT
 private slots:
@@ -108,6 +110,10 @@ private slots:
             const QWidget *panelShown = in<QWidget>(w, "fraResults");  // over the middle of the course
             const QPoint off = panelShown->geometry().center() - panelShown->parentWidget()->rect().center();
             QVERIFY(panelShown->isVisible() && off.manhattanLength() <= 2);
+            const QImage shot = panelShown->parentWidget()->grab().toImage();  // the finish line stays in view beside it
+            const int y = panelShown->geometry().center().y();
+            QVERIFY(std::ranges::any_of(std::views::iota(panelShown->geometry().right() + 1, shot.width()),
+                                        [&](int x) { return shot.pixelColor(x, y) == Qt::white; }));
             in<QPushButton>(w, "cmdResultsOk")->click();
             destroyClosedWindows();
             QVERIFY(!w);
