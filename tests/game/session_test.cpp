@@ -44,11 +44,7 @@ struct Game {
             random.pushDraw(odds[i], tops[i]);
         s.openOffice(country, true);
         game::PlayerRecord record;
-        record.slot = 1;
-        record.name = "User 1";
-        record.cash = cash;
-        record.debt = debt;
-        record.share = share;
+        record.slot = 1, record.name = "User 1", record.cash = cash, record.debt = debt, record.share = share;
         for (int i = 0; i < 5; ++i)
             record.horses[i] = names.value(i);
         s.signIn(record);
