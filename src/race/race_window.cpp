@@ -154,19 +154,20 @@ protected:
             // A horse clear of the finish line is copied whole, on its lane's ground (nothing drawn
             // under it, nothing blended); the rest of the area is drawn piece by piece.
             QRegion ground(area);
-            std::array<bool, race::laneCount> copied{};
+            std::array<bool, race::laneCount> onLine{};
             for (int i = 0; i < race::laneCount; ++i) {
                 const QRect at = horses_[i]->geometry();
-                if (!at.intersects(area) || at.intersects(finishLine_))
+                if (!at.intersects(area))
+                    continue;
+                if ((onLine[i] = at.intersects(finishLine_)))
                     continue;
                 painter.drawImage(at.topLeft(), onGround(i));
                 ground -= at;
-                copied[i] = true;
             }
             for (const QRect &rest : ground)
                 paintGround(painter, rest);
             for (int i = 0; i < race::laneCount; ++i) {
-                if (!copied[i] && horses_[i]->geometry().intersects(area))
+                if (onLine[i])  // over the ground and the line just drawn
                     painter.drawPixmap(horses_[i]->pos(), picture(i).frame());
             }
         }
